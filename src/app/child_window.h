@@ -1,0 +1,33 @@
+#pragma once
+
+#include "model/app_state.h"
+
+#include <QWidget>
+
+namespace r5 {
+
+// A window that lives inside the main window's workspace. Editors are views
+// over the shared image: they draw themselves when they open and again each
+// time they become the active window, so a read, a file load or another editor
+// shows at once. They never keep a copy of the image.
+class ChildWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit ChildWindow(AppState& state, QWidget* parent = nullptr)
+        : QWidget(parent), state_(state) {}
+
+    AppState& state() const { return state_; }
+    bool chinese() const { return state_.LanguageFlag; }
+
+    // Called by the main window whenever this window becomes the active one.
+    virtual void activated() {}
+
+    // Whether the window may close now; a link window refuses while it talks to
+    // the radio (and tells the user why).
+    virtual bool mayClose() { return true; }
+
+private:
+    AppState& state_;
+};
+
+} // namespace r5

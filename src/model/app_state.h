@@ -1,0 +1,46 @@
+#pragma once
+
+#include "model/defaults.h"
+#include "model/radio_image.h"
+#include "model/radio_models.h"
+
+#include <QString>
+
+namespace r5 {
+
+// Everything the program keeps for one run and shares between its windows and
+// the link: the radio image, the tuning block, the language, the port, the
+// model and its band. Nothing here is stored between runs. The application owns
+// exactly one and hands it to every window and exchange by reference.
+struct AppState {
+    static constexpr const char* kVersionText = "Ver 18.01.16";
+
+    QString VersionText = kVersionText;
+    bool LanguageFlag = true;  // true: Chinese texts, false: English
+
+    int ComPort = 1;           // 1 to 8, see the port table
+    bool PortOpenFailed = false;
+
+    int CurrentModel = kStartModel;
+    double BandLow = kModels[kStartModel].bandLow;
+    double BandHigh = kModels[kStartModel].bandHigh;
+
+    int CurrentChannel = 1;    // the channel last chosen in the channel editors
+
+    RadioImage image = startUpImage(kStartModel);
+    AdjustImage adjust = DefaultAdjustTable();
+
+    QString CurrentFilePath;
+    bool AdjustOpenRequest = false;
+    bool AdjustSaveRequest = false;
+
+    // Frequency texts below 100 MHz have two digits before the point.
+    bool twoDigitMegahertz() const { return BandLow < 100; }
+
+    // The model window's Confirm: a different model gets its factory channel
+    // set (the VHF set for Sable-VHF, the UHF set otherwise); confirming the
+    // current model leaves the channels alone. The band always follows.
+    void selectModel(int model);
+};
+
+} // namespace r5

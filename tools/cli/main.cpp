@@ -1,0 +1,55 @@
+// r5prog-cli: the programmer for scripts and terminals. Offline commands work
+// on files; link commands talk to a radio on a serial port.
+#include "cli_command.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+using namespace r5::cli;
+
+namespace {
+
+std::vector<Command> allCommands()
+{
+    std::vector<Command> commands = offlineCommands();
+    for (Command& c : linkCommands())
+        commands.push_back(std::move(c));
+    return commands;
+}
+
+void printHelp(const std::vector<Command>& commands)
+{
+    printLine("Usage: r5prog-cli COMMAND [OPTIONS]");
+    printLine("Programs Harlan R5 radios (Sable-VHF, Sable-UHF, Sable-FULL) and their files.");
+    printLine("");
+    printLine("Commands:");
+    for (const Command& c : commands) {
+        printLine("  " + c.name + " " + c.synopsis);
+        printLine("      " + c.summary);
+    }
+    printLine("");
+    printLine("Exit status: 0 success, 1 failure (reason on stderr), 2 usage error.");
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("r5prog-cli");
+    const std::vector<Command> commands = allCommands();
+
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (arguments.isEmpty())
+        return usageError("no command given");
+    const QString name = arguments.takeFirst();
+    if (name == "--help" || name == "-h" || name == "help") {
+        printHelp(commands);
+        return kExitOk;
+    }
+    for (const Command& c : commands)
+        if (c.name == name)
+            return c.run(arguments);
+    return usageError("unknown command '" + name + "'");
+}
