@@ -2,6 +2,8 @@
 
 #include "model/app_state.h"
 
+#include <QRect>
+#include <QSize>
 #include <QWidget>
 
 namespace r5 {
@@ -21,6 +23,15 @@ public:
 
     // Called by the main window whenever this window becomes the active one.
     virtual void activated() {}
+
+    // Where the window opens inside the main window, from the main window's
+    // size: most windows take a fixed fraction of it, centred horizontally.
+    virtual QRect initialGeometry(const QSize& mainWindowSize) const
+    {
+        const int w = mainWindowSize.width() * 6 / 10;
+        const int h = mainWindowSize.height() * 6 / 10;
+        return QRect((mainWindowSize.width() - w) / 2, (mainWindowSize.height() - h) / 4, w, h);
+    }
 
     // Whether the window may close now; a link window refuses while it talks to
     // the radio (and tells the user why).
