@@ -1,0 +1,466 @@
+#include "channels/channel_grid_window.h"
+
+#include "app/prompt.h"
+#include "model/channel_edit_rules.h"
+#include "model/channel_grid_rules.h"
+#include "model/channel_record.h"
+#include "model/tone_table.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMetaMethod>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace r5 {
+namespace {
+
+constexpr Text kEditCaption{"信道编辑", "Channel Edit"};
+constexpr Text kDefaultCaption{"出厂值", "Default"};
+constexpr Text kClearCaption{"清除", "Clear"};
+constexpr Text kHelpCaption{"帮助", "Help"};
+constexpr Text kCloseCaption{"关闭", "Close"};
+
+constexpr int kCellPadding = 10;       // pixels each side of a cell's widest text
+constexpr int kDropDownArrow = 24;     // room for the drop-down's arrow over a cell
+constexpr int kSubWindowFrame = 40;    // the workspace's title bar and borders
+
+// Line n of the grid shows channel n; the table's rows count from 0.
+int rowOf(int line) { return line - 1; }
+int lineOf(int row) { return row + 1; }
+
+bool isEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+bool isFrequencyColumn(int column) { return column == grid::kReceiveColumn || column == grid::kTransmitColumn; }
+bool isToneColumn(int column) { return column == grid::kDecodeColumn || column == grid::kEncodeColumn; }
+
+// Keys that edit or leave a field without typing into it: Backspace, Tab and
+// the Ctrl shortcuts (select all, copy, undo). The filters refuse pasting
+// before they ask: it would put in what they keep out.
+bool isEditingKey(const QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Backspace || key == Qt::Key_Tab || key == Qt::Key_Backtab)
+        return true;
+    return (event->modifiers() & Qt::ControlModifier) != 0;
+}
+
+QPushButton* makeButton(const char* name, const Text& caption, bool chinese, QWidget* parent)
+{
+    auto* button = new QPushButton(caption.in(chinese), parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+// The widest texts a column shows, so no text is ever cut.
+QStringList widestSamples(int column, bool chinese)
+{
+    QStringList samples = grid::choices(column, chinese);
+    if (isFrequencyColumn(column))
+        samples << "000.00000";
+    if (isToneColumn(column))
+        samples << ToneTable::paddedName(ToneTable::kFirstDcsNormal) << "000.0";
+    if (column == grid::kNumberColumn)
+        samples << QString::number(channel::kLast);
+    if (column == grid::kScramblerColumn)
+        samples << "15";
+    return samples;
+}
+
+} // namespace
+
+frm_chann::frm_chann(AppState& state, QWidget* parent)
+    : ChildWindow(state, parent), chinese_(state.LanguageFlag)
+{
+    setObjectName("frm_chann");
+
+    grid_ = new QTableWidget(channel::kCount, grid::kColumnCount, this);
+    grid_->setObjectName("MSF_chann");
+
+    textEdit_ = new QLineEdit(grid_->viewport());
+    textEdit_->setObjectName("Text_Edit");
+    textEdit_->setContextMenuPolicy(Qt::NoContextMenu);  // no paste around the key filter
+    textEdit_->setAcceptDrops(false);
+    textEdit_->hide();
+    textEdit_->installEventFilter(this);
+
+    comboEdit_ = new QComboBox(grid_->viewport());
+    comboEdit_->setObjectName("Combo_edit");
+    comboEdit_->setEditable(true);
+    comboEdit_->setInsertPolicy(QComboBox::NoInsert);
+    comboEdit_->setCompleter(nullptr);  // a typed "D" must stay a "D"
+    comboEdit_->lineEdit()->setAcceptDrops(false);
+    comboEdit_->setMaxVisibleItems(16);
+    comboEdit_->hide();
+    comboEdit_->installEventFilter(this);
+    connect(comboEdit_, &QComboBox::activated, this, &frm_chann::chooseEntry);
+
+    buildGrid();
+
+    editButton_ = makeButton("Command_Edit", kEditCaption, chinese_, this);
+    defaultButton_ = makeButton("Command_def", kDefaultCaption, chinese_, this);
+    clearButton_ = makeButton("Command_clear", kClearCaption, chinese_, this);
+    helpButton_ = makeButton("Command_Help", kHelpCaption, chinese_, this);
+    closeButton_ = makeButton("Command_close", kCloseCaption, chinese_, this);
+    connect(editButton_, &QPushButton::clicked, this, [this] {
+        CommitCellEdit();
+        emit channelEditRequested();
+    });
+    connect(defaultButton_, &QPushButton::clicked, this, &frm_chann::restoreDefaults);
+    connect(clearButton_, &QPushButton::clicked, this, &frm_chann::clearChannels);
+    connect(closeButton_, &QPushButton::clicked, this, &frm_chann::requestClose);
+
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : {editButton_, defaultButton_, clearButton_, helpButton_, closeButton_})
+        buttons->addWidget(button);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(grid_);
+    layout->addLayout(buttons);
+
+    setTabOrder(grid_, editButton_);
+    setTabOrder(editButton_, defaultButton_);
+    setTabOrder(defaultButton_, clearButton_);
+    setTabOrder(clearButton_, helpButton_);
+    setTabOrder(helpButton_, closeButton_);
+
+    state.CurrentChannel = channel::kFirst;
+    showAllRows();
+    updateTitle();
+}
+
+void frm_chann::buildGrid()
+{
+    const QStringList headers = grid::headerTexts(chinese_);
+    grid_->setHorizontalHeaderLabels(headers);
+    grid_->verticalHeader()->hide();
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setTabKeyNavigation(false);  // Tab leaves the grid for the buttons
+    grid_->setWordWrap(false);
+    grid_->setCornerButtonEnabled(false);
+
+    for (int row = 0; row < channel::kCount; ++row)
+        for (int column = 0; column < grid::kColumnCount; ++column) {
+            auto* item = new QTableWidgetItem;
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            item->setTextAlignment(Qt::AlignCenter);
+            if (column == grid::kNumberColumn)
+                item->setText(QString::number(lineOf(row)));
+            grid_->setItem(row, column, item);
+        }
+
+    // Every line is as high as the drop-down laid over it.
+    const int rowHeight = std::max(grid_->verticalHeader()->defaultSectionSize(), comboEdit_->sizeHint().height());
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->verticalHeader()->setDefaultSectionSize(rowHeight);
+
+    const QFontMetrics cellMetrics = grid_->fontMetrics();
+    const QFontMetrics headerMetrics = grid_->horizontalHeader()->fontMetrics();
+    for (int column = 0; column < grid::kColumnCount; ++column) {
+        int width = headerMetrics.horizontalAdvance(headers[column]);
+        for (const QString& sample : widestSamples(column, chinese_)) {
+            const int arrow = column >= grid::kDecodeColumn ? kDropDownArrow : 0;
+            width = std::max(width, cellMetrics.horizontalAdvance(sample) + arrow);
+        }
+        grid_->setColumnWidth(column, width + 2 * kCellPadding);
+    }
+
+    grid_->viewport()->installEventFilter(this);
+    grid_->installEventFilter(this);
+    // An editor floats over the viewport and would stay behind while the
+    // cells move.
+    connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this, &frm_chann::hideEditors);
+    connect(grid_->horizontalScrollBar(), &QScrollBar::valueChanged, this, &frm_chann::hideEditors);
+    // Leaving an opened cell by the arrow keys commits it as well.
+    connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row, int column, int, int) {
+        if (opened_ && (lineOf(row) != editLine_ || column != editColumn_))
+            CommitCellEdit();
+    });
+}
+
+QRect frm_chann::initialGeometry(const QSize& mainWindowSize) const
+{
+    int width = 2 * grid_->frameWidth() + kSubWindowFrame;
+    for (int column = 0; column < grid::kColumnCount; ++column)
+        width += grid_->columnWidth(column);
+    const int height = grid_->horizontalHeader()->sizeHint().height()
+        + channel::kCount * grid_->verticalHeader()->defaultSectionSize() + 2 * grid_->frameWidth()
+        + closeButton_->sizeHint().height() + 2 * kSubWindowFrame;
+    const int w = std::min(width, mainWindowSize.width());
+    const int h = std::min(height, mainWindowSize.height());
+    return QRect(std::max(0, (mainWindowSize.width() - w) / 2), 0, w, h);
+}
+
+void frm_chann::updateTitle()
+{
+    setWindowTitle(grid::windowTitle(state().CurrentChannel, chinese_));
+}
+
+void frm_chann::activated()
+{
+    showAllRows();
+}
+
+QString frm_chann::cellText(int line, int column) const
+{
+    return grid_->item(rowOf(line), column)->text();
+}
+
+void frm_chann::ShowChannelRow(int n)
+{
+    grid::settleEmptyChannel(state().image, n);
+    for (int column = grid::kReceiveColumn; column < grid::kColumnCount; ++column)
+        grid_->item(rowOf(n), column)->setText(grid::cellText(state().image, n, column, chinese_));
+}
+
+void frm_chann::showAllRows()
+{
+    for (int n = channel::kFirst; n <= channel::kLast; ++n)
+        ShowChannelRow(n);
+}
+
+void frm_chann::clickCell(int line, int column)
+{
+    CommitCellEdit();
+    grid_->setCurrentCell(rowOf(line), column);
+    state().CurrentChannel = line;
+    updateTitle();
+    BeginCellEdit(line, column);
+}
+
+void frm_chann::BeginCellEdit(int line, int column)
+{
+    CommitCellEdit();
+    if (!grid::isEditableCell(state().image, line, column)) {
+        hideEditors();
+        grid_->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    opened_ = true;
+    editLine_ = line;
+    editColumn_ = column;
+    const QString text = cellText(line, column);
+
+    if (isFrequencyColumn(column)) {
+        comboEdit_->hide();
+        textEdit_->setText(text);
+        textEdit_->selectAll();  // typing replaces the shown frequency
+        placeEditor(textEdit_, line, column);
+        textEdit_->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    textEdit_->hide();
+    comboEdit_->clear();
+    comboEdit_->addItems(grid::choices(column, chinese_));
+    // Only tones may be typed; the other columns are chosen from the list.
+    comboEdit_->lineEdit()->setReadOnly(!isToneColumn(column));
+    comboEdit_->setCurrentIndex(comboEdit_->findText(text.trimmed()));
+    comboEdit_->setEditText(text.trimmed());
+    comboEdit_->lineEdit()->selectAll();
+    placeEditor(comboEdit_, line, column);
+    comboEdit_->setFocus(Qt::OtherFocusReason);
+}
+
+void frm_chann::placeEditor(QWidget* editor, int line, int column)
+{
+    editor->setGeometry(grid_->visualRect(grid_->model()->index(rowOf(line), column)));
+    editor->show();
+    editor->raise();
+}
+
+void frm_chann::hideEditors()
+{
+    if (textEdit_->hasFocus() || comboEdit_->hasFocus())
+        grid_->setFocus(Qt::OtherFocusReason);
+    textEdit_->hide();
+    comboEdit_->hide();
+}
+
+void frm_chann::CommitCellEdit()
+{
+    if (!opened_)
+        return;
+    opened_ = false;
+    const int line = editLine_;
+    const int column = editColumn_;
+    const QString text = isFrequencyColumn(column) ? textEdit_->text() : comboEdit_->currentText();
+    hideEditors();
+    textEdit_->clear();
+    comboEdit_->clear();
+
+    std::optional<Text> message;
+    if (column == grid::kReceiveColumn)
+        message = grid::CommitReceive(state(), line, text).message;
+    else if (column == grid::kTransmitColumn)
+        message = grid::CommitTransmit(state(), line, text).message;
+    else if (isToneColumn(column))
+        grid::commitToneText(state().image, line, column, text);
+    // The other columns were written when their entry was chosen.
+    ShowChannelRow(line);
+    if (message)
+        showPrompt(this, message->in(state().LanguageFlag), state().LanguageFlag);
+}
+
+void frm_chann::chooseEntry(int position)
+{
+    if (!opened_ || isFrequencyColumn(editColumn_))
+        return;
+    grid::applyChoice(state().image, editLine_, editColumn_, position);
+    if (isToneColumn(editColumn_))
+        ShowChannelRow(editLine_);
+}
+
+void frm_chann::moveOnEnter()
+{
+    if (!opened_)
+        return;
+    const grid::CellPosition from{editLine_, editColumn_};
+    CommitCellEdit();
+    const bool lineEmpty = cellText(from.line, grid::kReceiveColumn).trimmed().isEmpty()
+        && cellText(from.line, grid::kTransmitColumn).trimmed().isEmpty();
+    const grid::CellPosition to = grid::enterMove(from, lineEmpty);
+    grid_->setCurrentCell(rowOf(to.line), to.column);
+    BeginCellEdit(to.line, to.column);
+}
+
+bool frm_chann::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == grid_->viewport())
+        return filterGridMouse(event);
+    if (watched == grid_ && event->type() == QEvent::KeyPress) {
+        // Enter or F2 on the grid opens the current cell, as a click does.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((isEnter(key) || key == Qt::Key_F2) && grid_->currentRow() >= 0) {
+            clickCell(lineOf(grid_->currentRow()), grid_->currentColumn());
+            return true;
+        }
+        return false;
+    }
+    if (watched == textEdit_ || watched == comboEdit_) {
+        if (event->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            return watched == textEdit_ ? filterTextKey(key) : filterComboKey(key);
+        }
+        if (event->type() == QEvent::FocusOut)
+            commitOnFocusLeavingGrid(static_cast<QFocusEvent*>(event));
+    }
+    return ChildWindow::eventFilter(watched, event);
+}
+
+bool frm_chann::filterGridMouse(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const QModelIndex index = grid_->indexAt(mouse->position().toPoint());
+        if (mouse->button() == Qt::LeftButton && index.isValid())
+            clickCell(lineOf(index.row()), index.column());
+        return true;
+    }
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseMove:
+        return true;  // the grid selects nothing by dragging
+    default:
+        return false;
+    }
+}
+
+bool frm_chann::filterTextKey(QKeyEvent* event)
+{
+    if (isEnter(event->key())) {
+        moveOnEnter();
+        return true;
+    }
+    if (event->matches(QKeySequence::Paste))
+        return true;
+    if (isEditingKey(event))
+        return false;
+    const QString text = event->text();
+    if (text.isEmpty())
+        return false;  // cursor keys
+    return !(text.size() == 1 && grid::frequencyKey(text[0]));
+}
+
+bool frm_chann::filterComboKey(QKeyEvent* event)
+{
+    if (isEnter(event->key())) {
+        moveOnEnter();
+        return true;
+    }
+    if (event->matches(QKeySequence::Paste))
+        return true;
+    const QString text = event->text();
+    if (!isToneColumn(editColumn_))
+        return !text.isEmpty() && event->key() != Qt::Key_Tab && event->key() != Qt::Key_Backtab;
+    if (isEditingKey(event) || text.isEmpty())
+        return false;
+    const std::optional<QChar> accepted = text.size() == 1 ? grid::toneKey(text[0]) : std::nullopt;
+    if (!accepted)
+        return true;
+    if (*accepted != text[0]) {
+        comboEdit_->lineEdit()->insert(QString(*accepted));  // "d023n" reads as D023N at once
+        return true;
+    }
+    return false;
+}
+
+void frm_chann::commitOnFocusLeavingGrid(QFocusEvent* event)
+{
+    // Leaving the editor for another control of the program (a button, the
+    // detail editor) ends the edit; a drop-down's list, a message box or
+    // another application does not.
+    if (!opened_ || event->reason() == Qt::PopupFocusReason)
+        return;
+    QWidget* next = QApplication::focusWidget();
+    if (!next || next->window() != window() || next == grid_ || grid_->isAncestorOf(next))
+        return;
+    CommitCellEdit();
+}
+
+void frm_chann::restoreDefaults()
+{
+    CommitCellEdit();
+    grid::applyDefaultChannels(state().image, state().CurrentModel);
+    showAllRows();
+}
+
+void frm_chann::clearChannels()
+{
+    CommitCellEdit();
+    grid::clearAllChannels(state().image);
+    showAllRows();
+}
+
+void frm_chann::requestClose()
+{
+    CommitCellEdit();
+    if (isSignalConnected(QMetaMethod::fromSignal(&frm_chann::closeRequested))) {
+        emit closeRequested();
+        return;
+    }
+    // Without a main window to close the channel windows, close this one.
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        frame->close();
+    else
+        close();
+}
+
+void frm_chann::closeEvent(QCloseEvent* event)
+{
+    CommitCellEdit();  // a cell left open is committed, never lost
+    ChildWindow::closeEvent(event);
+}
+
+} // namespace r5

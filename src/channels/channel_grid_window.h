@@ -1,0 +1,81 @@
+#pragma once
+
+#include "app/child_window.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace r5 {
+
+// The channel grid: one line per channel, one column per field the dealer
+// edits most. A click opens a floating editor over the cell (a text box for
+// the frequencies, a drop-down for the rest); leaving the cell commits it into
+// the image at once, and the line is redrawn from the image, so the grid always
+// shows what the radio will get.
+class frm_chann : public ChildWindow {
+    Q_OBJECT
+public:
+    explicit frm_chann(AppState& state, QWidget* parent = nullptr);
+
+    // Redraws every line: a read, a file load or the detail editor shows at once.
+    void activated() override;
+    QRect initialGeometry(const QSize& mainWindowSize) const override;
+
+    // The title names the current channel; the detail editor changes it too.
+    void updateTitle();
+
+signals:
+    // Channel Edit: the main window opens the detail editor on CurrentChannel.
+    void channelEditRequested();
+    // Close: the main window closes the grid, the detail editor and the
+    // channel-file windows.
+    void closeRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildGrid();
+    void ShowChannelRow(int channelNumber);
+    void showAllRows();
+    QString cellText(int line, int column) const;
+
+    void clickCell(int line, int column);
+    void BeginCellEdit(int line, int column);
+    void CommitCellEdit();
+    void hideEditors();
+    void placeEditor(QWidget* editor, int line, int column);
+    void moveOnEnter();
+    void chooseEntry(int position);
+
+    bool filterGridMouse(QEvent* event);
+    bool filterTextKey(QKeyEvent* event);
+    bool filterComboKey(QKeyEvent* event);
+    void commitOnFocusLeavingGrid(QFocusEvent* event);
+
+    void restoreDefaults();
+    void clearChannels();
+    void requestClose();
+
+    const bool chinese_;  // captions and texts keep the language the window opened in
+    QTableWidget* grid_;
+    QLineEdit* textEdit_;
+    QComboBox* comboEdit_;
+    QPushButton* editButton_;
+    QPushButton* defaultButton_;
+    QPushButton* clearButton_;
+    QPushButton* helpButton_;
+    QPushButton* closeButton_;
+
+    // The cell an editor was laid over; only such a cell commits when left.
+    bool opened_ = false;
+    int editLine_ = 0;
+    int editColumn_ = 0;
+};
+
+} // namespace r5
+
+using r5::frm_chann;
