@@ -1,9 +1,11 @@
 #include "channels/channel_grid_window.h"
 
 #include "app/prompt.h"
+#include "channels/editor_keys.h"
 #include "model/channel_edit_rules.h"
 #include "model/channel_grid_rules.h"
 #include "model/channel_record.h"
+#include "model/frequency_input.h"
 #include "model/tone_table.h"
 
 #include <QApplication>
@@ -39,20 +41,8 @@ constexpr int kSubWindowFrame = 40;    // the workspace's title bar and borders
 int rowOf(int line) { return line - 1; }
 int lineOf(int row) { return row + 1; }
 
-bool isEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 bool isFrequencyColumn(int column) { return column == grid::kReceiveColumn || column == grid::kTransmitColumn; }
 bool isToneColumn(int column) { return column == grid::kDecodeColumn || column == grid::kEncodeColumn; }
-
-// Keys that edit or leave a field without typing into it: Backspace, Tab and
-// the Ctrl shortcuts (select all, copy, undo). The filters refuse pasting
-// before they ask: it would put in what they keep out.
-bool isEditingKey(const QKeyEvent* event)
-{
-    const int key = event->key();
-    if (key == Qt::Key_Backspace || key == Qt::Key_Tab || key == Qt::Key_Backtab)
-        return true;
-    return (event->modifiers() & Qt::ControlModifier) != 0;
-}
 
 QPushButton* makeButton(const char* name, const Text& caption, bool chinese, QWidget* parent)
 {
@@ -340,8 +330,8 @@ bool frm_chann::eventFilter(QObject* watched, QEvent* event)
         return filterGridMouse(event);
     if (watched == grid_ && event->type() == QEvent::KeyPress) {
         // Enter or F2 on the grid opens the current cell, as a click does.
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if ((isEnter(key) || key == Qt::Key_F2) && grid_->currentRow() >= 0) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((isEnterKey(key) || key->key() == Qt::Key_F2) && grid_->currentRow() >= 0) {
             clickCell(lineOf(grid_->currentRow()), grid_->currentColumn());
             return true;
         }
@@ -379,31 +369,31 @@ bool frm_chann::filterGridMouse(QEvent* event)
 
 bool frm_chann::filterTextKey(QKeyEvent* event)
 {
-    if (isEnter(event->key())) {
+    if (isEnterKey(event)) {
         moveOnEnter();
         return true;
     }
-    if (event->matches(QKeySequence::Paste))
+    if (isPasteKey(event))
         return true;
     if (isEditingKey(event))
         return false;
     const QString text = event->text();
     if (text.isEmpty())
         return false;  // cursor keys
-    return !(text.size() == 1 && grid::frequencyKey(text[0]));
+    return !(text.size() == 1 && frequencyKey(text[0]));
 }
 
 bool frm_chann::filterComboKey(QKeyEvent* event)
 {
-    if (isEnter(event->key())) {
+    if (isEnterKey(event)) {
         moveOnEnter();
         return true;
     }
-    if (event->matches(QKeySequence::Paste))
+    if (isPasteKey(event))
         return true;
     const QString text = event->text();
     if (!isToneColumn(editColumn_))
-        return !text.isEmpty() && event->key() != Qt::Key_Tab && event->key() != Qt::Key_Backtab;
+        return typesCharacter(event) || event->key() == Qt::Key_Backspace;  // chosen from the list only
     if (isEditingKey(event) || text.isEmpty())
         return false;
     const std::optional<QChar> accepted = text.size() == 1 ? grid::toneKey(text[0]) : std::nullopt;

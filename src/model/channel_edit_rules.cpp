@@ -114,13 +114,6 @@ std::optional<QChar> toneKey(QChar typed)
     return std::nullopt;
 }
 
-std::optional<QChar> frequencyKey(QChar typed)
-{
-    if ((typed >= '0' && typed <= '9') || typed == '.')
-        return typed;
-    return std::nullopt;
-}
-
 CellPosition enterMove(CellPosition from, bool lineEmptyAfterCommit)
 {
     const int nextLine = std::min(from.line + 1, static_cast<int>(channel::kLast));

@@ -57,13 +57,11 @@ TypedTone typedTone(const QString& text);
 // is chosen); any other text changes nothing.
 void commitToneText(RadioImage& image, int channelNumber, int column, const QString& text);
 
-// Key filters of the floating editors: they only take characters a tone or a
-// frequency can hold. The tone field takes digits, '.', 'D', 'N' and 'I'
-// (lower-case letters are turned into capitals, as DCS names are written); the
-// frequency field takes digits and '.'. Returns the character to insert, or
-// nothing when the key is to be ignored.
+// Key filter of the tone field: it only takes characters a tone can hold,
+// digits, '.', 'D', 'N' and 'I' (lower-case letters are turned into capitals,
+// as DCS names are written). Returns the character to insert, or nothing when
+// the key is to be ignored.
 std::optional<QChar> toneKey(QChar typed);
-std::optional<QChar> frequencyKey(QChar typed);
 
 // Where the Enter key takes the editor after a commit (line = channel number).
 struct CellPosition {

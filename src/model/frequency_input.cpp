@@ -20,6 +20,13 @@ QString withoutBlanks(const QString& text)
     return compact;
 }
 
+std::optional<QChar> frequencyKey(QChar typed)
+{
+    if (isAsciiDigit(typed) || typed == '.')
+        return typed;
+    return std::nullopt;
+}
+
 QString padFrequencyText(const QString& text)
 {
     const int length = leadingNumber(text) < kTwoDigitLimit ? kShortFrequencyTextLength : kFrequencyTextLength;

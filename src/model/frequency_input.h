@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace r5 {
 
 // Typed frequencies before they reach the codec. The editors accept a
@@ -36,6 +38,10 @@ struct FrequencyEntry {
     bool replaced;      // true: BandLow took the place of the typed text
 };
 FrequencyEntry checkFrequencyEntry(const QString& typed, double bandLow, double bandHigh);
+
+// Key filter of every frequency field: digits and the point. Returns the
+// character to insert, or nothing when the key is to be ignored.
+std::optional<QChar> frequencyKey(QChar typed);
 
 // The text without blanks (spaces, tabs, line breaks) anywhere.
 QString withoutBlanks(const QString& text);

@@ -194,7 +194,7 @@ TEST(CommitToneText, DecodeIsCopiedToEncodeEncodeStandsAlone)
     EXPECT_TRUE(channel::encode(state.image, 3).isNone());
 }
 
-TEST(KeyFilters, ToneAndFrequencyCharacters)
+TEST(KeyFilters, ToneCharacters)
 {
     EXPECT_EQ(toneKey('d'), QChar('D'));
     EXPECT_EQ(toneKey('n'), QChar('N'));
@@ -203,10 +203,6 @@ TEST(KeyFilters, ToneAndFrequencyCharacters)
     EXPECT_EQ(toneKey('.'), QChar('.'));
     for (QChar ignored : {QChar('x'), QChar('O'), QChar(' '), QChar('-')})
         EXPECT_FALSE(toneKey(ignored)) << ignored.toLatin1();
-    EXPECT_EQ(frequencyKey('5'), QChar('5'));
-    EXPECT_EQ(frequencyKey('.'), QChar('.'));
-    for (QChar ignored : {QChar('d'), QChar(','), QChar(' ')})
-        EXPECT_FALSE(frequencyKey(ignored)) << ignored.toLatin1();
 }
 
 TEST(EnterMove, FollowsTheLineAndStaysOnLine16)

@@ -81,4 +81,12 @@ TEST(FrequencyInput, EntriesOutsideTheBandOrUnstorableBecomeBandLow)
     }
 }
 
+TEST(FrequencyInput, KeyFilterTakesDigitsAndThePoint)
+{
+    EXPECT_EQ(frequencyKey('5'), QChar('5'));
+    EXPECT_EQ(frequencyKey('.'), QChar('.'));
+    for (QChar ignored : {QChar('d'), QChar(','), QChar(' '), QChar(0x0663)})  // 0x0663: an Arabic-Indic 3
+        EXPECT_FALSE(frequencyKey(ignored)) << int(ignored.unicode());
+}
+
 } // namespace
