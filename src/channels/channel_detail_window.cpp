@@ -47,8 +47,6 @@ constexpr Text kBeatShiftCaption{"拍频偏移", "Beat Shift"};
 constexpr Text kScanAddCaption{"扫描添加", "Scan Add"};
 constexpr Text kPriorityCaption{"优先信道", "Priority Channel"};
 constexpr Text kCompanderCaption{"压括器", "Compander"};
-constexpr Text kCloseCaption{"关闭", "Close"};
-constexpr Text kHelpCaption{"帮助", "Help"};
 
 template <typename W>
 W* named(W* widget, const char* name)

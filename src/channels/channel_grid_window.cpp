@@ -30,8 +30,6 @@ namespace {
 constexpr Text kEditCaption{"信道编辑", "Channel Edit"};
 constexpr Text kDefaultCaption{"出厂值", "Default"};
 constexpr Text kClearCaption{"清除", "Clear"};
-constexpr Text kHelpCaption{"帮助", "Help"};
-constexpr Text kCloseCaption{"关闭", "Close"};
 
 constexpr int kCellPadding = 10;       // pixels each side of a cell's widest text
 constexpr int kDropDownArrow = 24;     // room for the drop-down's arrow over a cell

@@ -238,10 +238,10 @@ ReceiveCommit CommitDetailReceive(AppState& state, int n, const QString& boxText
         commit.result = ReceiveCommit::Result::Emptied;
         return commit;
     }
-    const FrequencyEntry entry = checkFrequencyEntry(boxText, state.BandLow, state.BandHigh);
+    const CheckedFrequency entry = checkFrequencyEntry(boxText, state.BandLow, state.BandHigh);
     commit.boxText = boxText;
     if (entry.replaced) {
-        commit.message = kReceiveRangeMessage;
+        commit.message = kReceiveOutOfRange;
         commit.boxText = entry.text;
     }
     const FrequencyBytes bytes = FreqTextToBcd(entry.text, state.twoDigitMegahertz());
@@ -268,7 +268,7 @@ TransmitCommit CommitDetailTransmit(AppState& state, int n, const QString& boxTe
         channel::clearTransmit(state.image, n);
         return commit;
     }
-    const FrequencyEntry entry = checkFrequencyEntry(boxText, state.BandLow, state.BandHigh);
+    const CheckedFrequency entry = checkFrequencyEntry(boxText, state.BandLow, state.BandHigh);
     if (entry.replaced) {
         commit.message = kTransmitRangeMessage;
         commit.boxText = entry.text;

@@ -15,7 +15,6 @@ namespace r5::detail {
 // numbers outside 1 to 16 are refused: nothing is read or written.
 
 inline constexpr Text kWindowTitle{"信道编辑", "Channel Edit"};
-inline constexpr Text kReceiveRangeMessage{"接收频率超出范围 ！", "Over the range of receive frequency ."};
 // The detail editor's English message has always had a capital T.
 inline constexpr Text kTransmitRangeMessage{"发射频率超出范围 ！", "Over the range of Transmit frequency ."};
 

@@ -34,10 +34,10 @@ CommitOutcome CommitReceive(AppState& state, int n, const QString& typed)
         ClearChannel(state.image, n);
         return {};
     }
-    const FrequencyEntry entry = checkFrequencyEntry(typed, state.BandLow, state.BandHigh);
+    const CheckedFrequency entry = checkFrequencyEntry(typed, state.BandLow, state.BandHigh);
     storeReceive(state, n, entry.text);
     if (entry.replaced)
-        return {kReceiveRangeMessage};
+        return {kReceiveOutOfRange};
     return {};
 }
 
@@ -47,18 +47,18 @@ CommitOutcome CommitTransmit(AppState& state, int n, const QString& typed)
         return {};
     const bool blank = withoutBlanks(typed).isEmpty();
     if (!blank && channel::isEmpty(state.image, n))
-        return {kReceiveFirstMessage};
+        return {kReceiveFirst};
     if (blank) {
         channel::clearTransmit(state.image, n);
         return {};
     }
-    const FrequencyEntry entry = checkFrequencyEntry(typed, state.BandLow, state.BandHigh);
+    const CheckedFrequency entry = checkFrequencyEntry(typed, state.BandLow, state.BandHigh);
     channel::setTransmit(state.image, n, FreqTextToBcd(entry.text, state.twoDigitMegahertz()));
     if (!entry.replaced)
         return {};
     // The encode tone went with a transmit frequency the user did not mean.
     channel::setEncode(state.image, n, ToneCode{});
-    return {kTransmitRangeMessage};
+    return {kTransmitOutOfRange};
 }
 
 TypedTone typedTone(const QString& text)

@@ -13,11 +13,8 @@ namespace r5::grid {
 // channel's line from the image, so the grid never shows what is not stored.
 // Channel numbers outside 1 to 16 are refused: nothing is written.
 
-inline constexpr Text kReceiveRangeMessage{"接收频率超出范围 ！", "Over the range of receive frequency ."};
-inline constexpr Text kTransmitRangeMessage{"发射频率超出范围 ！", "Over the range of transmit frequency ."};
-inline constexpr Text kReceiveFirstMessage{"请先输入接收频率 ！", "Please input the receive frequency in advance."};
-
-// The outcome of a frequency commit: the message to show, if any.
+// The outcome of a frequency commit: the message to show, if any (the
+// messages of frequency_input.h).
 struct CommitOutcome {
     std::optional<Text> message;
 };

@@ -5,19 +5,88 @@
 namespace r5 {
 namespace {
 
-constexpr double kTwoDigitLimit = 100.0;  // MHz: below this the text has two digits before the point
+constexpr int kDecimals = 5;  // the radio counts in 10 Hz steps
 
 bool isAsciiDigit(QChar ch) { return ch >= '0' && ch <= '9'; }
+bool isBlank(QChar ch) { return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n'; }
+
+constexpr double kTwoDigitLimit = 100.0;  // MHz: below this a frequency has two digits before the point
 
 } // namespace
 
-QString withoutBlanks(const QString& text)
+FrequencyEntry classifyFrequency(const QString& typed, double bandLow, double bandHigh)
 {
+    if (typed.trimmed().isEmpty())
+        return FrequencyEntry::Empty;
+    const double mhz = leadingNumber(typed);
+    return (mhz >= bandLow && mhz <= bandHigh) ? FrequencyEntry::InBand : FrequencyEntry::OutOfBand;
+}
+
+QString padFrequencyText(const QString& typed)
+{
+    // The same reading as leadingNumber: blanks anywhere are ignored, then an
+    // optional sign, digits and one point. Working on the digits themselves
+    // keeps 145.0125 exact, where a double would not.
     QString compact;
-    for (QChar ch : text)
-        if (!ch.isSpace())
+    for (QChar ch : typed)
+        if (!isBlank(ch))
             compact.append(ch);
-    return compact;
+
+    int i = 0;
+    if (i < compact.size() && (compact[i] == '+' || compact[i] == '-')) {
+        if (compact[i] == '-')
+            return {};  // no band lies below zero
+        ++i;
+    }
+    QString whole;
+    QString fraction;
+    bool seenPoint = false;
+    for (; i < compact.size(); ++i) {
+        const QChar ch = compact[i];
+        if (isAsciiDigit(ch))
+            (seenPoint ? fraction : whole).append(ch);
+        else if (ch == '.' && !seenPoint)
+            seenPoint = true;
+        else
+            break;
+    }
+    if (whole.isEmpty() && fraction.isEmpty())
+        return {};
+
+    while (whole.size() > 1 && whole.startsWith('0'))
+        whole.remove(0, 1);
+    if (whole.isEmpty())
+        whole = "0";
+    return whole + "." + fraction.left(kDecimals).leftJustified(kDecimals, '0');
+}
+
+QString bandLowText(double bandLow)
+{
+    return padFrequencyText(QString::number(bandLow, 'f', kDecimals));
+}
+
+bool isStorableFrequencyText(const QString& typed, bool twoDigitMegahertz)
+{
+    const QString text = withoutBlanks(typed);
+    const qsizetype point = text.indexOf('.');
+    const QString whole = point < 0 ? text : text.left(point);
+    const QString fraction = point < 0 ? QString() : text.mid(point + 1);
+    const qsizetype wholeDigits = twoDigitMegahertz ? 2 : 3;
+    if (whole.size() != wholeDigits || fraction.size() > kDecimals)
+        return false;
+    for (QChar ch : whole + fraction)
+        if (!isAsciiDigit(ch))
+            return false;
+    return true;
+}
+
+CheckedFrequency checkFrequencyEntry(const QString& typed, double bandLow, double bandHigh)
+{
+    const bool twoDigit = bandLow < kTwoDigitLimit;
+    if (classifyFrequency(typed, bandLow, bandHigh) == FrequencyEntry::InBand
+        && isStorableFrequencyText(typed, twoDigit))
+        return {padFrequencyText(typed), false};
+    return {bandLowText(bandLow), true};
 }
 
 std::optional<QChar> frequencyKey(QChar typed)
@@ -27,45 +96,13 @@ std::optional<QChar> frequencyKey(QChar typed)
     return std::nullopt;
 }
 
-QString padFrequencyText(const QString& text)
+QString withoutBlanks(const QString& text)
 {
-    const int length = leadingNumber(text) < kTwoDigitLimit ? kShortFrequencyTextLength : kFrequencyTextLength;
-    QString padded = text;
-    while (padded.size() < length)
-        padded += '0';
-    return padded;
-}
-
-QString bandLowText(double bandLow)
-{
-    QString text = QString::number(bandLow);
-    if (text.size() == 2 || text.size() == 3)
-        text += ".0";
-    return padFrequencyText(text);
-}
-
-bool isStorableFrequencyText(const QString& text, bool twoDigitMegahertz)
-{
-    const qsizetype point = text.indexOf('.');
-    const QString whole = point < 0 ? text : text.left(point);
-    const QString fraction = point < 0 ? QString() : text.mid(point + 1);
-    const qsizetype wholeDigits = twoDigitMegahertz ? 2 : 3;
-    if (whole.size() != wholeDigits || fraction.size() > kFrequencyDecimals)
-        return false;
-    for (QChar ch : whole + fraction)
-        if (!isAsciiDigit(ch))
-            return false;
-    return true;
-}
-
-FrequencyEntry checkFrequencyEntry(const QString& typed, double bandLow, double bandHigh)
-{
-    const QString text = withoutBlanks(typed);
-    const double megahertz = leadingNumber(text);
-    const bool twoDigit = bandLow < kTwoDigitLimit;
-    if (megahertz >= bandLow && megahertz <= bandHigh && isStorableFrequencyText(text, twoDigit))
-        return {padFrequencyText(text), false};
-    return {bandLowText(bandLow), true};
+    QString compact;
+    for (QChar ch : text)
+        if (!isBlank(ch))
+            compact.append(ch);
+    return compact;
 }
 
 } // namespace r5

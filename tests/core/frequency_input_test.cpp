@@ -1,3 +1,6 @@
+// The channel editors' stricter reading of a typed frequency (the padding and
+// the band check themselves are tested with the test-frequency grid).
+#include "model/frequency_codec.h"
 #include "model/frequency_input.h"
 
 #include <gtest/gtest.h>
@@ -5,32 +8,6 @@
 using namespace r5;
 
 namespace {
-
-TEST(FrequencyInput, PadsToTheCodecForm)
-{
-    const struct {
-        const char* typed;
-        const char* padded;
-    } cases[] = {
-        {"145.5", "145.50000"},
-        {"400.025", "400.02500"},
-        {"145.", "145.00000"},
-        {"145", "145000000"},          // no point: the codec never looks at position 4
-        {"45.5", "45.50000"},          // below 100 MHz: eight characters
-        {"400.02500", "400.02500"},    // already full
-        {"1666.66665", "1666.66665"},  // longer texts are left alone
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(padFrequencyText(c.typed), c.padded) << c.typed;
-}
-
-TEST(FrequencyInput, BandLowTextForEachBand)
-{
-    EXPECT_EQ(bandLowText(136), "136.00000");
-    EXPECT_EQ(bandLowText(400), "400.00000");
-    EXPECT_EQ(bandLowText(100), "100.00000");
-    EXPECT_EQ(bandLowText(45), "45.00000");
-}
 
 TEST(FrequencyInput, StorableOnlyWhenTheCodecKeepsWhatWasTyped)
 {
@@ -43,13 +20,15 @@ TEST(FrequencyInput, StorableOnlyWhenTheCodecKeepsWhatWasTyped)
         {"145", false, true},
         {"145.", false, true},
         {"145.12345", false, true},
+        {" 145.5 ", false, true},
         {"145.123456", false, false},  // the sixth decimal would be dropped
-        {"145.5.3", false, false},     // a second point would be read as a digit 0
+        {"145.5.3", false, false},     // a second point: not the number it starts with
         {"0145.5", false, false},      // four digits before the point
         {"45.5", false, false},
         {"45.5", true, true},
         {"145.5", true, false},        // a two-digit band cannot hold 145 MHz
         {"14a.5", false, false},
+        {"145.5x", false, false},
         {".5", false, false},
         {"", false, false},
     };
@@ -65,19 +44,20 @@ TEST(FrequencyInput, EntriesOutsideTheBandOrUnstorableBecomeBandLow)
         bool replaced;
     } cases[] = {
         {"145.5", "145.50000", false},
-        {"136", "136000000", false},       // both band ends are accepted
-        {"175", "175000000", false},
+        {"136", "136.00000", false},       // both band ends are accepted
+        {"175", "175.00000", false},
         {"175.0001", "136.00000", true},
         {"100", "136.00000", true},
-        {"145.5.3", "136.00000", true},    // reads as 145.5, but cannot be stored as typed
+        {"145.5.3", "136.00000", true},    // reads as 145.5, but that is not what was typed
         {"0145.5", "136.00000", true},
-        {" 145.5 ", "145.50000", false},   // blanks are dropped before the check
-        {"14 5.5", "145.50000", false},
+        {"145.123456", "136.00000", true},
+        {" 145.5 ", "145.50000", false},   // blanks do not count
     };
     for (const auto& c : cases) {
-        const FrequencyEntry entry = checkFrequencyEntry(c.typed, 136, 175);
+        const CheckedFrequency entry = checkFrequencyEntry(c.typed, 136, 175);
         EXPECT_EQ(entry.text, c.stored) << c.typed;
         EXPECT_EQ(entry.replaced, c.replaced) << c.typed;
+        EXPECT_EQ(FreqBcdToText(FreqTextToBcd(entry.text)), entry.text) << c.typed;
     }
 }
 
