@@ -401,9 +401,11 @@ void Form_Chann_Edit::CommitDetailTransmit()
 
 void Form_Chann_Edit::commitPendingFrequencies()
 {
-    if (receiveBox_->isModified() || receiveBox_->hasFocus())
+    // Only what was typed: an untouched box is committed when the user leaves
+    // it, not because the window shows a channel afresh.
+    if (receiveBox_->isModified())
         CommitDetailReceive();
-    if (transmitBox_->isEnabled() && (transmitBox_->isModified() || transmitBox_->hasFocus()))
+    if (transmitBox_->isEnabled() && transmitBox_->isModified())
         CommitDetailTransmit();
 }
 

@@ -474,11 +474,13 @@ void ChannelDetailTest::keysOnlyTypeWhatAFieldHolds()
 
 void ChannelDetailTest::activationShowsCurrentChannelAfresh()
 {
-    state_->CurrentChannel = 3;
+    state_->CurrentChannel = 1;  // 130.025 MHz, below the VHF band
     open();
-    channel::setField(state_->image, 3, channel::kHighPower, 0);
+    box("Text_RX_Freq")->setFocus();  // clicked into, which activates the window
+    channel::setField(state_->image, 1, channel::kHighPower, 0);
     window_->activated();
     QCOMPARE(list("Combo_Txp")->currentText(), QString("Low"));
+    QVERIFY(prompts_->empty());  // the box was not left: nothing is committed
 
     state_->CurrentChannel = 11;  // a click in the grid chose another channel
     window_->activated();
