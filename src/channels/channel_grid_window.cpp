@@ -61,7 +61,7 @@ QStringList widestSamples(int column, bool chinese)
     if (column == grid::kNumberColumn)
         samples << QString::number(channel::kLast);
     if (column == grid::kScramblerColumn)
-        samples << "15";
+        samples << QString::number(channel::kScrambler.maxValue());  // a nibble the list lacks
     return samples;
 }
 
