@@ -1,0 +1,224 @@
+#include "link/link_exchange.h"
+
+#include "link/link_texts.h"
+#include "link/protocol.h"
+
+#include <QPointer>
+
+#include <algorithm>
+
+namespace r5 {
+
+LinkExchange::LinkExchange(AppState& state, const PortTable& ports, SerialPortFactory& portFactory,
+                           LinkTimerFactory& timerFactory, LinkValues values, QObject* parent)
+    : QObject(parent),
+      state_(state),
+      ports_(ports),
+      values_(values),
+      port_(portFactory.create()),
+      sendTimer_(timerFactory.create()),
+      replyTimer_(timerFactory.create()),
+      retryTimer_(timerFactory.create()),
+      pauseTimer_(timerFactory.create())
+{
+    connect(port_.get(), &SerialPort::dataArrived, this, &LinkExchange::onDataArrived);
+    connect(port_.get(), &SerialPort::errorOccurred, this, &LinkExchange::onPortError);
+    connect(sendTimer_.get(), &LinkTimer::timeout, this, &LinkExchange::sendQueued);
+    connect(replyTimer_.get(), &LinkTimer::timeout, this, &LinkExchange::onReplyTimeout);
+    connect(retryTimer_.get(), &LinkTimer::timeout, this, &LinkExchange::onRetryTick);
+    connect(pauseTimer_.get(), &LinkTimer::timeout, this, &LinkExchange::onPauseOver);
+}
+
+LinkExchange::~LinkExchange()
+{
+    abort();
+}
+
+void LinkExchange::abort()
+{
+    finishAttempt();
+    retriesLeft_ = 0;
+}
+
+Text LinkExchange::portOpenText() const
+{
+    return linktext::PortOpenError;
+}
+
+void LinkExchange::startFromButton()
+{
+    // A press during an attempt abandons it and starts afresh.
+    finishAttempt();
+    retriesLeft_ = values_.retries;
+    if (startAttempt()) {
+        emit progressChanged(0);
+        emit statusChanged(text(linktext::Connecting));
+    }
+}
+
+bool LinkExchange::startAttempt()
+{
+    if (!port_->isOpen() && !openPort())
+        return false;
+    beginAttempt();
+    busy_ = true;
+    return true;
+}
+
+bool LinkExchange::openPort()
+{
+    const int comPort = state_.ComPort;
+    const QString device = ports_.device(comPort);
+    if (!device.isEmpty() && port_->open(device)) {
+        state_.PortOpenFailed = false;
+        return true;
+    }
+    state_.PortOpenFailed = true;
+    const QString reason = device.isEmpty() ? QString() : port_->errorString();
+    emit portOpenFailed(linktext::portOpenMessage(portOpenText(), comPort, device, reason,
+                                                  !device.isEmpty() && port_->permissionDenied(), chinese()));
+    return false;
+}
+
+void LinkExchange::queueCommand(const QByteArray& bytes)
+{
+    sendBuffer_ = bytes;
+    sendDone_ = false;
+    sendTimer_->start(protocol::SendTickMs);
+}
+
+void LinkExchange::sendQueued()
+{
+    sendTimer_->stop();
+    if (!port_->isOpen())
+        return;
+    // The whole command leaves back to back, one byte per write.
+    for (const char byte : std::as_const(sendBuffer_))
+        port_->writeByte(static_cast<quint8>(byte));
+    replyTimer_->start(values_.replyTimeoutMs);
+    sendDone_ = true;
+}
+
+void LinkExchange::sendNow(quint8 byte)
+{
+    if (port_->isOpen())
+        port_->writeByte(byte);
+}
+
+int LinkExchange::bytesWaiting() const
+{
+    return port_->isOpen() ? port_->bytesWaiting() : 0;
+}
+
+QByteArray LinkExchange::takeBytes(int count)
+{
+    QByteArray bytes;
+    bytes.reserve(count);
+    for (int i = 0; i < count && port_->bytesWaiting() > 0; ++i)
+        bytes.append(static_cast<char>(port_->readByte()));
+    return bytes;
+}
+
+void LinkExchange::clearInput()
+{
+    if (port_->isOpen())
+        port_->clearInput();
+}
+
+void LinkExchange::stopReplyTimer()
+{
+    replyTimer_->stop();
+}
+
+void LinkExchange::stopRetryTimer()
+{
+    retryTimer_->stop();
+}
+
+void LinkExchange::stopTimers()
+{
+    sendTimer_->stop();
+    replyTimer_->stop();
+    retryTimer_->stop();
+    pauseTimer_->stop();
+    afterPause_ = nullptr;
+}
+
+void LinkExchange::pauseThen(int ms, std::function<void()> next)
+{
+    afterPause_ = std::move(next);
+    pauseTimer_->start(ms);
+}
+
+void LinkExchange::onPauseOver()
+{
+    pauseTimer_->stop();
+    auto next = std::move(afterPause_);
+    afterPause_ = nullptr;
+    if (!next)
+        return;
+    QPointer<LinkExchange> self(this);
+    next();
+    // Bytes that arrived during the pause raised their event already; they
+    // are handled now that the step has gone on.
+    if (self && !afterPause_ && port_->isOpen() && port_->bytesWaiting() > 0)
+        onDataArrived();
+}
+
+void LinkExchange::closePort()
+{
+    if (port_->isOpen())
+        port_->close();
+}
+
+void LinkExchange::finishAttempt()
+{
+    stopTimers();
+    busy_ = false;
+    closePort();
+}
+
+void LinkExchange::showProgress(int done, int total)
+{
+    emit progressChanged(std::clamp(done * 100 / total, 0, 100));
+}
+
+void LinkExchange::onDataArrived()
+{
+    QPointer<LinkExchange> self(this);
+    while (self && !afterPause_ && port_->isOpen() && port_->bytesWaiting() > 0 && receiveStep()) {
+    }
+}
+
+void LinkExchange::onReplyTimeout()
+{
+    // The attempt is over: the port closes and, after the retry pause, either
+    // a fresh attempt starts or the exchange gives up.
+    sendTimer_->stop();
+    replyTimer_->stop();
+    pauseTimer_->stop();
+    afterPause_ = nullptr;
+    retryTimer_->start(values_.retryPauseMs);
+    closePort();
+    busy_ = false;
+}
+
+void LinkExchange::onPortError()
+{
+    // A broken line ends the attempt as silence would.
+    if (busy_)
+        onReplyTimeout();
+}
+
+void LinkExchange::onRetryTick()
+{
+    stopTimers();
+    if (retriesLeft_ < 1) {
+        retriesUsedUp();
+        return;
+    }
+    --retriesLeft_;
+    startAttempt();
+}
+
+} // namespace r5

@@ -1,0 +1,177 @@
+#include "link/password_exchange.h"
+
+#include "link/handshake.h"
+#include "link/link_texts.h"
+#include "link/protocol.h"
+
+namespace r5 {
+namespace {
+
+constexpr Text OldPasswordError{"原密码错误，禁止写入", "Old PassWord Error, Writeing Stop"};
+constexpr Text ModifySuccess{"密码修改成功 ", "PassWord Modify Success ! "};
+
+constexpr LinkValues kPasswordValues{protocol::ReplyTimeoutMs, protocol::PasswordRetryPauseMs,
+                                     protocol::PasswordRetries};
+
+using protocol::PasswordLength;
+
+// First start s in [first, last] where `count` bytes of `answer` from s satisfy
+// `match(i, byte)`; last + 1 when there is none.
+template <typename Match>
+int firstStart(const QByteArray& answer, int first, int last, int count, Match match)
+{
+    for (int s = first; s <= last; ++s) {
+        bool all = s + count <= answer.size();
+        for (int i = 0; all && i < count; ++i)
+            all = match(i, static_cast<quint8>(answer[s + i]));
+        if (all)
+            return s;
+    }
+    return last + 1;
+}
+
+} // namespace
+
+PasswordExchange::PasswordExchange(AppState& state, const PortTable& ports, SerialPortFactory& portFactory,
+                                   LinkTimerFactory& timerFactory, QObject* parent)
+    : LinkExchange(state, ports, portFactory, timerFactory, kPasswordValues, parent),
+      oldEntry_(passwordEntry({})),
+      newEntry_(passwordEntry({}))
+{
+}
+
+QByteArray PasswordExchange::passwordEntry(const QString& text)
+{
+    // The radio keeps one byte per character; characters beyond Latin-1 have no code there.
+    QByteArray entry = text.trimmed().left(PasswordLength).toLatin1();
+    entry.append(QByteArray(PasswordLength - entry.size(), static_cast<char>(protocol::PasswordPad)));
+    return entry;
+}
+
+void PasswordExchange::setOldPassword(const QString& text)
+{
+    oldEntry_ = passwordEntry(text);
+}
+
+void PasswordExchange::setNewPassword(const QString& text)
+{
+    newEntry_ = passwordEntry(text);
+}
+
+bool PasswordExchange::newPasswordsMatch(const QString& first, const QString& second)
+{
+    return first.trimmed() == second.trimmed();
+}
+
+bool PasswordExchange::oldPasswordAccepted(const QByteArray& answer, const QByteArray& oldEntry)
+{
+    using namespace protocol;
+    const auto spaces = [](int, quint8 b) { return b == PasswordPad; };
+    const auto erased = [](int, quint8 b) { return b == ErasedByte; };
+    const auto same = [&](int i, quint8 b) { return b == static_cast<quint8>(oldEntry[i]); };
+
+    // No password set: six spaces or six erased bytes at the record's start.
+    int k = firstStart(answer, PasswordRecordStart, PasswordSpacesSearchLast, PasswordLength, spaces);
+    if (k > PasswordSpacesFirstOnly)
+        k = firstStart(answer, PasswordRecordStart, PasswordSpacesSearchLast, PasswordLength, erased);
+    if (k <= PasswordNoPasswordLastStart)
+        return true;
+
+    k = firstStart(answer, PasswordRecordStart, PasswordFullSearchLast, PasswordLength, same);
+    if (k >= PasswordFullRecheckFrom) {
+        k = firstStart(answer, PasswordRecordStart, PasswordFiveSearchLast, PasswordFiveCompared, same);
+        if (k < PasswordFiveAcceptBelow)
+            k = PasswordNoPasswordLastStart;
+    }
+    return k <= PasswordNoPasswordLastStart;
+}
+
+void PasswordExchange::start()
+{
+    if (busy())
+        return;
+    setRetriesLeft(protocol::PasswordRetries);
+    startAttempt();
+}
+
+void PasswordExchange::beginAttempt()
+{
+    clearInput();
+    stage_ = Stage::Handshake;
+    queueCommand(QByteArray(reinterpret_cast<const char*>(protocol::HandshakeMagic.data()),
+                            static_cast<int>(protocol::HandshakeMagic.size())));
+}
+
+bool PasswordExchange::receiveStep()
+{
+    using namespace protocol;
+    switch (stage_) {
+    case Stage::Handshake: {
+        if (bytesWaiting() < PasswordHandshakeReplyBytes)
+            return false;
+        const QByteArray reply = takeBytes(PasswordHandshakeReplyBytes);
+        if (!handshakeAccepted(reply, HandshakeMarker, PasswordEndMarker, PasswordMarkerDistance))
+            return true;
+        stage_ = Stage::Acknowledge;
+        queueCommand(QByteArray(1, static_cast<char>(Ack)));
+        clearInput();
+        return false;
+    }
+    case Stage::Acknowledge:
+        // The radio confirms programming mode with its own acknowledgement.
+        if (static_cast<quint8>(takeBytes(1).at(0)) == Ack) {
+            stage_ = Stage::Record;
+            queueCommand(command(PasswordReadCommand, PasswordBlockAddress, ReadBlockBytes));
+            clearInput();
+            return false;
+        }
+        return true;
+    case Stage::Record: {
+        if (bytesWaiting() < PlainReplyBytes)
+            return false;
+        const QByteArray answer = takeBytes(PlainReplyBytes);
+        sendNow(Ack);
+        pauseThen(PasswordCheckPauseMs, [this, answer] { checkOldPassword(answer); });
+        return false;
+    }
+    case Stage::Written: {
+        const bool written = static_cast<quint8>(takeBytes(1).at(0)) == Ack;
+        finishAttempt();
+        if (written) {
+            oldEntry_ = passwordEntry({});
+            newEntry_ = passwordEntry({});
+            emit completed(text(ModifySuccess));
+        } else {
+            // The radio did not confirm the write: the password may be unchanged.
+            emit failed(text(linktext::FailConnect));
+        }
+        return false;
+    }
+    }
+    return false;
+}
+
+void PasswordExchange::checkOldPassword(const QByteArray& answer)
+{
+    using namespace protocol;
+    if (!oldPasswordAccepted(answer, oldEntry_)) {
+        finishAttempt();
+        emit oldPasswordRefused(text(OldPasswordError));
+        return;
+    }
+    stopReplyTimer();
+    stopRetryTimer();
+    // The new password, then the record's other ten bytes as the radio sent them.
+    const QByteArray record = newEntry_ + answer.mid(PasswordRecordStart + PasswordLength,
+                                                     PasswordRecordBytes - PasswordLength);
+    queueCommand(command(PasswordWriteCommand, PasswordBlockAddress, WriteBlockBytes, record));
+    stage_ = Stage::Written;
+}
+
+void PasswordExchange::retriesUsedUp()
+{
+    finishAttempt();
+    emit failed(text(linktext::FailConnect));
+}
+
+} // namespace r5
