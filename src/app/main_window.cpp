@@ -274,7 +274,7 @@ void MDImain::runCommand(const QString& command)
 ChildFrame* MDImain::frameOf(const QString& windowName) const
 {
     const auto it = open_.find(windowName);
-    if (it == open_.end() || !it->second || !it->second->isVisible() || !it->second->child())
+    if (it == open_.end() || !it->second || it->second->isHidden() || !it->second->child())
         return nullptr;
     return it->second;
 }

@@ -11,4 +11,8 @@ struct LinkContext;
 // to the other windows. The application and the window tests use the same set.
 void registerProgramWindows(MDImain& frame, AppState& state, const LinkContext& link);
 
+// The start-up's port probe: the first of COM8 down to COM1 that opens (COM1
+// when none does); records whether any opened.
+int probeStartUpPort(AppState& state, const LinkContext& link);
+
 } // namespace r5
