@@ -108,6 +108,12 @@ FilePickerWindow::FilePickerWindow(AppState& state, const FilePickerKind& kind, 
                 if (current.isValid())
                     setDirectory(directoryModel_->filePath(current));
             });
+    // The tree fills in the background; keep the chosen directory in view.
+    const auto keepInView = [this] {
+        directories_->scrollTo(directories_->currentIndex(), QAbstractItemView::PositionAtCenter);
+    };
+    connect(directoryModel_, &QFileSystemModel::directoryLoaded, this, keepInView, Qt::QueuedConnection);
+    connect(directoryModel_, &QFileSystemModel::layoutChanged, this, keepInView, Qt::QueuedConnection);
     connect(files_, &QListView::clicked, this,
             [this](const QModelIndex& index) { name_->setText(fileModel_->fileName(index)); });
     connect(files_, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
@@ -118,13 +124,14 @@ FilePickerWindow::FilePickerWindow(AppState& state, const FilePickerKind& kind, 
     connect(enter, &QPushButton::clicked, this, &FilePickerWindow::confirm);
     connect(close, &QPushButton::clicked, this, [this] { closeChildWindow(this); });
 
-    auto* left = new QVBoxLayout;
-    left->addWidget(driveLabel);
-    left->addWidget(drives_);
-    left->addWidget(directories_, 1);
-    auto* lists = new QHBoxLayout;
-    lists->addLayout(left, 1);
-    lists->addWidget(files_, 1);
+    auto* lists = new QGridLayout;
+    lists->addWidget(driveLabel, 0, 0);
+    lists->addWidget(drives_, 1, 0);
+    lists->addWidget(directories_, 2, 0);
+    lists->addWidget(files_, 0, 1, 3, 1);
+    lists->setColumnStretch(0, 1);
+    lists->setColumnStretch(1, 1);
+    lists->setRowStretch(2, 1);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(nameLabel);
     bottom->addWidget(name_, 1);

@@ -94,7 +94,7 @@ void MDImain::startUp(const std::function<int()>& probePort)
         resize(int(size.width() / 1.3), int(size.height() / 1.2));
     }
     for (size_t i = 0; i < panels_.size(); ++i)
-        panels_[i]->setMinimumWidth(width() * statusPanels()[i].widthPercent / 100);
+        panelWidths_.push_back(width() * statusPanels()[i].widthPercent / 100);
     applyMenuVisibility();
     applyCaptions(true);
 
@@ -243,7 +243,15 @@ void MDImain::showBandInStatusBar()
     setPanelText(kBandPanel, bandStatusText(state_.BandLow, state_.BandHigh));
 }
 
-void MDImain::setPanelText(int panel, const QString& text) { panels_.at(size_t(panel - 1))->setText(text); }
+void MDImain::setPanelText(int panel, const QString& text)
+{
+    // Each panel keeps its share of the start-up width, and grows rather than
+    // cut a text that needs more (a narrow window, a large font).
+    QLabel* label = panels_.at(size_t(panel - 1));
+    label->setText(text);
+    const int share = size_t(panel - 1) < panelWidths_.size() ? panelWidths_[size_t(panel - 1)] : 0;
+    label->setMinimumWidth(std::max(share, label->sizeHint().width()));
+}
 
 QString MDImain::panelText(int panel) const { return panels_.at(size_t(panel - 1))->text(); }
 

@@ -84,6 +84,7 @@ private:
     std::map<QString, QAction*> menuItems_;
     std::map<QString, QAction*> toolbarButtons_;
     std::vector<QLabel*> panels_;
+    std::vector<int> panelWidths_;  // from the frame's width at start-up
     std::map<QString, WindowBuilder> builders_;
     std::map<QString, QString> commandWindows_;  // menu item -> window
     std::map<QString, QPointer<ChildFrame>> open_;

@@ -36,7 +36,8 @@ int writeScreenshots(MDImain& frame, const QString& folder)
     frame.show();
     for (const bool chinese : {true, false}) {
         const QString language = chinese ? "zh" : "en";
-        frame.switchLanguage(chinese);
+        if (frame.menuItem("Language_chn")->isChecked() != chinese)
+            frame.switchLanguage(chinese);
         for (const QString& name : frame.windowNames())
             frame.closeWindow(name);
         // The main window as a dealer first sees it: the channel grid open.
