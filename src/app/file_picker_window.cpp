@@ -83,7 +83,7 @@ FilePickerWindow::FilePickerWindow(AppState& state, const FilePickerKind& kind, 
         directories_->hideColumn(column);
     directories_->header()->hide();
 
-    fileModel_->setFilter(QDir::Files);
+    fileModel_->setFilter(QDir::Files | QDir::CaseSensitive);  // ".Chann" would be refused
     fileModel_->setNameFilters(pickerFileFilters(kind));
     fileModel_->setNameFilterDisables(false);
     files_->setObjectName("File1");
