@@ -1,5 +1,6 @@
 #include "link/port_table.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSerialPortInfo>
 
@@ -159,6 +160,10 @@ PortArgument parsePortArgument(const QString& value)
     }
     if (v.isEmpty())
         result.error = QStringLiteral("empty port name");
+    else if (!v.startsWith('/') && QFileInfo::exists(v))
+        // A path relative to the working directory; a bare name such as
+        // ttyUSB0 the serial port finds in /dev itself.
+        result.device = QFileInfo(v).absoluteFilePath();
     else
         result.device = v;
     return result;

@@ -110,9 +110,9 @@ inline constexpr int Retries = 3;                    // restarts after the first
 inline constexpr int PasswordRetries = 0;            // the password change tries once
 // After an acknowledgement the program waits briefly before it goes on; the
 // radio's own answer to it arrives meanwhile and is then discarded.
-inline constexpr int AckPauseMs = 8;
+inline constexpr int AckPauseMs = 5;
 // Before the end byte and again before closing, so the end byte leaves the line.
-inline constexpr int CompletionPauseMs = 5;
+inline constexpr int CompletionPauseMs = 2;
 // Before the old password is checked, giving the radio time after the acknowledgement.
 inline constexpr int PasswordCheckPauseMs = 30;
 
