@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <limits>
 
 namespace r5 {
@@ -172,8 +173,17 @@ QByteArray formatNumberText(const std::vector<qint16>& values, int cells)
 
 std::optional<FileError> writeFileAtomically(const QString& path, const QByteArray& content)
 {
+    // Unbuffered, so a short write (disk full, file-size limit) shows up here
+    // instead of being lost in a final flush that still reports success.
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit())
+    bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    qint64 written = 0;
+    while (ok && written < content.size()) {
+        const qint64 n = file.write(content.constData() + written, content.size() - written);
+        ok = n > 0;
+        written += std::max<qint64>(n, 0);
+    }
+    if (ok && file.commit())
         return std::nullopt;
     FileError error;
     error.kind = FileError::Kind::CannotSave;

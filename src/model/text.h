@@ -17,4 +17,8 @@ struct Text {
 // A text that has only a Chinese form and is shown as such in both languages.
 inline constexpr Text chineseOnly(const char* zh) { return Text{zh, zh}; }
 
+// The two buttons every feature window carries. Help has never had an action.
+inline constexpr Text kCloseCaption{"关闭", "Close"};
+inline constexpr Text kHelpCaption{"帮助", "Help"};
+
 } // namespace r5

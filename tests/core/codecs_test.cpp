@@ -16,6 +16,8 @@ struct BcdCase {
     const char* text;
 };
 
+void PrintTo(const BcdCase& c, std::ostream* os) { *os << c.text; }
+
 class FreqBcdToTextTest : public testing::TestWithParam<BcdCase> {};
 
 TEST_P(FreqBcdToTextTest, ShowsMegahertzWithFiveDecimals)
@@ -38,6 +40,8 @@ struct TextCase {
     bool twoDigit;
     FrequencyBytes bytes;
 };
+
+void PrintTo(const TextCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
 
 class FreqTextToBcdTest : public testing::TestWithParam<TextCase> {};
 

@@ -1,0 +1,151 @@
+#include "model/app_state.h"
+#include "model/channel_record.h"
+#include "model/defaults.h"
+
+#include <gtest/gtest.h>
+
+using namespace r5;
+
+namespace {
+
+using Row = std::array<int, 16>;
+
+Row row(const RadioImage& image, int r)
+{
+    Row values{};
+    for (int c = 0; c < 16; ++c)
+        values[static_cast<size_t>(c)] = image.cell(r, c);
+    return values;
+}
+
+Row row(const AdjustImage& image, int r)
+{
+    Row values{};
+    for (int c = 0; c < 16; ++c)
+        values[static_cast<size_t>(c)] = image.cell(r, c);
+    return values;
+}
+
+struct ChannelCase {
+    int channel;
+    Row uhf;
+    Row vhf;
+};
+
+void PrintTo(const ChannelCase& c, std::ostream* os) { *os << "channel " << c.channel; }
+
+class FactoryChannelTest : public testing::TestWithParam<ChannelCase> {};
+
+TEST_P(FactoryChannelTest, BuildersWriteTheFactoryRecord)
+{
+    RadioImage image;
+    image.fill(0xFF);
+    UhfDefaultBuilder(image);
+    EXPECT_EQ(row(image, GetParam().channel), GetParam().uhf);
+    VhfDefaultBuilder(image);
+    EXPECT_EQ(row(image, GetParam().channel), GetParam().vhf);
+}
+
+INSTANTIATE_TEST_SUITE_P(Defaults, FactoryChannelTest, testing::Values(
+    ChannelCase{1, {0x00, 0x25, 0x00, 0x40, 0x00, 0x25, 0x00, 0x40, 255, 255, 255, 255, 0x00, 0xB0, 0xB0, 0xF8},
+                   {0x00, 0x25, 0x00, 0x13, 0x00, 0x25, 0x00, 0x13, 255, 255, 255, 255, 0x00, 0xBF, 0xB0, 0xF8}},
+    ChannelCase{8, {0x00, 0x75, 0x99, 0x47, 0x00, 0x75, 0x99, 0x47, 255, 255, 255, 255, 0x00, 0xB0, 0xB0, 0xF8},
+                   {0x00, 0x75, 0x59, 0x16, 0x00, 0x75, 0x59, 0x16, 255, 255, 255, 255, 0x00, 0xBF, 0xB0, 0xF8}},
+    ChannelCase{12, {0x00, 0x75, 0x01, 0x40, 0x00, 0x75, 0x01, 0x40, 0x9E, 0x02, 0x9E, 0x02, 0x00, 0xB0, 0xB0, 0xF8},
+                    {0x00, 0x75, 0x01, 0x13, 0x00, 0x75, 0x01, 0x13, 0x9E, 0x02, 0x9E, 0x02, 0x00, 0xBF, 0xB0, 0xF8}},
+    ChannelCase{13, {0x00, 0x75, 0x01, 0x47, 0x00, 0x75, 0x01, 0x47, 0xEC, 0xA9, 0xEC, 0xA9, 0x00, 0xB0, 0xB0, 0xF8},
+                    {0x00, 0x75, 0x51, 0x13, 0x00, 0x75, 0x51, 0x13, 0xEC, 0xA9, 0xEC, 0xA9, 0x00, 0xBF, 0xB0, 0xF8}},
+    ChannelCase{16, {0x00, 0x75, 0x99, 0x47, 0x00, 0x75, 0x99, 0x47, 255, 255, 255, 255, 0x00, 0x90, 0xB0, 0xF8},
+                    {0x00, 0x75, 0x09, 0x15, 0x00, 0x75, 0x09, 0x15, 255, 255, 255, 255, 0x00, 0x9F, 0xB0, 0xF8}}));
+
+TEST(StartUpImage, ErasedOutsideTheChannelsAndOptions)
+{
+    const RadioImage image = startUpImage(kUhfModel);
+    const Row erased = {255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255};
+    for (int r = 0; r < RadioImage::kRows; ++r) {
+        if (r >= 1 && r <= 16)
+            continue;
+        if (r == 19) {
+            EXPECT_EQ(row(image, r), (Row{8, 5, 1, 0, 1, 1, 1, 0, 9, 255, 255, 255, 255, 255, 255, 255}));
+            continue;
+        }
+        EXPECT_EQ(row(image, r), erased) << "row " << r;  // row 23 too: every channel scans
+    }
+    for (int r = 0; r < RadioImage::kExtraRows; ++r)
+        for (int c = 16; c < 22; ++c)
+            EXPECT_EQ(image.extra(r, c), 0);
+    for (int n = 1; n <= 16; ++n)
+        EXPECT_TRUE(channel::inScan(image, n));
+}
+
+TEST(Builders, AreIdempotentAndTouchOnlyChannelRows)
+{
+    RadioImage image = startUpImage(kUhfModel);
+    for (int i = 0; i < RadioImage::kSize; ++i)
+        if (i < 0x10 || i >= 0x110)
+            image.setAt(i, static_cast<quint8>(i * 7));
+    image.setExtra(3, 18, -5);
+    for (auto build : {&UhfDefaultBuilder, &VhfDefaultBuilder}) {
+        RadioImage once = image;
+        build(once);
+        RadioImage twice = once;
+        build(twice);
+        EXPECT_EQ(once, twice);
+        for (int i = 0; i < RadioImage::kSize; ++i)
+            if (i < 0x10 || i >= 0x110)
+                ASSERT_EQ(once.at(i), image.at(i)) << "address " << i;
+        EXPECT_EQ(once.extra(3, 18), -5);
+    }
+}
+
+TEST(ModelChoice, RebuildsChannelsOnlyForAnotherModel)
+{
+    AppState state;
+    state.image.setAt(0x012, 0x77);  // a user's edit in channel 1
+    state.selectModel(kUhfModel);
+    EXPECT_EQ(state.image.at(0x012), 0x77);  // confirming the current model keeps edits
+    EXPECT_EQ(state.BandLow, 400);
+    EXPECT_EQ(state.BandHigh, 521);
+
+    state.selectModel(kVhfModel);
+    EXPECT_EQ(row(state.image, 1), row(startUpImage(kVhfModel), 1));
+    EXPECT_EQ(state.BandLow, 136);
+    EXPECT_EQ(state.BandHigh, 175);
+
+    state.selectModel(kFullModel);  // the wide-band model takes the UHF set
+    EXPECT_EQ(row(state.image, 1), row(startUpImage(kUhfModel), 1));
+    EXPECT_EQ(state.BandLow, 100);
+    EXPECT_EQ(state.BandHigh, 601);
+    EXPECT_EQ(state.CurrentModel, kFullModel);
+}
+
+TEST(ModelChoice, BandTexts)
+{
+    EXPECT_EQ(bandStatusText(136, 175), " 136-- 174 MHZ");
+    EXPECT_EQ(bandStatusText(400, 521), " 400-- 520 MHZ");
+    EXPECT_EQ(bandStatusText(100, 601), " 100-- 600 MHZ");
+    EXPECT_EQ(bandLabelText(kVhfModel), " 136 --  175");
+    EXPECT_EQ(modelIndex("Sable-FULL"), kFullModel);
+    EXPECT_EQ(modelIndex("sable-full"), -1);
+}
+
+TEST(DefaultAdjustTable, FactoryValues)
+{
+    const AdjustImage t = DefaultAdjustTable();
+    EXPECT_EQ(row(t, 0), (Row{60, 60, 60, 60, 60, 60, 60, 60, 60, 60, 60, 60, 60, 60, 60, 60}));
+    EXPECT_EQ(row(t, 7), (Row{15, 15, 15, 15, 15, 15, 15, 15, 15, 15, 15, 15, 15, 15, 15, 15}));
+    EXPECT_EQ(row(t, 8), (Row{38, 18, 19, 20, 21, 22, 24, 27, 30, 33, 48, 48, 48, 48, 48, 48}));
+    EXPECT_EQ(row(t, 10), (Row{6, 6, 6, 6, 6, 6, 4, 4, 4, 3, 2, 1, 1, 1, 1, 1}));
+    EXPECT_EQ(row(t, 12), (Row{2, 3, 3, 2, 2, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(row(t, 16), (Row{63, 42, 31, 21, 7, 1, 3, 3, 10, 20, 20, 4, 106, 0, 0, 0}));
+    EXPECT_EQ(row(t, 24), (Row{1, 3, 0, 1, 7, 9, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(row(t, 27), (Row{3, 5, 0, 3, 9, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0}));
+    for (int r : {13, 14, 15, 18, 19, 20, 21, 22, 23, 28, 29, 30})
+        EXPECT_EQ(row(t, r), Row{}) << "row " << r;
+    for (int c = 0; c < 12; ++c) {
+        EXPECT_GE(t.cell(31, c), '0');
+        EXPECT_LE(t.cell(31, c), '9');
+    }
+}
+
+} // namespace
