@@ -52,6 +52,7 @@ ProgramOptions parseProgramOptions(const QStringList& arguments)
             options.screenshotFolder = value;
         } else {
             options.error = "unknown argument '" + arguments[i] + "'";
+            options.unknownArgument = true;
             return options;
         }
     }

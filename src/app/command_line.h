@@ -14,6 +14,7 @@ struct ProgramOptions {
     bool version = false;
     QString screenshotFolder;   // --screenshots FOLDER: pictures of every window, then exit
     QString error;              // a usage error, for the user
+    bool unknownArgument = false;  // the error is an argument we do not know (perhaps Qt's own)
 };
 
 // Parses the arguments after the program name.

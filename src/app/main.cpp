@@ -20,22 +20,39 @@ int usageError(const QString& message)
     return 2;
 }
 
-// --help and --version answer before a display is needed, so they work on a
-// terminal without one.
-std::optional<int> answerWithoutDisplay(int argc, char* argv[])
+// Our own options are checked before a display is needed, so --help, --version
+// and usage errors answer on a terminal without one. Qt's options (-platform
+// and the like) are only known once QApplication has taken them.
+QString checkPorts(const r5::ProgramOptions& options)
 {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+    for (const QString& value : options.ports) {
+        const r5::PortArgument port = r5::parsePortArgument(value);
+        if (!port.ok())
+            return port.error;
+        if (port.comPort != 0)
+            return "--port takes a device such as /dev/ttyUSB0; choose COM" + QString::number(port.comPort) +
+                   " in the Communication window";
+    }
+    return {};
+}
+
+std::optional<int> answerWithoutDisplay(const QStringList& arguments)
+{
     const r5::ProgramOptions options = r5::parseProgramOptions(arguments);
-    if (options.error.isEmpty() && options.help) {
+    if (options.unknownArgument)
+        return std::nullopt;  // perhaps a Qt option: decided after QApplication
+    if (!options.error.isEmpty())
+        return usageError(options.error);
+    if (options.help) {
         print(stdout, r5::programUsage());
         return 0;
     }
-    if (options.error.isEmpty() && options.version) {
+    if (options.version) {
         print(stdout, QString("r5prog %1 (%2)\n").arg(R5_VERSION, r5::AppState::kVersionText));
         return 0;
     }
+    if (const QString error = checkPorts(options); !error.isEmpty())
+        return usageError(error);
     return std::nullopt;
 }
 
@@ -43,7 +60,10 @@ std::optional<int> answerWithoutDisplay(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
-    if (const auto answered = answerWithoutDisplay(argc, argv))
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (const auto answered = answerWithoutDisplay(arguments))
         return *answered;
 
     QApplication app(argc, argv);
@@ -55,14 +75,10 @@ int main(int argc, char* argv[])
     const r5::ProgramOptions options = r5::parseProgramOptions(QApplication::arguments().mid(1));
     if (!options.error.isEmpty())
         return usageError(options.error);
-    for (const QString& value : options.ports) {
-        const r5::PortArgument port = r5::parsePortArgument(value);
-        if (!port.ok())
-            return usageError(port.error);
-        if (port.comPort != 0)
-            return usageError("--port takes a device such as /dev/ttyUSB0; choose COM" +
-                              QString::number(port.comPort) + " in the Communication window");
-    }
+    if (options.help || options.version)
+        return *answerWithoutDisplay(QApplication::arguments().mid(1));
+    if (const QString error = checkPorts(options); !error.isEmpty())
+        return usageError(error);
 
     r5::Program program(options);
     if (!options.screenshotFolder.isEmpty())
