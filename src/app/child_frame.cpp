@@ -1,6 +1,8 @@
 #include "app/child_frame.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QMenu>
 
 namespace r5 {
 
@@ -10,6 +12,12 @@ ChildFrame::ChildFrame(ChildWindow* child, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(child);
     setObjectName(child->objectName() + "_frame");
+    // The frame's Close would also take Ctrl+W on this desktop, which is the
+    // program's "Write to radio"; it keeps Ctrl+F4.
+    if (QMenu* menu = systemMenu())
+        for (QAction* action : menu->actions())
+            if (action->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_W)))
+                action->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_F4)});
     setWindowTitle(child->windowTitle());
 }
 

@@ -47,6 +47,7 @@ private slots:
     void factoryCommand_data();
     void factoryCommand();
     void shortcutsAndToolbar();
+    void shortcutsWorkFromInsideAChild();
     void startUpImageAndGrid();
     void probe_data();
     void probe();
@@ -169,6 +170,23 @@ void MainWindowTest::shortcutsAndToolbar()
         QCOMPARE(openWindowsNamed(program.frame, window).size(), 1);
     }
     QVERIFY(!program.frame.toolbarButton("Exit")->icon().isNull());
+}
+
+void MainWindowTest::shortcutsWorkFromInsideAChild()
+{
+    TestProgram program;
+    program.startUp();
+    program.frame.show();
+    QVERIFY(QTest::qWaitForWindowActive(&program.frame));
+    // Ctrl+W is the write command even where a child window's frame would
+    // take it as Close.
+    QTest::keyClick(program.frame.child("frm_chann"), Qt::Key_W, Qt::ControlModifier);
+    QVERIFY(program.frame.child("Form_Comm_Write"));
+    QVERIFY(program.frame.child("frm_chann"));
+    QTest::keyClick(program.frame.child("Form_Comm_Write"), Qt::Key_R, Qt::ControlModifier);
+    QVERIFY(program.frame.child("Form_Comm_Read"));
+    QTest::keyClick(program.frame.child("Form_Comm_Read"), Qt::Key_O, Qt::ControlModifier);
+    QVERIFY(program.frame.child("Form_open_chann"));
 }
 
 void MainWindowTest::startUpImageAndGrid()
