@@ -55,6 +55,9 @@ void QtSerialPort::writeByte(quint8 byte)
 {
     const char c = static_cast<char>(byte);
     port_.write(&c, 1);
+    // Straight to the system rather than at the next turn of the event loop:
+    // each millisecond saved per command adds up over 49 write blocks.
+    port_.flush();
 }
 
 int QtSerialPort::bytesWaiting() const

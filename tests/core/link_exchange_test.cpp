@@ -574,7 +574,12 @@ INSTANTIATE_TEST_SUITE_P(Link, OldPasswordTest, testing::Values(
     OldPasswordCase{"abc123", "abd123", false},
     OldPasswordCase{"abcd  ", "abcd", true},      // four characters compared with two spaces
     OldPasswordCase{"abc123", "", false},
-    OldPasswordCase{"abc123", "xyz789", false}));
+    OldPasswordCase{"abc123", "xyz789", false}),
+    [](const auto& info) {
+        return "record_" + QByteArray(info.param.record).toHex().toStdString() + "_typed_"
+               + (QByteArray(info.param.typed).isEmpty() ? std::string("nothing")
+                                                          : QByteArray(info.param.typed).toHex().toStdString());
+    });
 
 TEST(PasswordEntry, TrimsPadsAndCuts)
 {

@@ -1,0 +1,164 @@
+// How close a read and a write through r5prog-cli come to what the 9600-baud
+// wire allows, against r5sim at real pace. Prints figures; not a test.
+//
+//   link_bench [RUNS]
+//
+// For each run: the transfer time the program reports (start of the exchange
+// to its completion), the wall time of the whole r5prog-cli process, and the
+// longest stall of its event loop. Bounds, from the radio's trace of the run:
+//   wire      = bytes on the wire both ways x 10 bits / 9600
+//   protocol  = wire + 15 ms send tick per command that waits for it
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr double kSecondsPerByte = 10.0 / 9600.0;
+constexpr double kSendTick = 0.015;
+
+struct Trace {
+    int bytes = 0;
+    int tickedCommands = 0;
+};
+
+// Bytes and ticked commands in the radio's trace from line `from` on. Every
+// command of more than one byte leaves on the send tick; the lone
+// acknowledgements and the end byte go at once.
+Trace readTrace(const QString& path, int from, int* lines)
+{
+    QFile file(path);
+    Trace t;
+    if (!file.open(QIODevice::ReadOnly))
+        return t;
+    const QList<QByteArray> all = file.readAll().split('\n');
+    int n = 0;
+    for (const QByteArray& line : all) {
+        if (line.trimmed().isEmpty())
+            continue;
+        if (n++ < from)
+            continue;
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() < 3 || (fields[1] != "<" && fields[1] != ">"))
+            continue;
+        const int count = static_cast<int>(fields.size()) - 2;
+        t.bytes += count;
+        if (fields[1] == "<" && count > 1)
+            ++t.tickedCommands;
+    }
+    *lines = n;
+    return t;
+}
+
+struct Run {
+    double transfer = 0;
+    double wall = 0;
+    double stallMs = 0;
+    Trace trace;
+};
+
+double field(const QString& text, const char* name)
+{
+    const QRegularExpression re(QString(name) + "=([0-9.]+)");
+    const auto m = re.match(text);
+    return m.hasMatch() ? m.captured(1).toDouble() : -1;
+}
+
+void report(const char* what, const std::vector<Run>& runs)
+{
+    std::printf("\n%s (%zu runs at 9600 baud)\n", what, runs.size());
+    std::printf("  %-4s %9s %9s %9s %9s %8s %8s %10s\n", "run", "transfer", "process", "wire", "protocol",
+                "x wire", "x proto", "stall ms");
+    std::vector<double> ratios;
+    double worstStall = 0;
+    for (size_t i = 0; i < runs.size(); ++i) {
+        const Run& r = runs[i];
+        const double wire = r.trace.bytes * kSecondsPerByte;
+        const double protocol = wire + r.trace.tickedCommands * kSendTick;
+        ratios.push_back(r.transfer / protocol);
+        worstStall = std::max(worstStall, r.stallMs);
+        std::printf("  %-4zu %8.3fs %8.3fs %8.3fs %8.3fs %8.3f %8.3f %10.2f\n", i + 1, r.transfer, r.wall, wire,
+                    protocol, r.transfer / wire, r.transfer / protocol, r.stallMs);
+    }
+    std::sort(ratios.begin(), ratios.end());
+    const Run& first = runs.front();
+    std::printf("  bytes on the wire %d, commands on the send tick %d\n", first.trace.bytes, first.trace.tickedCommands);
+    std::printf("  median ratio to the protocol bound %.3f (target <= 1.050), longest loop stall %.2f ms "
+                "(target <= 20)\n", ratios[ratios.size() / 2], worstStall);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+    const QString sim = qEnvironmentVariable("R5SIM", R5SIM_PATH);
+    const QString cli = qEnvironmentVariable("R5CLI", R5CLI_PATH);
+
+    QTemporaryDir dir;
+    const QString link = dir.filePath("radio");
+    const QString log = dir.filePath("trace");
+    QByteArray memory(1024, '\0');
+    for (char& b : memory)
+        b = static_cast<char>(QRandomGenerator::global()->bounded(256));
+    QFile raw(dir.filePath("radio.bin"));
+    raw.open(QIODevice::WriteOnly);
+    raw.write(memory);
+    raw.close();
+
+    QProcess radio;
+    radio.start(sim, {"--link", link, "--raw", raw.fileName(), "--log", log});
+    for (int i = 0; i < 100 && !QFileInfo(link).isSymLink(); ++i)
+        QThread::msleep(50);
+    if (!QFileInfo(link).isSymLink()) {
+        std::fprintf(stderr, "link_bench: r5sim did not start (%s)\n", qPrintable(sim));
+        return 1;
+    }
+
+    int traceLines = 0;
+    auto runCli = [&](const QStringList& arguments) {
+        Run r;
+        QProcess p;
+        QElapsedTimer wall;
+        wall.start();
+        p.start(cli, arguments + QStringList{"--port", link, "--timing"});
+        p.waitForFinished(60000);
+        r.wall = wall.nsecsElapsed() / 1e9;
+        const QString err = QString::fromUtf8(p.readAllStandardError());
+        if (p.exitCode() != 0)
+            std::fprintf(stderr, "link_bench: r5prog-cli failed: %s\n", qPrintable(err));
+        r.transfer = field(err, "transfer-seconds");
+        r.stallMs = field(err, "loop-stall-max-ms");
+        QThread::msleep(100);   // let the radio log the last bytes
+        int lines = 0;
+        r.trace = readTrace(log, traceLines, &lines);
+        traceLines = lines;
+        return r;
+    };
+
+    const QString chann = dir.filePath("read.chann");
+    std::vector<Run> reads, writes;
+    for (int i = 0; i < runs; ++i)
+        reads.push_back(runCli({"read", "--output", chann}));
+    for (int i = 0; i < runs; ++i)
+        writes.push_back(runCli({"write", "--input", chann}));
+
+    radio.terminate();
+    radio.waitForFinished(5000);
+
+    std::printf("r5prog-cli against r5sim, real 9600-baud pace; transfer = the exchange from start to completion\n");
+    report("read (1024 bytes)", reads);
+    report("write (rows 0 to 48)", writes);
+    return 0;
+}
