@@ -1,0 +1,62 @@
+#include "app/channel_file_windows.h"
+
+#include "app/prompt.h"
+#include "files/channel_file.h"
+
+namespace r5 {
+namespace {
+
+constexpr Text kLoaded{"信道参数从文件调入成功 ！", "Succeed fold the channel parameter from file."};
+constexpr Text kSaved{"信道参数保存完毕 ！", "Complete storing channel parameter."};
+
+// Both channel pickers open wide and at the top of the workspace.
+QRect channelPickerGeometry(const QSize& main)
+{
+    const int w = int(main.width() / 1.55);
+    const int h = int(main.height() / 1.3);
+    return QRect((main.width() - w) / 2, 0, w, h);
+}
+
+} // namespace
+
+Form_open_chann::Form_open_chann(AppState& state, QWidget* parent)
+    : FilePickerWindow(state, kOpenChannelPicker, parent)
+{
+}
+
+QRect Form_open_chann::initialGeometry(const QSize& mainWindowSize) const
+{
+    return channelPickerGeometry(mainWindowSize);
+}
+
+bool Form_open_chann::act(const QString& path)
+{
+    if (const auto error = loadChannelFile(state().image, path)) {
+        showPrompt(this, error->message(chinese()), chinese());
+        return false;
+    }
+    showPrompt(this, kLoaded.in(chinese()), chinese());
+    return true;
+}
+
+Form_save_chann::Form_save_chann(AppState& state, QWidget* parent)
+    : FilePickerWindow(state, kSaveChannelPicker, parent)
+{
+}
+
+QRect Form_save_chann::initialGeometry(const QSize& mainWindowSize) const
+{
+    return channelPickerGeometry(mainWindowSize);
+}
+
+bool Form_save_chann::act(const QString& path)
+{
+    if (const auto error = saveChannelFile(state().image, path)) {
+        showPrompt(this, error->message(chinese()), chinese());
+        return false;
+    }
+    showPrompt(this, kSaved.in(chinese()), chinese());
+    return true;
+}
+
+} // namespace r5

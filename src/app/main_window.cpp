@@ -1,0 +1,332 @@
+#include "app/main_window.h"
+
+#include "app/child_frame.h"
+#include "app/menu_table.h"
+#include "app/toolbar_icons.h"
+#include "model/defaults.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <array>
+
+namespace r5 {
+namespace {
+
+// The toolbar's buttons: key, the menu command they run, tool tip.
+struct ToolbarButtonSpec {
+    const char* key;
+    const char* command;
+    Text toolTip;
+};
+
+constexpr std::array kToolbarButtons = {
+    ToolbarButtonSpec{"open", "File_Open", {"打开信道参数文件", "Open a channel file"}},
+    ToolbarButtonSpec{"save", "File_save", {"保存信道参数文件", "Save the channel file"}},
+    ToolbarButtonSpec{"edit_chann", "Channel_edit", {"信道信息", "Channel information"}},
+    ToolbarButtonSpec{"read", "Prog_read", {"从对讲机读取数据", "Read from radio"}},
+    ToolbarButtonSpec{"write", "Prog_write", {"向对讲机写入数据", "Write to radio"}},
+    ToolbarButtonSpec{"Exit", "Menu_exit", {"退出", "Exit"}},
+};
+
+bool isSubmenu(const char* name)
+{
+    for (const MenuItemSpec& item : menuItems())
+        if (item.parent && QLatin1String(item.parent) == QLatin1String(name))
+            return true;
+    return false;
+}
+
+bool isMenuSeparator(const MenuItemSpec& item) { return QLatin1String(item.name).startsWith(QLatin1String("sep_")); }
+
+} // namespace
+
+MDImain::MDImain(AppState& state, Options options, QWidget* parent)
+    : QMainWindow(parent), state_(state), options_(options), workspace_(new QMdiArea(this))
+{
+    setObjectName("MDImain");
+    setWindowIcon(programIcon());
+    workspace_->setObjectName("workspace");
+    workspace_->setBackground(QColor(128, 128, 128));
+    setCentralWidget(workspace_);
+    connect(workspace_, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* window) {
+        if (auto* frame = qobject_cast<ChildFrame*>(window); frame && frame->child())
+            frame->child()->activated();
+    });
+    buildMenus();
+    buildToolbar();
+    buildStatusBar();
+}
+
+void MDImain::registerWindow(const QString& windowName, const QStringList& commands, WindowBuilder build)
+{
+    builders_[windowName] = std::move(build);
+    for (const QString& command : commands)
+        commandWindows_[command] = windowName;
+}
+
+bool MDImain::hasWindow(const QString& windowName) const { return builders_.count(windowName) > 0; }
+
+QStringList MDImain::windowNames() const
+{
+    QStringList names;
+    for (const auto& [name, build] : builders_)
+        names << name;
+    return names;
+}
+
+void MDImain::startUp(const std::function<int()>& probePort)
+{
+    state_.VersionText = AppState::kVersionText;
+    state_.LanguageFlag = options_.chineseAtStart;
+    // The About box and the radio's access sequence need no preparation: the
+    // box takes its texts when it opens, the sequence is a constant.
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QSize size = screen->geometry().size();
+        resize(int(size.width() / 1.3), int(size.height() / 1.2));
+    }
+    for (size_t i = 0; i < panels_.size(); ++i)
+        panelWidths_.push_back(width() * statusPanels()[i].widthPercent / 100);
+    applyMenuVisibility();
+    applyCaptions(true);
+
+    // No port stays open after the probe: it only finds one that can be opened.
+    state_.ComPort = probePort();
+    showPortInStatusBar();
+
+    state_.CurrentModel = kStartModel;
+    state_.BandLow = kModels[kStartModel].bandLow;
+    state_.BandHigh = kModels[kStartModel].bandHigh;
+    setPanelText(kVersionPanel, state_.VersionText);
+    showBandInStatusBar();
+
+    state_.image = startUpImage(state_.CurrentModel);
+    state_.adjust = DefaultAdjustTable();
+
+    openWindow("frm_chann");
+}
+
+void MDImain::buildMenus()
+{
+    std::map<QString, QMenu*> submenus;
+    for (const MenuItemSpec& item : menuItems()) {
+        QMenu* parentMenu = item.parent ? submenus.at(item.parent) : nullptr;
+        QAction* action = nullptr;
+        if (isMenuSeparator(item)) {
+            action = parentMenu->addSeparator();
+        } else if (isSubmenu(item.name)) {
+            QMenu* menu = parentMenu ? parentMenu->addMenu(QString()) : menuBar()->addMenu(QString());
+            menu->setObjectName(QString(item.name) + "_menu");
+            submenus[item.name] = menu;
+            action = menu->menuAction();
+        } else {
+            action = parentMenu ? parentMenu->addAction(QString()) : menuBar()->addAction(QString());
+            const QString command = item.name;
+            connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
+        }
+        action->setObjectName(item.name);
+        if (*item.key)
+            action->setShortcut(QKeySequence(QString::fromLatin1(item.key)));
+        menuItems_[item.name] = action;
+    }
+    menuItems_.at("Language_chn")->setCheckable(true);
+    menuItems_.at("Language_eng")->setCheckable(true);
+}
+
+void MDImain::buildToolbar()
+{
+    toolbar_ = addToolBar(QString());
+    toolbar_->setObjectName("Toolbar1");
+    toolbar_->setMovable(false);
+    toolbar_->setIconSize(QSize(32, 32));
+    for (const ToolbarButtonSpec& spec : kToolbarButtons) {
+        QAction* action = toolbar_->addAction(toolbarIcon(spec.key), QString());
+        action->setObjectName(spec.key);
+        toolbar_->widgetForAction(action)->setObjectName(QString("Toolbar1_") + spec.key);
+        const QString command = spec.command;
+        connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
+        toolbarButtons_[spec.key] = action;
+    }
+}
+
+void MDImain::buildStatusBar()
+{
+    statusBar()->setObjectName("StatusBar1");
+    statusBar()->setSizeGripEnabled(true);
+    int number = 1;
+    for (const StatusPanelSpec& spec : statusPanels()) {
+        auto* panel = new QLabel(this);
+        panel->setObjectName(QString("Panel%1").arg(number++));
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setContentsMargins(3, 0, 3, 0);
+        statusBar()->addWidget(panel, &spec == &statusPanels().back() ? 1 : 0);
+        panels_.push_back(panel);
+    }
+}
+
+void MDImain::applyMenuVisibility()
+{
+    const auto shownItem = [this](const MenuItemSpec& item) {
+        const auto builtBehind = [this](const QString& command) {
+            const auto it = commandWindows_.find(command);
+            return it != commandWindows_.end() && hasWindow(it->second);
+        };
+        switch (item.shown) {
+        case MenuShown::Always:
+            return true;
+        case MenuShown::WhenBuilt:
+            return builtBehind(isMenuSeparator(item) ? QString(item.name).mid(4) : QString(item.name));
+        case MenuShown::FactoryOnly:
+            return options_.factory && builtBehind(item.name);
+        case MenuShown::Never:
+            return false;
+        }
+        return false;
+    };
+    for (const MenuItemSpec& item : menuItems()) {
+        QAction* action = menuItems_.at(item.name);
+        const bool shown = shownItem(item);
+        action->setVisible(shown);
+        action->setEnabled(shown);
+    }
+}
+
+void MDImain::applyCaptions(bool atStartUp)
+{
+    const bool chinese = state_.LanguageFlag;
+    for (const MenuItemSpec& item : menuItems()) {
+        if (isMenuSeparator(item))
+            continue;
+        const QString caption = (chinese && atStartUp && item.startUpZh) ? QString::fromUtf8(item.startUpZh)
+                                                                         : item.caption.in(chinese);
+        menuItems_.at(item.name)->setText(caption);
+    }
+    menuItems_.at("Language_chn")->setChecked(chinese);
+    menuItems_.at("Language_eng")->setChecked(!chinese);
+
+    int number = 1;
+    for (const StatusPanelSpec& spec : statusPanels()) {
+        if (spec.zh) {
+            const char* zh = (atStartUp && spec.startUpZh) ? spec.startUpZh : spec.zh;
+            setPanelText(number, QString::fromUtf8(chinese ? zh : spec.en));
+        }
+        ++number;
+    }
+    showPortInStatusBar();
+
+    for (const ToolbarButtonSpec& spec : kToolbarButtons)
+        toolbarButtons_.at(spec.key)->setToolTip(spec.toolTip.in(chinese));
+    toolbar_->setWindowTitle(chinese ? QString::fromUtf8("工具栏") : QString("Toolbar"));
+    setWindowTitle(kMainWindowTitle.in(chinese));
+}
+
+void MDImain::switchLanguage(bool chinese)
+{
+    // Open child windows keep the language they were built in until they are
+    // opened again; messages always follow the new setting.
+    state_.LanguageFlag = chinese;
+    applyCaptions(false);
+}
+
+void MDImain::showPortInStatusBar() { setPanelText(kPortPanel, "COM" + QString::number(state_.ComPort)); }
+
+void MDImain::showBandInStatusBar()
+{
+    setPanelText(kBandPanel, bandStatusText(state_.BandLow, state_.BandHigh));
+}
+
+void MDImain::setPanelText(int panel, const QString& text)
+{
+    // Each panel keeps its share of the start-up width, and grows rather than
+    // cut a text that needs more (a narrow window, a large font).
+    QLabel* label = panels_.at(size_t(panel - 1));
+    label->setText(text);
+    const int share = size_t(panel - 1) < panelWidths_.size() ? panelWidths_[size_t(panel - 1)] : 0;
+    label->setMinimumWidth(std::max(share, label->sizeHint().width()));
+}
+
+QString MDImain::panelText(int panel) const { return panels_.at(size_t(panel - 1))->text(); }
+
+QAction* MDImain::menuItem(const QString& name) const
+{
+    const auto it = menuItems_.find(name);
+    return it == menuItems_.end() ? nullptr : it->second;
+}
+
+QAction* MDImain::toolbarButton(const QString& key) const
+{
+    const auto it = toolbarButtons_.find(key);
+    return it == toolbarButtons_.end() ? nullptr : it->second;
+}
+
+void MDImain::runCommand(const QString& command)
+{
+    if (command == "Language_chn" || command == "Language_eng") {
+        switchLanguage(command == "Language_chn");
+    } else if (command == "File_exit" || command == "Menu_exit") {
+        close();
+    } else if (const auto it = commandWindows_.find(command); it != commandWindows_.end()) {
+        openWindow(it->second);
+    }
+    // File_New and the commands without a window do nothing.
+}
+
+ChildFrame* MDImain::frameOf(const QString& windowName) const
+{
+    const auto it = open_.find(windowName);
+    if (it == open_.end() || !it->second || it->second->isHidden() || !it->second->child())
+        return nullptr;
+    return it->second;
+}
+
+ChildWindow* MDImain::child(const QString& windowName) const
+{
+    ChildFrame* frame = frameOf(windowName);
+    return frame ? frame->child() : nullptr;
+}
+
+void MDImain::closeWindow(const QString& windowName)
+{
+    if (ChildFrame* frame = frameOf(windowName))
+        frame->closeWithoutAsking();
+    open_.erase(windowName);
+}
+
+ChildWindow* MDImain::openWindow(const QString& windowName)
+{
+    const auto builder = builders_.find(windowName);
+    if (builder == builders_.end())
+        return nullptr;
+    closeWindow(windowName);
+    ChildWindow* window = builder->second();
+    window->setObjectName(windowName);
+    auto* frame = new ChildFrame(window);
+    workspace_->addSubWindow(frame);
+    frame->setWindowIcon(windowIcon());
+    frame->setGeometry(window->initialGeometry(size()));
+    open_[windowName] = frame;
+    frame->show();
+    workspace_->setActiveSubWindow(frame);
+    return window;
+}
+
+void MDImain::closeEvent(QCloseEvent* event)
+{
+    // Ends the program without a question: nothing is saved, and a transfer in
+    // progress is abandoned (its port closes with its window).
+    for (auto& [name, frame] : open_)
+        if (frame)
+            frame->closeWithoutAsking();
+    open_.clear();
+    event->accept();
+}
+
+} // namespace r5

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "app/child_window.h"
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace r5 {
+
+// Form_type: the choice of radio model. Confirming another model gives the
+// image that model's factory channels and moves the band every frequency
+// editor accepts.
+class Form_type : public ChildWindow {
+    Q_OBJECT
+public:
+    explicit Form_type(AppState& state, QWidget* parent = nullptr);
+
+    QRect initialGeometry(const QSize& mainWindowSize) const override;
+
+signals:
+    // The model was confirmed; the status bar shows its band.
+    void modelConfirmed();
+
+private:
+    void showSelectedBand();
+    void confirm();
+
+    QComboBox* comboType_;
+    QLabel* labelBand_;
+    QString lastAccepted_;
+};
+
+} // namespace r5

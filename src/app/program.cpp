@@ -1,0 +1,16 @@
+#include "app/program.h"
+
+#include "app/program_windows.h"
+
+namespace r5 {
+
+Program::Program(const ProgramOptions& options)
+    : ports_(PortTable::fromSystem(options.ports)),
+      link_{ports_, serialPorts_, timers_},
+      frame_(state_, MDImain::Options{options.chinese, options.factory})
+{
+    registerProgramWindows(frame_, state_, link_);
+    frame_.startUp([this] { return probeStartUpPort(state_, link_); });
+}
+
+} // namespace r5

@@ -1,0 +1,31 @@
+#include "app/read_write_windows.h"
+
+#include "link/read_exchange.h"
+#include "link/write_exchange.h"
+
+namespace r5 {
+namespace {
+
+const TransferWindow::Captions kReadCaptions = {
+    {"从对讲机读取数据", "Read Data From Radio"}, "Command_read", {"读取", "Read"}, "读出密码", 200,
+};
+
+const TransferWindow::Captions kWriteCaptions = {
+    {"写数据到对讲机", "Write Data to Radio"}, "Command_Write", {"写入", "Write"}, "写入密码", 500,
+};
+
+} // namespace
+
+Form_Comm_Read::Form_Comm_Read(AppState& state, const LinkContext& link, QWidget* parent)
+    : TransferWindow(state, new ReadExchange(state, link.ports, link.serialPorts, link.timers), kReadCaptions, parent)
+{
+    setObjectName("Form_Comm_Read");
+}
+
+Form_Comm_Write::Form_Comm_Write(AppState& state, const LinkContext& link, QWidget* parent)
+    : TransferWindow(state, new WriteExchange(state, link.ports, link.serialPorts, link.timers), kWriteCaptions, parent)
+{
+    setObjectName("Form_Comm_Write");
+}
+
+} // namespace r5

@@ -1,0 +1,131 @@
+#include "app/transfer_window.h"
+
+#include "app/child_frame.h"
+#include "app/named_widgets.h"
+#include "app/prompt.h"
+#include "link/link_texts.h"
+#include "link/memory_exchange.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+namespace r5 {
+namespace {
+
+constexpr Text kCancel{"取消", "Cancel"};
+constexpr Text kHelp{"帮助", "Help"};
+
+// The box took as many characters as the radio's password record has slots.
+constexpr int kPasswordBoxLength = 17;
+
+} // namespace
+
+TransferWindow::TransferWindow(AppState& state, MemoryExchange* exchange, const Captions& captions, QWidget* parent)
+    : ChildWindow(state, parent),
+      exchange_(exchange),
+      progress_(new QProgressBar(this)),
+      status_(namedLabel("Label_tr_count", QString(), this)),
+      password_(new QLineEdit(this))
+{
+    exchange_->setParent(this);
+    setWindowTitle(captions.title.in(chinese()));
+
+    auto* startButton = namedButton(captions.startButtonName, captions.startButton.in(chinese()), this);
+    auto* cancelButton = namedButton("Command_Cancel", kCancel.in(chinese()), this);
+    auto* helpButton = namedButton("Command_Help", kHelp.in(chinese()), this);
+    startButton->setDefault(true);
+    progress_->setObjectName("ProgressBar1");
+    progress_->setRange(0, 100);
+    progress_->setValue(0);
+    password_->setObjectName("Text_PassWord");
+    password_->setMaxLength(kPasswordBoxLength);
+    password_->setEchoMode(QLineEdit::Password);
+    status_->setMinimumHeight(status_->fontMetrics().height() * 2);
+
+    closeTimer_.setObjectName("Timer4");
+    closeTimer_.setSingleShot(true);
+    closeTimer_.setInterval(captions.closeDelayMs);
+    connect(&closeTimer_, &QTimer::timeout, this, [this] { closeChildWindow(this); });
+
+    connect(startButton, &QPushButton::clicked, this, &TransferWindow::start);
+    connect(cancelButton, &QPushButton::clicked, this, &TransferWindow::cancel);
+    connect(exchange_, &LinkExchange::progressChanged, progress_, &QProgressBar::setValue);
+    connect(exchange_, &LinkExchange::statusChanged, status_, &QLabel::setText);
+    // Messages wait until the exchange's own step has returned, so the modal
+    // box never runs inside a step of the protocol.
+    connect(exchange_, &LinkExchange::portOpenFailed, this, &TransferWindow::showFailure, Qt::QueuedConnection);
+    connect(exchange_, &LinkExchange::failed, this, &TransferWindow::showFailure, Qt::QueuedConnection);
+    connect(exchange_, &LinkExchange::completed, this, &TransferWindow::showCompletion, Qt::QueuedConnection);
+
+    auto* passwordRow = new QHBoxLayout;
+    passwordRow->addWidget(namedLabel("Label1", QString::fromUtf8(captions.passwordCaption), this));
+    passwordRow->addWidget(password_, 1);
+    passwordRow->addStretch(1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(startButton);
+    buttons->addWidget(cancelButton);
+    buttons->addWidget(helpButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(passwordRow);
+    layout->addWidget(progress_);
+    layout->addWidget(status_);
+    layout->addStretch();
+    layout->addLayout(buttons);
+}
+
+bool TransferWindow::busy() const { return exchange_ && exchange_->busy(); }
+
+bool TransferWindow::mayClose()
+{
+    if (!busy())
+        return true;
+    showPrompt(this, linktext::BusyClose.in(chinese()), chinese());
+    return false;
+}
+
+QRect TransferWindow::initialGeometry(const QSize& main) const
+{
+    const int w = int(main.width() / 1.55);
+    const int h = int(main.height() / 2.8);
+    return QRect((main.width() - w) / 2, (main.height() - h) / 4, w, h);
+}
+
+void TransferWindow::closeEvent(QCloseEvent* event)
+{
+    // Closing abandons a transfer that still runs (the main window builds the
+    // window anew or ends): the port closes now, nothing is stored.
+    if (exchange_)
+        exchange_->abort();
+    closeTimer_.stop();
+    ChildWindow::closeEvent(event);
+}
+
+void TransferWindow::start()
+{
+    closeTimer_.stop();
+    exchange_->start();
+}
+
+void TransferWindow::cancel()
+{
+    if (mayClose())
+        closeChildWindow(this);
+}
+
+void TransferWindow::showCompletion(const QString& message)
+{
+    showPrompt(this, message, chinese(), PromptTitle::CompletionPrompt);
+    closeTimer_.start();
+}
+
+void TransferWindow::showFailure(const QString& message)
+{
+    showPrompt(this, message, chinese());
+}
+
+} // namespace r5

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "app/child_window.h"
+#include "app/link_context.h"
+#include "model/text.h"
+
+#include <QTimer>
+
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+
+namespace r5 {
+
+class MemoryExchange;
+
+// What the read and the write window share: a start button, Cancel and Help,
+// the password box, the progress bar and the status line, bound to one
+// exchange with the radio. The window shows the exchange's messages, refuses
+// to close while the exchange runs, and closes itself a moment after the user
+// has read the completion message.
+class TransferWindow : public ChildWindow {
+    Q_OBJECT
+public:
+    struct Captions {
+        Text title;
+        const char* startButtonName;
+        Text startButton;
+        const char* passwordCaption;  // shown as it stands in both languages
+        int closeDelayMs;             // after the completion message
+    };
+
+    bool busy() const;
+    bool mayClose() override;
+    QRect initialGeometry(const QSize& mainWindowSize) const override;
+
+    MemoryExchange* exchange() const { return exchange_; }
+
+protected:
+    TransferWindow(AppState& state, MemoryExchange* exchange, const Captions& captions, QWidget* parent);
+
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void start();
+    void cancel();
+    void showCompletion(const QString& message);
+    void showFailure(const QString& message);
+
+    MemoryExchange* exchange_;
+    QProgressBar* progress_;
+    QLabel* status_;
+    QLineEdit* password_;
+    QTimer closeTimer_;  // Timer4: closes the window after a completed transfer
+};
+
+} // namespace r5

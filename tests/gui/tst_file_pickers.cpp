@@ -1,0 +1,248 @@
+// The channel file pickers: the name checks through the window, the composed
+// path, a save and load round trip and the reports of bad files.
+#include "app/channel_file_windows.h"
+#include "files/channel_file.h"
+#include "gui/program_helpers.h"
+#include "gui/prompt_helpers.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace r5;
+using namespace r5::test;
+
+namespace {
+
+const QString kSaved = "信道参数保存完毕 ！";
+const QString kLoaded = "信道参数从文件调入成功 ！";
+
+FilePickerWindow* openPicker(TestProgram& program, const char* command, const QString& directory)
+{
+    program.frame.menuItem(command)->trigger();
+    auto* picker = qobject_cast<FilePickerWindow*>(
+        program.frame.child(QString(command) == "File_Open" ? "Form_open_chann" : "Form_save_chann"));
+    if (!picker)
+        qFatal("no picker for %s", command);
+    picker->setDirectory(directory);
+    return picker;
+}
+
+void confirmName(FilePickerWindow* picker, const QString& name)
+{
+    picker->findChild<QLineEdit*>("Text1")->setText(name);
+    picker->findChild<QPushButton*>("Command_enter")->click();
+}
+
+} // namespace
+
+class FilePickerTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void captions_data();
+    void captions();
+    void nameChecks_data();
+    void nameChecks();
+    void saveAndLoadRoundTrip();
+    void badFilesLeaveTheImage_data();
+    void badFilesLeaveTheImage();
+    void fileListShowsMatchingFilesAndFillsTheName();
+    void cancelTouchesNothing();
+
+private:
+    std::unique_ptr<QTemporaryDir> dir_;
+};
+
+void FilePickerTest::init()
+{
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+}
+
+void FilePickerTest::captions_data()
+{
+    QTest::addColumn<bool>("chinese");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QStringList>("texts");  // title, Label_drive, Label_name, Command_enter, Command_close
+    QTest::newRow("open zh") << true << "File_Open"
+        << QStringList{"打开信道参数文件", "驱动器：", "打开文件名：", "确  定", "取  消"};
+    QTest::newRow("save en") << false << "File_saveas"
+        << QStringList{"Save Channel File", "Drive:", "Save File:", "Confirm", "Cancel"};
+    QTest::newRow("open en") << false << "File_Open"
+        << QStringList{"Open Channcle File", "Drive:", "Open File:", "Confirm", "Cancel"};
+}
+
+void FilePickerTest::captions()
+{
+    QFETCH(bool, chinese);
+    QFETCH(QString, command);
+    QFETCH(QStringList, texts);
+    TestProgram program({}, MDImain::Options{chinese, false});
+    program.startUp();
+    program.frame.menuItem(command)->trigger();
+    ChildWindow* picker = program.frame.child(command == "File_Open" ? "Form_open_chann" : "Form_save_chann");
+    QCOMPARE(picker->windowTitle(), texts[0]);
+    QCOMPARE(picker->findChild<QLabel*>("Label_drive")->text(), texts[1]);
+    QCOMPARE(picker->findChild<QLabel*>("Label_name")->text(), texts[2]);
+    QCOMPARE(picker->findChild<QPushButton*>("Command_enter")->text(), texts[3]);
+    QCOMPARE(picker->findChild<QPushButton*>("Command_close")->text(), texts[4]);
+    QCOMPARE(picker->findChild<QLineEdit*>("Text1")->text(), QString("*.chann"));
+    QVERIFY(picker->findChild<QComboBox*>("Drive1")->count() >= 1);
+    // The directory list starts at the working directory.
+    QCOMPARE(qobject_cast<FilePickerWindow*>(picker)->directory(), QDir::currentPath());
+}
+
+void FilePickerTest::nameChecks_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("file");  // the file written, empty for none
+    QTest::newRow("spaces trimmed") << "File_save" << "  a.chann  " << kSaved << "a.chann";
+    QTest::newRow("upper-case suffix") << "File_save" << "a.CHANN" << kSaved << "a.CHANN";
+    QTest::newRow("suffix alone") << "File_save" << ".chann" << kSaved << ".chann";
+    QTest::newRow("mixed-case suffix") << "File_save" << "a.Chann" << "建议不要修改系统默认的文件后缀名！" << "";
+    QTest::newRow("hash") << "File_save" << "a#b.chann" << "保存信道参数所需要的文件名无效 " << "";
+    QTest::newRow("initial pattern") << "File_save" << "*.chann" << "保存信道参数所需要的文件名无效 " << "";
+    QTest::newRow("open, bad suffix") << "File_Open" << "a.Chann" << "无效的信道参数文件后缀名！" << "";
+    QTest::newRow("open, bad name") << "File_Open" << "a#b.chann" << "打开信道参数文件名无效 " << "";
+}
+
+void FilePickerTest::nameChecks()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    QFETCH(QString, file);
+    TestProgram program;
+    program.startUp();
+    program.state.CurrentFilePath = "untouched";
+    PromptCatcher prompts;
+    FilePickerWindow* picker = openPicker(program, qPrintable(command), dir_->path());
+    confirmName(picker, typed);
+    QCOMPARE(prompts.prompts().size(), 1);
+    QCOMPARE(prompts.lastText(), message);
+    QCOMPARE(prompts.prompts().first().title, QString("操作提示"));
+    QCOMPARE(prompts.prompts().first().icon, QMessageBox::Warning);
+    if (file.isEmpty()) {
+        QCOMPARE(program.state.CurrentFilePath, QString("untouched"));
+        QVERIFY(program.frame.child(picker->objectName()));  // stays open with the text
+        QCOMPARE(picker->findChild<QLineEdit*>("Text1")->text(), typed);
+        QVERIFY(QDir(dir_->path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    } else {
+        QCOMPARE(program.state.CurrentFilePath, dir_->path() + "/" + file);
+        QVERIFY(QFile::exists(dir_->path() + "/" + file));
+        QTRY_VERIFY(!program.frame.child(picker->objectName()));
+    }
+}
+
+void FilePickerTest::saveAndLoadRoundTrip()
+{
+    TestProgram program({}, MDImain::Options{false, false});
+    program.startUp();
+    PromptCatcher prompts;
+    program.state.image.setCell(5, 3, 0x42);
+    program.state.image.setExtra(7, 20, -12);
+    const RadioImage saved = program.state.image;
+    confirmName(openPicker(program, "File_save", dir_->path()), "radio.chann");
+    QCOMPARE(prompts.lastText(), QString("Complete storing channel parameter."));
+    QCOMPARE(prompts.prompts().last().title, QString("Operate prompt"));
+
+    QFile written(dir_->path() + "/radio.chann");
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), channelFileText(saved));
+
+    program.state.image.setCell(5, 3, 0);
+    program.state.image.setExtra(7, 20, 0);
+    program.state.image.setCell(60, 0, 0x11);  // beyond the file's rows: kept
+    confirmName(openPicker(program, "File_Open", dir_->path()), "radio.chann");
+    QCOMPARE(prompts.lastText(), QString("Succeed fold the channel parameter from file."));
+    RadioImage expected = saved;
+    expected.setCell(60, 0, 0x11);
+    QVERIFY(program.state.image == expected);
+    QTRY_VERIFY(!program.frame.child("Form_open_chann"));
+}
+
+void FilePickerTest::badFilesLeaveTheImage_data()
+{
+    QTest::addColumn<QByteArray>("content");  // empty: no file at all
+    QTest::addColumn<QString>("reportContains");
+    QTest::newRow("missing") << QByteArray() << "无法打开文件";
+    QTest::newRow("ends early") << QByteArray(" 1  2  3 \r\n") << "不完整";
+    QTest::newRow("not a number") << QByteArray(" 1  x  3 \r\n") << "x";
+}
+
+void FilePickerTest::badFilesLeaveTheImage()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, reportContains);
+    if (!content.isEmpty()) {
+        QFile file(dir_->path() + "/bad.chann");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    TestProgram program;
+    program.startUp();
+    PromptCatcher prompts;
+    const RadioImage before = program.state.image;
+    FilePickerWindow* picker = openPicker(program, "File_Open", dir_->path());
+    confirmName(picker, "bad.chann");
+    QCOMPARE(prompts.prompts().size(), 1);
+    QVERIFY2(prompts.lastText().contains(reportContains), qPrintable(prompts.lastText()));
+    QCOMPARE(prompts.prompts().first().title, QString("操作提示"));
+    QCOMPARE(prompts.prompts().first().icon, QMessageBox::Warning);
+    QVERIFY(program.state.image == before);
+    QVERIFY(program.frame.child("Form_open_chann"));  // the user may pick another file
+}
+
+void FilePickerTest::fileListShowsMatchingFilesAndFillsTheName()
+{
+    for (const char* name : {"one.chann", "TWO.CHANN", "three.txt", "four.Chann"}) {
+        QFile file(dir_->path() + "/" + name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    TestProgram program;
+    program.startUp();
+    FilePickerWindow* picker = openPicker(program, "File_Open", dir_->path());
+    auto* list = picker->findChild<QListView*>("File1");
+    const auto shown = [list] {
+        QStringList names;
+        const QModelIndex root = list->rootIndex();
+        for (int row = 0; row < list->model()->rowCount(root); ++row)
+            names << list->model()->index(row, 0, root).data().toString();
+        names.sort();
+        return names;
+    };
+    QTRY_COMPARE(shown(), QStringList({"TWO.CHANN", "one.chann"}));
+    const QModelIndex root = list->rootIndex();
+    for (int row = 0; row < list->model()->rowCount(root); ++row) {
+        const QModelIndex index = list->model()->index(row, 0, root);
+        if (index.data().toString() == "one.chann")
+            emit list->clicked(index);
+    }
+    QCOMPARE(picker->findChild<QLineEdit*>("Text1")->text(), QString("one.chann"));
+}
+
+void FilePickerTest::cancelTouchesNothing()
+{
+    TestProgram program;
+    program.startUp();
+    PromptCatcher prompts;
+    const RadioImage before = program.state.image;
+    FilePickerWindow* picker = openPicker(program, "File_Open", dir_->path());
+    picker->findChild<QLineEdit*>("Text1")->setText("a.chann");
+    picker->findChild<QPushButton*>("Command_close")->click();
+    QTRY_VERIFY(!program.frame.child("Form_open_chann"));
+    QVERIFY(program.state.CurrentFilePath.isEmpty());
+    QVERIFY(program.state.image == before);
+    QVERIFY(prompts.empty());
+}
+
+QTEST_MAIN(FilePickerTest)
+#include "tst_file_pickers.moc"

@@ -1,0 +1,274 @@
+// The read and write windows: end to end against the virtual radio r5sim on a
+// pseudo-terminal, and their failure paths on a line that never answers.
+#include "app/read_write_windows.h"
+#include "gui/program_helpers.h"
+#include "gui/prompt_helpers.h"
+#include "link/link_texts.h"
+#include "model/defaults.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace r5;
+using namespace r5::test;
+
+namespace {
+
+constexpr int kTransferTimeoutMs = 20000;
+
+// A virtual radio for one test; it dumps its memory when stopped.
+class VirtualRadioProcess {
+public:
+    VirtualRadioProcess(const QString& folder, const QByteArray& memory, bool fast)
+        : link_(folder + "/radio"), dump_(folder + "/dump.bin")
+    {
+        QFile raw(folder + "/radio.bin");
+        raw.open(QIODevice::WriteOnly);
+        raw.write(memory);
+        raw.close();
+        QStringList arguments = {"--link", link_, "--raw", raw.fileName(), "--dump", dump_};
+        if (fast)
+            arguments << "--fast";
+        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process_.start(qEnvironmentVariable("R5SIM"), arguments);
+    }
+    ~VirtualRadioProcess() { stop(); }
+
+    bool waitUntilUp()
+    {
+        if (!process_.waitForStarted(5000))
+            return false;
+        for (int i = 0; i < 200 && !QFileInfo(link_).isSymLink(); ++i)
+            QTest::qWait(25);
+        return QFileInfo(link_).isSymLink();
+    }
+    // Stops the radio and returns the memory it held.
+    QByteArray stop()
+    {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.terminate();
+            process_.waitForFinished(5000);
+        }
+        QFile dump(dump_);
+        return dump.open(QIODevice::ReadOnly) ? dump.readAll() : QByteArray();
+    }
+    QString link() const { return link_; }
+
+private:
+    QString link_;
+    QString dump_;
+    QProcess process_;
+};
+
+QByteArray patternedMemory()
+{
+    QByteArray memory(RadioImage::kSize, 0);
+    for (int i = 0; i < memory.size(); ++i)
+        memory[i] = char((i * 7 + 3) & 0xFF);
+    return memory;
+}
+
+QPushButton* button(ChildWindow* window, const char* name) { return window->findChild<QPushButton*>(name); }
+
+// Opens the read or write window from the menu and records its progress values.
+struct OpenedTransfer {
+    QPointer<ChildWindow> window;
+    std::shared_ptr<QList<int>> progress = std::make_shared<QList<int>>();
+};
+
+OpenedTransfer openTransfer(TestProgram& program, const char* command, const char* windowName)
+{
+    program.frame.menuItem(command)->trigger();
+    OpenedTransfer opened{program.frame.child(windowName)};
+    auto* bar = opened.window->findChild<QProgressBar*>("ProgressBar1");
+    QObject::connect(bar, &QProgressBar::valueChanged, bar,
+                     [progress = opened.progress](int value) { *progress << value; });
+    return opened;
+}
+
+} // namespace
+
+class TransferWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void captions_data();
+    void captions();
+    void readFromTheVirtualRadio();
+    void writeToTheVirtualRadio();
+    void failureAfterFourAttempts_data();
+    void failureAfterFourAttempts();
+    void portThatCannotOpen();
+};
+
+void TransferWindowTest::initTestCase()
+{
+    if (qEnvironmentVariableIsEmpty("R5SIM"))
+        QSKIP("R5SIM names no virtual radio");
+}
+
+void TransferWindowTest::captions_data()
+{
+    QTest::addColumn<bool>("chinese");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QStringList>("texts");  // window, title, start button name, its text, Cancel, Help, Label1
+    QTest::newRow("read zh") << true << "Prog_read"
+        << QStringList{"Form_Comm_Read", "从对讲机读取数据", "Command_read", "读取", "取消", "帮助", "读出密码"};
+    QTest::newRow("read en") << false << "Prog_read"
+        << QStringList{"Form_Comm_Read", "Read Data From Radio", "Command_read", "Read", "Cancel", "Help", "读出密码"};
+    QTest::newRow("write zh") << true << "Prog_write"
+        << QStringList{"Form_Comm_Write", "写数据到对讲机", "Command_Write", "写入", "取消", "帮助", "写入密码"};
+    QTest::newRow("write en") << false << "Prog_write"
+        << QStringList{"Form_Comm_Write", "Write Data to Radio", "Command_Write", "Write", "Cancel", "Help", "写入密码"};
+}
+
+void TransferWindowTest::captions()
+{
+    QFETCH(bool, chinese);
+    QFETCH(QString, command);
+    QFETCH(QStringList, texts);
+    TestProgram program({}, MDImain::Options{chinese, false});
+    program.startUp();
+    program.frame.menuItem(command)->trigger();
+    ChildWindow* window = program.frame.child(texts[0]);
+    QVERIFY(window);
+    QCOMPARE(window->windowTitle(), texts[1]);
+    QCOMPARE(button(window, qPrintable(texts[2]))->text(), texts[3]);
+    QCOMPARE(button(window, "Command_Cancel")->text(), texts[4]);
+    QCOMPARE(button(window, "Command_Help")->text(), texts[5]);
+    QCOMPARE(window->findChild<QLabel*>("Label1")->text(), texts[6]);
+    QCOMPARE(window->findChild<QLineEdit*>("Text_PassWord")->maxLength(), 17);
+    QCOMPARE(window->findChild<QProgressBar*>("ProgressBar1")->value(), 0);
+    // The window opens at its share of the main window.
+    const QRect geometry = window->parentWidget()->geometry();
+    QCOMPARE(geometry.width(), int(program.frame.width() / 1.55));
+    QCOMPARE(geometry.height(), int(program.frame.height() / 2.8));
+}
+
+void TransferWindowTest::readFromTheVirtualRadio()
+{
+    QTemporaryDir folder;
+    const QByteArray memory = patternedMemory();
+    VirtualRadioProcess radio(folder.path(), memory, true);
+    QVERIFY(radio.waitUntilUp());
+    TestProgram program({SystemPort{radio.link(), "", "", false, true}}, MDImain::Options{false, false},
+                        TestProgram::Link::Real);
+    program.startUp();
+    QCOMPARE(program.frame.panelText(3), QString("COM1"));
+    const RadioImage before = program.state.image;
+
+    PromptCatcher prompts;
+    OpenedTransfer read = openTransfer(program, "Prog_read", "Form_Comm_Read");
+    button(read.window, "Command_read")->click();
+    QVERIFY(qobject_cast<TransferWindow*>(read.window.data())->busy());
+    // Cancel while the radio talks is refused, and nothing stops.
+    button(read.window, "Command_Cancel")->click();
+    QCOMPARE(prompts.lastText(), linktext::BusyClose.in(false));
+    QVERIFY(read.window);
+    QVERIFY(program.state.image == before);
+
+    QTRY_VERIFY_WITH_TIMEOUT(prompts.prompts().size() == 2, kTransferTimeoutMs);
+    QCOMPARE(prompts.lastText(), QString("Complete reading the data from transceiver."));
+    QCOMPARE(prompts.prompts().last().title, QString("Operate Prompt"));
+    QCOMPARE(prompts.prompts().last().icon, QMessageBox::Warning);
+    QCOMPARE(*read.progress, (QList<int>{5, 11, 17, 23, 29, 35, 41, 47, 52, 58, 64, 70, 76, 82, 88, 94, 100}));
+    QCOMPARE(program.state.image.toBytes(), memory);
+    // The window closes itself once the message was read.
+    QTRY_VERIFY(!read.window);
+}
+
+void TransferWindowTest::writeToTheVirtualRadio()
+{
+    QTemporaryDir folder;
+    const QByteArray memory = patternedMemory();
+    VirtualRadioProcess radio(folder.path(), memory, false);  // at the wire's pace
+    QVERIFY(radio.waitUntilUp());
+    TestProgram program({SystemPort{radio.link(), "", "", false, true}}, MDImain::Options{true, false},
+                        TestProgram::Link::Real);
+    program.startUp();
+    VhfDefaultBuilder(program.state.image);
+    const QByteArray image = program.state.image.toBytes();
+
+    PromptCatcher prompts;
+    OpenedTransfer write = openTransfer(program, "Prog_write", "Form_Comm_Write");
+    // Cancel when idle closes at once; open it again for the write.
+    button(write.window, "Command_Cancel")->click();
+    QTRY_VERIFY(!write.window);
+    QVERIFY(prompts.empty());
+    write = openTransfer(program, "Prog_write", "Form_Comm_Write");
+    button(write.window, "Command_Write")->click();
+
+    QTRY_VERIFY_WITH_TIMEOUT(!prompts.empty(), kTransferTimeoutMs);
+    QCOMPARE(prompts.lastText(), QString("向对讲机写入数据完毕 ！"));
+    QCOMPARE(prompts.prompts().last().title, QString("操作提示"));
+    QCOMPARE(write.progress->size(), 48);  // rows 1 to 48
+    QCOMPARE(write.progress->mid(0, 4), (QList<int>{2, 4, 6, 8}));
+    QCOMPARE(write.progress->last(), 100);
+    QTRY_VERIFY(!write.window);
+
+    const QByteArray stored = radio.stop();
+    QCOMPARE(stored.size(), RadioImage::kSize);
+    QCOMPARE(stored.left(49 * 16), image.left(49 * 16));
+    QCOMPARE(stored.mid(49 * 16), memory.mid(49 * 16));  // rows 49 to 63 are never written
+}
+
+void TransferWindowTest::failureAfterFourAttempts_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("startButton");
+    QTest::newRow("read") << "Prog_read" << "Command_read";
+    QTest::newRow("write") << "Prog_write" << "Command_Write";
+}
+
+void TransferWindowTest::failureAfterFourAttempts()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, startButton);
+    TestProgram program(eightBuiltInPorts(), {}, TestProgram::Link::Fake, {builtInDevice(2)});
+    program.startUp();
+    program.fakePorts.opened.clear();
+    PromptCatcher prompts;
+    program.frame.menuItem(command)->trigger();
+    QPointer<ChildWindow> window = program.frame.child(command == "Prog_read" ? "Form_Comm_Read" : "Form_Comm_Write");
+    button(window, qPrintable(startButton))->click();
+    QCOMPARE(window->findChild<QLabel*>("Label_tr_count")->text(), linktext::Connecting.in(true));
+    program.clock.advance(60000);
+    QTRY_COMPARE(prompts.prompts().size(), 1);
+    QCOMPARE(prompts.lastText(), QString("与对讲机联络失败 ！"));
+    QCOMPARE(program.fakePorts.opened.size(), 4);
+    QCOMPARE(program.fakePorts.openPorts, 0);
+    QCOMPARE(window->findChild<QProgressBar*>("ProgressBar1")->value(), 0);
+    QCOMPARE(window->findChild<QLabel*>("Label_tr_count")->text(), QString("与对讲机通讯故障 ！"));
+    // The window stays for another try; Cancel now closes it.
+    QVERIFY(window);
+    button(window, "Command_Cancel")->click();
+    QTRY_VERIFY(!window);
+    QCOMPARE(prompts.prompts().size(), 1);
+}
+
+void TransferWindowTest::portThatCannotOpen()
+{
+    TestProgram program(eightBuiltInPorts(), MDImain::Options{false, false});
+    program.startUp();
+    PromptCatcher prompts;
+    program.frame.menuItem("Prog_read")->trigger();
+    ChildWindow* window = program.frame.child("Form_Comm_Read");
+    button(window, "Command_read")->click();
+    QTRY_COMPARE(prompts.prompts().size(), 1);
+    QVERIFY(prompts.lastText().startsWith(linktext::PortOpenError.in(false)));
+    QVERIFY(prompts.lastText().contains("/dev/ttyS0"));
+    QVERIFY(program.state.PortOpenFailed);
+    program.clock.advance(60000);  // no time-out follows
+    QTest::qWait(20);
+    QCOMPARE(prompts.prompts().size(), 1);
+    QVERIFY(!qobject_cast<TransferWindow*>(window)->busy());
+}
+
+QTEST_MAIN(TransferWindowTest)
+#include "tst_transfer_windows.moc"
