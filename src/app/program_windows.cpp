@@ -8,26 +8,38 @@
 #include "app/port_window.h"
 #include "app/read_write_windows.h"
 #include "link/port_probe.h"
-#include "model/channel_grid_rules.h"
+#include "channels/channel_detail_window.h"
+#include "channels/channel_grid_window.h"
 
 namespace r5 {
 namespace {
 
-// Stands in the channel grid's place until the grid is part of the program.
-class ChannelGridPlaceholder : public ChildWindow {
-public:
-    explicit ChannelGridPlaceholder(AppState& state) : ChildWindow(state)
-    {
-        setObjectName("frm_chann");
-        setWindowTitle(grid::windowTitle(state.CurrentChannel, chinese()));
-    }
-};
+// The windows that close with the channel grid's Close button.
+constexpr const char* kChannelWindows[] = {"Form_Chann_Edit", "Form_open_chann", "Form_save_chann", "frm_chann"};
 
 } // namespace
 
 void registerProgramWindows(MDImain& frame, AppState& state, const LinkContext& link)
 {
-    frame.registerWindow("frm_chann", {"Channel_edit"}, [&state] { return new ChannelGridPlaceholder(state); });
+    frame.registerWindow("frm_chann", {"Channel_edit"}, [&frame, &state] {
+        auto* grid = new frm_chann(state);
+        QObject::connect(grid, &frm_chann::channelEditRequested, &frame,
+                         [&frame] { frame.openWindow("Form_Chann_Edit"); });
+        QObject::connect(grid, &frm_chann::closeRequested, &frame, [&frame] {
+            for (const char* name : kChannelWindows)
+                frame.closeWindow(name);
+        });
+        return grid;
+    });
+    // Opened by the grid's Channel Edit button only.
+    frame.registerWindow("Form_Chann_Edit", {}, [&frame, &state] {
+        auto* editor = new Form_Chann_Edit(state);
+        QObject::connect(editor, &Form_Chann_Edit::currentChannelChanged, &frame, [&frame] {
+            if (auto* grid = qobject_cast<frm_chann*>(frame.child("frm_chann")))
+                grid->updateTitle();
+        });
+        return editor;
+    });
     frame.registerWindow("Form_open_chann", {"File_Open"}, [&state] { return new Form_open_chann(state); });
     frame.registerWindow("Form_save_chann", {"File_save", "File_saveas"},
                          [&state] { return new Form_save_chann(state); });

@@ -2,6 +2,8 @@
 // probe, the language switch and building windows anew.
 #include "app/child_frame.h"
 #include "app/main_window.h"
+#include "channels/channel_detail_window.h"
+#include "channels/channel_grid_window.h"
 #include "gui/program_helpers.h"
 #include "gui/prompt_helpers.h"
 #include "model/defaults.h"
@@ -9,6 +11,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QToolBar>
 #include <QtTest>
 
@@ -56,6 +59,7 @@ private slots:
     void openingBuildsAnew();
     void readingTwiceAbandonsTheFirstTransfer();
     void exitClosesEverythingWithoutAQuestion();
+    void channelWindowsWorkTogether();
 };
 
 void MainWindowTest::startUpTexts_data()
@@ -338,6 +342,35 @@ void MainWindowTest::exitClosesEverythingWithoutAQuestion()
     QVERIFY(!program.frame.isVisible());
     QCOMPARE(program.fakePorts.openPorts, 0);
     QVERIFY(prompts.empty());
+}
+
+void MainWindowTest::channelWindowsWorkTogether()
+{
+    TestProgram program;
+    program.startUp();
+    program.frame.show();
+    ChildWindow* grid = program.frame.child("frm_chann");
+    QVERIFY(qobject_cast<frm_chann*>(grid));
+
+    // Channel Edit opens the detail editor; choosing a channel there retitles the grid.
+    grid->findChild<QPushButton*>("Command_Edit")->click();
+    ChildWindow* detail = program.frame.child("Form_Chann_Edit");
+    QVERIFY(qobject_cast<Form_Chann_Edit*>(detail));
+    detail->findChild<QScrollBar*>("VScroll1")->setValue(5);
+    QCOMPARE(program.state.CurrentChannel, 5);
+    QVERIFY(grid->windowTitle().endsWith(" 5 ]"));
+
+    // The grid's Close takes the detail editor and the channel-file windows with it.
+    program.frame.menuItem("File_Open")->trigger();
+    program.frame.menuItem("File_save")->trigger();
+    program.frame.menuItem("proc_type")->trigger();
+    program.frame.child("frm_chann")->findChild<QPushButton*>("Command_close")->click();
+    for (const char* name : {"frm_chann", "Form_Chann_Edit", "Form_open_chann", "Form_save_chann"})
+        QTRY_VERIFY2(openWindowsNamed(program.frame, name).isEmpty(), name);
+    QVERIFY(program.frame.child("Form_type"));  // other windows stay
+
+    program.frame.toolbarButton("edit_chann")->trigger();
+    QVERIFY(qobject_cast<frm_chann*>(program.frame.child("frm_chann")));
 }
 
 QTEST_MAIN(MainWindowTest)
