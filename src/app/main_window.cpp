@@ -15,6 +15,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <algorithm>
 #include <array>
 
 namespace r5 {
@@ -311,11 +312,25 @@ ChildWindow* MDImain::openWindow(const QString& windowName)
     auto* frame = new ChildFrame(window);
     workspace_->addSubWindow(frame);
     frame->setWindowIcon(windowIcon());
-    frame->setGeometry(window->initialGeometry(size()));
+    frame->setGeometry(fitIntoWorkspace(window->initialGeometry(size())));
     open_[windowName] = frame;
     frame->show();
     workspace_->setActiveSubWindow(frame);
     return window;
+}
+
+QRect MDImain::fitIntoWorkspace(QRect rect) const
+{
+    // Windows size themselves from the frame; the workspace is the frame less
+    // its menu bar, toolbar and status bar, and no window should open with its
+    // buttons out of sight.
+    const QSize room(width(), height() - menuBar()->sizeHint().height() - toolbar_->sizeHint().height()
+                                  - statusBar()->sizeHint().height());
+    rect.setWidth(std::min(rect.width(), room.width()));
+    rect.setHeight(std::min(rect.height(), room.height()));
+    rect.moveLeft(std::clamp(rect.left(), 0, room.width() - rect.width()));
+    rect.moveTop(std::clamp(rect.top(), 0, room.height() - rect.height()));
+    return rect;
 }
 
 void MDImain::closeEvent(QCloseEvent* event)

@@ -76,6 +76,7 @@ private:
     void runCommand(const QString& command);
     void setPanelText(int panel, const QString& text);
     ChildFrame* frameOf(const QString& windowName) const;
+    QRect fitIntoWorkspace(QRect rect) const;
 
     AppState& state_;
     Options options_;
