@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include "link/port_table.h"
+
 namespace r5 {
 
 ProgramOptions parseProgramOptions(const QStringList& arguments)
@@ -37,7 +39,15 @@ ProgramOptions parseProgramOptions(const QStringList& arguments)
                 options.error = "--port needs a device";
                 return options;
             }
-            options.ports << value;
+            const PortArgument port = parsePortArgument(value);
+            if (!port.ok()) {
+                options.error = port.error;
+                return options;
+            }
+            if (port.comPort != 0)
+                options.startComPort = port.comPort;
+            else
+                options.ports << port.device;
         } else if (argument == "--language") {
             if (!takeValue())
                 return options;
@@ -68,6 +78,7 @@ QString programUsage()
         "Options:\n"
         "  --port DEVICE        add a serial device to the port list (a path such as\n"
         "                       /dev/ttyUSB0 or /dev/pts/3); repeat for more ports\n"
+        "  --port COMn | n      start on port COMn (1 to 8) instead of probing\n"
         "  --language zh|en     language at start (Chinese without it)\n"
         "  --factory            show the factory adjustment command\n"
         "  --screenshots DIR    write a picture of every window in both languages\n"

@@ -8,6 +8,7 @@ namespace r5 {
 // The command line of r5prog.
 struct ProgramOptions {
     QStringList ports;          // --port DEVICE, in the order given
+    int startComPort = 0;       // --port COMn or n: start on that port instead of probing
     bool factory = false;       // --factory: the factory adjustment command
     bool chinese = true;        // --language zh|en
     bool help = false;

@@ -2,7 +2,6 @@
 #include "app/command_line.h"
 #include "app/program.h"
 #include "app/screenshots.h"
-#include "link/port_table.h"
 #include "model/app_state.h"
 
 #include <QApplication>
@@ -23,19 +22,6 @@ int usageError(const QString& message)
 // Our own options are checked before a display is needed, so --help, --version
 // and usage errors answer on a terminal without one. Qt's options (-platform
 // and the like) are only known once QApplication has taken them.
-QString checkPorts(const r5::ProgramOptions& options)
-{
-    for (const QString& value : options.ports) {
-        const r5::PortArgument port = r5::parsePortArgument(value);
-        if (!port.ok())
-            return port.error;
-        if (port.comPort != 0)
-            return "--port takes a device such as /dev/ttyUSB0; choose COM" + QString::number(port.comPort) +
-                   " in the Communication window";
-    }
-    return {};
-}
-
 std::optional<int> answerWithoutDisplay(const QStringList& arguments)
 {
     const r5::ProgramOptions options = r5::parseProgramOptions(arguments);
@@ -51,8 +37,6 @@ std::optional<int> answerWithoutDisplay(const QStringList& arguments)
         print(stdout, QString("r5prog %1 (%2)\n").arg(R5_VERSION, r5::AppState::kVersionText));
         return 0;
     }
-    if (const QString error = checkPorts(options); !error.isEmpty())
-        return usageError(error);
     return std::nullopt;
 }
 
@@ -77,8 +61,6 @@ int main(int argc, char* argv[])
         return usageError(options.error);
     if (options.help || options.version)
         return *answerWithoutDisplay(QApplication::arguments().mid(1));
-    if (const QString error = checkPorts(options); !error.isEmpty())
-        return usageError(error);
 
     r5::Program program(options);
     if (!options.screenshotFolder.isEmpty())

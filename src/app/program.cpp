@@ -10,7 +10,10 @@ Program::Program(const ProgramOptions& options)
       frame_(state_, MDImain::Options{options.chinese, options.factory})
 {
     registerProgramWindows(frame_, state_, link_);
-    frame_.startUp([this] { return probeStartUpPort(state_, link_); });
+    // A port named on the command line is the user's choice: no probe.
+    frame_.startUp([this, chosen = options.startComPort] {
+        return chosen != 0 ? chosen : probeStartUpPort(state_, link_);
+    });
 }
 
 } // namespace r5

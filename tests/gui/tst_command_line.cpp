@@ -56,6 +56,12 @@ void CommandLineTest::parses()
     QVERIFY(parseProgramOptions({"--help"}).help);
     QVERIFY(parseProgramOptions({"--version"}).version);
     QCOMPARE(parseProgramOptions({"--screenshots", "out"}).screenshotFolder, QString("out"));
+    // A port number chooses the start port; a device joins the port list.
+    const ProgramOptions numbered = parseProgramOptions({"--port", "COM3", "--port", "/dev/ttyUSB1", "--port", "5"});
+    QVERIFY(numbered.error.isEmpty());
+    QCOMPARE(numbered.startComPort, 5);
+    QCOMPARE(numbered.ports, QStringList{"/dev/ttyUSB1"});
+    QVERIFY(!parseProgramOptions({"--port", "COM9"}).error.isEmpty());
 }
 
 QTEST_MAIN(CommandLineTest)
