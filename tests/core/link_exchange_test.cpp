@@ -1,5 +1,5 @@
 // The exchanges on a fake line and a virtual clock, against the virtual radio.
-#include "link_fakes.h"
+#include "support/link_fakes.h"
 
 #include "link/adjust_exchange.h"
 #include "link/password_exchange.h"

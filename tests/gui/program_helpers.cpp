@@ -2,7 +2,6 @@
 
 #include "app/program_windows.h"
 
-#include <algorithm>
 
 namespace r5::test {
 
@@ -31,52 +30,6 @@ void FakeSerialPort::writeByte(quint8 byte)
 {
     if (open_)
         factory_.written.append(char(byte));
-}
-
-class VirtualTimer : public LinkTimer {
-public:
-    explicit VirtualTimer(VirtualClock& clock) : clock_(clock) { clock_.timers_.push_back(this); }
-    ~VirtualTimer() override { std::erase(clock_.timers_, this); }
-
-    void start(int ms) override
-    {
-        interval_ = std::max(ms, 1);
-        due_ = clock_.now_ + interval_;
-        active_ = true;
-    }
-    void stop() override { active_ = false; }
-    bool isActive() const override { return active_; }
-
-    qint64 due() const { return due_; }
-    void fire()
-    {
-        due_ += interval_;
-        emit timeout();
-    }
-
-private:
-    VirtualClock& clock_;
-    int interval_ = 0;
-    qint64 due_ = 0;
-    bool active_ = false;
-};
-
-std::unique_ptr<LinkTimer> VirtualClock::create() { return std::make_unique<VirtualTimer>(*this); }
-
-void VirtualClock::advance(int ms)
-{
-    const qint64 end = now_ + ms;
-    for (;;) {
-        VirtualTimer* next = nullptr;
-        for (VirtualTimer* timer : timers_)
-            if (timer->isActive() && timer->due() <= end && (!next || timer->due() < next->due()))
-                next = timer;
-        if (!next)
-            break;
-        now_ = next->due();
-        next->fire();
-    }
-    now_ = end;
 }
 
 QList<SystemPort> eightBuiltInPorts()

@@ -7,6 +7,7 @@
 #include "link/qt_serial_port.h"
 #include "link/serial_port.h"
 #include "model/app_state.h"
+#include "support/link_fakes.h"
 
 #include <QByteArray>
 #include <QList>
@@ -52,20 +53,6 @@ public:
     QStringList opened;      // every device opened, in order
     int openPorts = 0;       // ports open right now
     QByteArray written;      // everything written to any port
-};
-
-// Timers on a clock that moves only when a test advances it.
-class VirtualClock : public LinkTimerFactory {
-public:
-    std::unique_ptr<LinkTimer> create() override;
-    // Moves the clock, firing every timer due on the way in time order.
-    void advance(int ms);
-    qint64 now() const { return now_; }
-
-private:
-    friend class VirtualTimer;
-    std::vector<class VirtualTimer*> timers_;
-    qint64 now_ = 0;
 };
 
 // The ports a test machine has: /dev/ttyS0 to /dev/ttyS7 for COM1 to COM8.

@@ -1,4 +1,4 @@
-#include "link_fakes.h"
+#include "support/link_fakes.h"
 
 #include <algorithm>
 
