@@ -148,13 +148,13 @@ void MDImain::buildToolbar()
     toolbar_->setObjectName("Toolbar1");
     toolbar_->setMovable(false);
     toolbar_->setIconSize(QSize(32, 32));
-    for (const ToolbarButtonSpec& spec : kToolbarButtons) {
-        QAction* action = toolbar_->addAction(toolbarIcon(spec.key), QString());
-        action->setObjectName(spec.key);
-        toolbar_->widgetForAction(action)->setObjectName(QString("Toolbar1_") + spec.key);
-        const QString command = spec.command;
+    for (const ToolbarButtonSpec& button : kToolbarButtons) {
+        QAction* action = toolbar_->addAction(toolbarIcon(button.key), QString());
+        action->setObjectName(button.key);
+        toolbar_->widgetForAction(action)->setObjectName(QString("Toolbar1_") + button.key);
+        const QString command = button.command;
         connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
-        toolbarButtons_[spec.key] = action;
+        toolbarButtons_[button.key] = action;
     }
 }
 
@@ -163,12 +163,12 @@ void MDImain::buildStatusBar()
     statusBar()->setObjectName("StatusBar1");
     statusBar()->setSizeGripEnabled(true);
     int number = 1;
-    for (const StatusPanelSpec& spec : statusPanels()) {
+    for (const StatusPanelSpec& layout : statusPanels()) {
         auto* panel = new QLabel(this);
         panel->setObjectName(QString("Panel%1").arg(number++));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setContentsMargins(3, 0, 3, 0);
-        statusBar()->addWidget(panel, &spec == &statusPanels().back() ? 1 : 0);
+        statusBar()->addWidget(panel, &layout == &statusPanels().back() ? 1 : 0);
         panels_.push_back(panel);
     }
 }
@@ -214,17 +214,17 @@ void MDImain::applyCaptions(bool atStartUp)
     menuItems_.at("Language_eng")->setChecked(!chinese);
 
     int number = 1;
-    for (const StatusPanelSpec& spec : statusPanels()) {
-        if (spec.zh) {
-            const char* zh = (atStartUp && spec.startUpZh) ? spec.startUpZh : spec.zh;
-            setPanelText(number, QString::fromUtf8(chinese ? zh : spec.en));
+    for (const StatusPanelSpec& layout : statusPanels()) {
+        if (layout.zh) {
+            const char* zh = (atStartUp && layout.startUpZh) ? layout.startUpZh : layout.zh;
+            setPanelText(number, QString::fromUtf8(chinese ? zh : layout.en));
         }
         ++number;
     }
     showPortInStatusBar();
 
-    for (const ToolbarButtonSpec& spec : kToolbarButtons)
-        toolbarButtons_.at(spec.key)->setToolTip(spec.toolTip.in(chinese));
+    for (const ToolbarButtonSpec& button : kToolbarButtons)
+        toolbarButtons_.at(button.key)->setToolTip(button.toolTip.in(chinese));
     toolbar_->setWindowTitle(chinese ? QString::fromUtf8("工具栏") : QString("Toolbar"));
     setWindowTitle(kMainWindowTitle.in(chinese));
 }
