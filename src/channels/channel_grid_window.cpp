@@ -322,6 +322,16 @@ void frm_chann::moveOnEnter()
     BeginCellEdit(to.line, to.column);
 }
 
+void frm_chann::tabOutOfEditor(bool forward)
+{
+    // The editors float over the grid, so Qt would hand the focus to the grid
+    // and leave the editor open with its text uncommitted. Tab in an editor
+    // commits the cell and then moves on as Tab on the grid does.
+    CommitCellEdit();
+    grid_->setFocus(Qt::OtherFocusReason);
+    focusNextPrevChild(forward);
+}
+
 bool frm_chann::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == grid_->viewport())
@@ -371,6 +381,10 @@ bool frm_chann::filterTextKey(QKeyEvent* event)
         moveOnEnter();
         return true;
     }
+    if (isTabKey(event)) {
+        tabOutOfEditor(event->key() == Qt::Key_Tab);
+        return true;
+    }
     if (isPasteKey(event))
         return true;
     if (isEditingKey(event))
@@ -385,6 +399,10 @@ bool frm_chann::filterComboKey(QKeyEvent* event)
 {
     if (isEnterKey(event)) {
         moveOnEnter();
+        return true;
+    }
+    if (isTabKey(event)) {
+        tabOutOfEditor(event->key() == Qt::Key_Tab);
         return true;
     }
     if (isPasteKey(event))

@@ -49,6 +49,7 @@ private:
     void hideEditors();
     void placeEditor(QWidget* editor, int line, int column);
     void moveOnEnter();
+    void tabOutOfEditor(bool forward);
     void chooseEntry(int position);
 
     bool filterGridMouse(QEvent* event);

@@ -10,6 +10,11 @@ bool isEnterKey(const QKeyEvent* event)
     return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
 }
 
+bool isTabKey(const QKeyEvent* event)
+{
+    return event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+}
+
 bool isEditingKey(const QKeyEvent* event)
 {
     switch (event->key()) {

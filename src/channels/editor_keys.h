@@ -7,6 +7,8 @@ namespace r5 {
 // How the channel editors' key filters read a key press.
 
 bool isEnterKey(const QKeyEvent* event);
+// Tab or Shift+Tab.
+bool isTabKey(const QKeyEvent* event);
 
 // Keys that edit or leave a field without typing a character into it:
 // Backspace, Delete, Tab and the Ctrl shortcuts (select all, copy, undo).

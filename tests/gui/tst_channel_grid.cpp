@@ -453,6 +453,20 @@ void ChannelGridTest::leavingForAButtonCommits()
     QTest::mouseClick(button("Command_Edit"), Qt::LeftButton);
     QCOMPARE(editRequests.size(), 1);
     QCOMPARE(channel::decode(state_->image, 11), ToneTable::code(205));
+
+    // Tab out of either editor commits the cell and goes on to the buttons.
+    click(11, 2);
+    QTest::keyClicks(textEdit(), "161");
+    QTest::keyClick(textEdit(), Qt::Key_Tab);
+    QCOMPARE(FreqBcdToText(channel::transmit(state_->image, 11)), QString("161.00000"));
+    QVERIFY(!textEdit()->isVisible());
+    QVERIFY(button("Command_Edit")->hasFocus());
+    click(11, 4);
+    QTest::keyClicks(comboEdit(), "88.5");
+    QTest::keyClick(comboEdit(), Qt::Key_Tab);
+    QCOMPARE(channel::encode(state_->image, 11).value(), 885);
+    QVERIFY(!comboEdit()->isVisible());
+    QVERIFY(button("Command_Edit")->hasFocus());
 }
 
 void ChannelGridTest::scrollingHidesTheEditorButKeepsTheEdit()
