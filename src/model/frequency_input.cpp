@@ -72,10 +72,14 @@ bool isStorableFrequencyText(const QString& typed, bool twoDigitMegahertz)
     const QString whole = point < 0 ? text : text.left(point);
     const QString fraction = point < 0 ? QString() : text.mid(point + 1);
     const qsizetype wholeDigits = twoDigitMegahertz ? 2 : 3;
-    if (whole.size() != wholeDigits || fraction.size() > kDecimals)
+    if (whole.size() != wholeDigits)
         return false;
     for (QChar ch : whole + fraction)
         if (!isAsciiDigit(ch))
+            return false;
+    // Zeros beyond the radio's 10 Hz step change nothing: 145.125000 is 145.125.
+    for (qsizetype i = kDecimals; i < fraction.size(); ++i)
+        if (fraction[i] != '0')
             return false;
     return true;
 }

@@ -22,6 +22,7 @@ TEST(FrequencyInput, StorableOnlyWhenTheCodecKeepsWhatWasTyped)
         {"145.12345", false, true},
         {" 145.5 ", false, true},
         {"145.123456", false, false},  // the sixth decimal would be dropped
+        {"145.1250000", false, true},  // ... unless it and all after it are zeros
         {"145.5.3", false, false},     // a second point: not the number it starts with
         {"0145.5", false, false},      // four digits before the point
         {"45.5", false, false},
@@ -51,6 +52,7 @@ TEST(FrequencyInput, EntriesOutsideTheBandOrUnstorableBecomeBandLow)
         {"145.5.3", "136.00000", true},    // reads as 145.5, but that is not what was typed
         {"0145.5", "136.00000", true},
         {"145.123456", "136.00000", true},
+        {"145.125000", "145.12500", false},
         {" 145.5 ", "145.50000", false},   // blanks do not count
     };
     for (const auto& c : cases) {
