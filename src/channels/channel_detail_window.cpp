@@ -303,10 +303,11 @@ void Form_Chann_Edit::ShowEmptyDetail()
         fill(list, {});
         list->setPlaceholderText({});
     }
+    const bool scanAddWasTicked = scanAddBox_->isChecked();
     for (QCheckBox* box : {beatShiftBox_, scanAddBox_, priorityBox_, companderBox_})
         setChecked(box, false);
     setControlsUsable(false);
-    detail::ShowEmptyDetail(state().image, shownChannel_);
+    detail::ShowEmptyDetail(state().image, shownChannel_, scanAddWasTicked);
 }
 
 void Form_Chann_Edit::setControlsUsable(bool usable)

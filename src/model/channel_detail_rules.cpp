@@ -222,10 +222,14 @@ std::optional<DetailView> ShowChannelDetail(RadioImage& image, int n, bool chine
     return view;
 }
 
-void ShowEmptyDetail(RadioImage& image, int n)
+void ShowEmptyDetail(RadioImage& image, int n, bool scanAddWasTicked)
 {
-    if (channel::isValidNumber(n))
-        ClearChannel(image, n);
+    if (!channel::isValidNumber(n))
+        return;
+    if (scanAddWasTicked)
+        channel::setInScan(image, n, false);
+    for (int c = 0; c < RadioImage::kCellsPerRow; ++c)
+        image.setCell(channel::row(n), c, RadioImage::kErased);
 }
 
 ReceiveCommit CommitDetailReceive(AppState& state, int n, const QString& boxText)
@@ -234,7 +238,7 @@ ReceiveCommit CommitDetailReceive(AppState& state, int n, const QString& boxText
     if (!channel::isValidNumber(n))
         return commit;
     if (withoutBlanks(boxText).isEmpty()) {
-        ShowEmptyDetail(state.image, n);
+        ClearChannel(state.image, n);  // the scan-add box showed this channel's bit
         commit.result = ReceiveCommit::Result::Emptied;
         return commit;
     }

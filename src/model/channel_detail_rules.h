@@ -95,9 +95,11 @@ struct DetailView {
 // touched. Nothing is shown (and nothing written) for an empty channel.
 std::optional<DetailView> ShowChannelDetail(RadioImage& image, int channelNumber, bool chinese);
 
-// Shows channel n as empty: the whole record erased and out of the scan list,
-// the same empty form the grid gives an empty channel.
-void ShowEmptyDetail(RadioImage& image, int channelNumber);
+// Shows channel n as empty: the whole record erased. Its scan-add box is
+// cleared as if the user unticked it: a box that was ticked takes the channel
+// out of the scan list, an unticked one leaves the scan bit as it is (the grid
+// clears it when it draws the empty line).
+void ShowEmptyDetail(RadioImage& image, int channelNumber, bool scanAddWasTicked);
 
 // Leaving the receive box.
 struct ReceiveCommit {

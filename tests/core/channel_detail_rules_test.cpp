@@ -100,7 +100,7 @@ TEST(DetailRules, NothingForEmptyOrInvalidChannels)
         EXPECT_FALSE(ShowChannelDetail(state.image, n, false));
         EXPECT_EQ(CommitDetailReceive(state, n, "145").result, ReceiveCommit::Result::Refused);
         CommitDetailTransmit(state, n, "");
-        ShowEmptyDetail(state.image, n);
+        ShowEmptyDetail(state.image, n, true);
         applyDetailChoice(state.image, n, Field::Power, 1);
     }
     CommitDetailTransmit(state, 4, "150");  // no receive frequency to go with it

@@ -43,6 +43,8 @@ private slots:
     void frequenciesOutsideTheBand_data();
     void frequenciesOutsideTheBand();
     void emptyingReceiveEmptiesTheChannel();
+    void showingAnEmptyChannelUnticksTheScanBox_data();
+    void showingAnEmptyChannelUnticksTheScanBox();
     void checkBoxesWriteTheirBits();
     void keysOnlyTypeWhatAFieldHolds();
     void activationShowsCurrentChannelAfresh();
@@ -433,6 +435,31 @@ void ChannelDetailTest::emptyingReceiveEmptiesTheChannel()
     QVERIFY(!channel::inScan(state_->image, 8));
     QVERIFY(!list("Combo_Decode")->isEnabled());
     QVERIFY(!check("Check_ScanAdd")->isChecked());
+}
+
+void ChannelDetailTest::showingAnEmptyChannelUnticksTheScanBox_data()
+{
+    QTest::addColumn<bool>("ticked");
+    QTest::newRow("from a scanned channel") << true;
+    QTest::newRow("from an unscanned channel") << false;
+}
+
+void ChannelDetailTest::showingAnEmptyChannelUnticksTheScanBox()
+{
+    QFETCH(bool, ticked);
+    channel::setInScan(state_->image, 4, ticked);
+    state_->image.setCell(5, channel::kReceiveCell, 0xFF);  // empty as a radio may leave it, still scanned
+    state_->CurrentChannel = 4;
+    open();
+    QCOMPARE(check("Check_ScanAdd")->isChecked(), ticked);
+    scrollBar()->setValue(5);
+    for (int c = 0; c < 16; ++c)
+        QCOMPARE(state_->image.cell(5, c), quint8(0xFF));
+    // Unticking a ticked box takes the channel out of the scan list; a box
+    // that was not ticked changes nothing.
+    QCOMPARE(channel::inScan(state_->image, 5), !ticked);
+    QVERIFY(!check("Check_ScanAdd")->isChecked());
+    QCOMPARE(channel::inScan(state_->image, 4), ticked);
 }
 
 void ChannelDetailTest::checkBoxesWriteTheirBits()
