@@ -2,6 +2,7 @@
 
 #include "model/text.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -40,6 +41,21 @@ std::optional<qint16> toInt16(const QByteArray& token)
 
 QString fileName(const QString& path) { return QFileInfo(path).fileName(); }
 
+// "-32768" is the longest text a 16-bit value needs; even with a generous
+// run of leading zeros a token this long cannot be one, so it is cut here.
+constexpr int kLongestToken = 64;
+
+// The offending text as a message shows it: printable ASCII as it stands,
+// anything else as '?', so a control character from a broken file can never
+// reach a terminal or a message box; "..." marks a token that was cut.
+QString shownToken(const QByteArray& token, bool cut)
+{
+    QString text;
+    for (const char ch : token)
+        text += (ch >= 0x20 && ch < 0x7F) ? QChar(ch) : QChar('?');
+    return cut ? text + "..." : text;
+}
+
 } // namespace
 
 QString FileError::message(bool chinese) const
@@ -73,7 +89,9 @@ QString FileError::message(bool chinese) const
     return {};
 }
 
-NumberFileResult parseNumberText(const QByteArray& text, const QString& path, const NumberFileLayout& layout)
+namespace {
+
+NumberFileResult parseNumbers(QIODevice& input, const QString& path, const NumberFileLayout& layout)
 {
     NumberFileResult result;
     const int needed = layout.rows * layout.cells;
@@ -81,28 +99,38 @@ NumberFileResult parseNumberText(const QByteArray& text, const QString& path, co
 
     int line = 1;
     int column = 1;
-    int i = 0;
-    while (static_cast<int>(result.values.size()) < needed && i < text.size()) {
-        if (isSeparator(text[i])) {
-            if (text[i] == '\n') {
+    char ch = 0;
+    bool pending = input.getChar(&ch);
+    while (static_cast<int>(result.values.size()) < needed && pending) {
+        if (isSeparator(ch)) {
+            if (ch == '\n') {
                 ++line;
                 column = 1;
             } else {
                 ++column;
             }
-            ++i;
+            pending = input.getChar(&ch);
             continue;
         }
+        // Read the token, but never more of it than a 16-bit number could
+        // need: a file of binary junk (or a device that never ends) must not
+        // grow one token without limit.
         const int startColumn = column;
         QByteArray token;
-        while (i < text.size() && !isSeparator(text[i])) {
-            token.append(text[i++]);
+        bool cut = false;
+        while (pending && !isSeparator(ch)) {
+            if (token.size() == kLongestToken) {
+                cut = true;
+                break;
+            }
+            token.append(ch);
             ++column;
+            pending = input.getChar(&ch);
         }
         const int index = static_cast<int>(result.values.size());
         FileError error;
         error.path = path;
-        error.token = QString::fromLocal8Bit(token);
+        error.token = shownToken(token, cut);
         error.line = line;
         error.column = startColumn;
         error.row = index / layout.cells;
@@ -112,7 +140,7 @@ NumberFileResult parseNumberText(const QByteArray& text, const QString& path, co
             result.error = error;
             return result;
         }
-        const auto value = toInt16(token);
+        const auto value = cut ? std::nullopt : toInt16(token);
         if (!value) {
             error.kind = FileError::Kind::OutOfRange;
             result.error = error;
@@ -140,6 +168,16 @@ NumberFileResult parseNumberText(const QByteArray& text, const QString& path, co
     return result;
 }
 
+} // namespace
+
+NumberFileResult parseNumberText(const QByteArray& text, const QString& path, const NumberFileLayout& layout)
+{
+    QBuffer buffer;
+    buffer.setData(text);
+    buffer.open(QIODevice::ReadOnly);
+    return parseNumbers(buffer, path, layout);
+}
+
 NumberFileResult readNumberFile(const QString& path, const NumberFileLayout& layout)
 {
     QFile file(path);
@@ -152,7 +190,7 @@ NumberFileResult readNumberFile(const QString& path, const NumberFileLayout& lay
         result.error = error;
         return result;
     }
-    return parseNumberText(file.readAll(), path, layout);
+    return parseNumbers(file, path, layout);
 }
 
 QByteArray formatNumberText(const std::vector<qint16>& values, int cells)

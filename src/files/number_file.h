@@ -46,9 +46,10 @@ struct NumberFileLayout {
 
 // Reads a file as a free-format list: any run of spaces, tabs, commas and line
 // ends separates two numbers, so the line structure is not looked at. Content
-// after the last value needed is ignored. All of it is checked before anything
-// is returned, so a caller that applies the values only on success never ends
-// up with a half-loaded image.
+// after the last value needed is ignored (and not even read). All of it is
+// checked before anything is returned, so a caller that applies the values only
+// on success never ends up with a half-loaded image. The offending text in an
+// error is cut to a sane length and shows only printable ASCII.
 struct NumberFileResult {
     std::vector<qint16> values;  // rows * cells, row by row
     std::optional<FileError> error;

@@ -146,7 +146,37 @@ INSTANTIATE_TEST_SUITE_P(DataFiles, BadChannelFileTest, testing::Values(
     BadFileCase{"beyond16Bits", channelTextWith(22 + 17, "40000"), FileError::Kind::OutOfRange, 2, 53, 1, 17},
     BadFileCase{"hugeNegative", channelTextWith(20, "-99999999999999999999"), FileError::Kind::OutOfRange, 1, 62, 0, 20},
     BadFileCase{"byteTooLarge", channelTextWith(22 * 53 + 15, "256"), FileError::Kind::NotAByte, 54, 47, 53, 15},
-    BadFileCase{"negativeByte", channelTextWith(22 * 10, "-1"), FileError::Kind::NotAByte, 11, 2, 10, 0}));
+    BadFileCase{"negativeByte", channelTextWith(22 * 10, "-1"), FileError::Kind::NotAByte, 11, 2, 10, 0}),
+    [](const testing::TestParamInfo<BadFileCase>& info) { return std::string(info.param.name); });
+
+// A wrong pick (a binary file, a device) must end in a short, printable message
+// at once, not in a token that grows without end or escape codes on a terminal.
+TEST(DataFiles, JunkIsReportedShortAndPrintable)
+{
+    RadioImage image = startUpImage(kUhfModel);
+    const RadioImage before = image;
+    auto error = loadChannelText(image, " 1 \x1b[2J\x07 ", "junk.chann");
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->kind, FileError::Kind::NotANumber);
+    EXPECT_EQ(error->token, "?[2J?");
+
+    error = loadChannelText(image, QByteArray(1 << 20, '\0'), "zeros.chann");
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->kind, FileError::Kind::NotANumber);
+    EXPECT_LT(error->token.size(), 80);
+    EXPECT_TRUE(error->token.endsWith("..."));
+
+    error = loadChannelText(image, QByteArray(100, '9'), "digits.chann");
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->kind, FileError::Kind::OutOfRange);
+
+    if (QFile::exists("/dev/zero")) {  // a device that never ends
+        error = loadChannelFile(image, "/dev/zero");
+        ASSERT_TRUE(error);
+        EXPECT_EQ(error->kind, FileError::Kind::NotANumber);
+    }
+    EXPECT_EQ(image, before);
+}
 
 TEST(DataFiles, NegativeExtraCellsAreFine)
 {
