@@ -2,6 +2,7 @@
 #include "model/frequency_codec.h"
 #include "model/numeric_text.h"
 #include "model/tone_table.h"
+#include "test_names.h"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +34,8 @@ INSTANTIATE_TEST_SUITE_P(Codecs, FreqBcdToTextTest, testing::Values(
     BcdCase{{0x00, 0x00, 0x50, 0x14}, "145.00000"},
     BcdCase{{0x05, 0x25, 0x61, 0x13}, "136.12505"},
     BcdCase{{0xFF, 0xFF, 0xFF, 0xFF}, "1666.66665"},  // erased bytes, nibbles summed as they are
-    BcdCase{{0x00, 0x00, 0x00, 0x10}, "100.00000"}));
+    BcdCase{{0x00, 0x00, 0x00, 0x10}, "100.00000"}),
+    [](const testing::TestParamInfo<BcdCase>& info) { return testing_names::caseName(info.param.text); });
 
 struct TextCase {
     const char* text;
@@ -57,7 +59,10 @@ INSTANTIATE_TEST_SUITE_P(Codecs, FreqTextToBcdTest, testing::Values(
     TextCase{"145", false, {0x00, 0x00, 0x50, 0x14}},          // point position never looked at
     TextCase{"45.00000", true, {0x00, 0x00, 0x50, 0x04}},      // two-digit band gets a leading 0
     TextCase{"4x5.0", false, {0x00, 0x00, 0x50, 0x40}},        // non-digits count as 0
-    TextCase{"", false, {0x00, 0x00, 0x00, 0x00}}));
+    TextCase{"", false, {0x00, 0x00, 0x00, 0x00}}),
+    [](const testing::TestParamInfo<TextCase>& info) {
+        return testing_names::caseName(info.param.text) + (info.param.twoDigit ? "_twoDigitBand" : "");
+    });
 
 TEST(ToneValueToCells, TableCases)
 {

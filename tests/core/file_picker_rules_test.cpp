@@ -1,5 +1,7 @@
 #include "files/file_picker_rules.h"
 
+#include "test_names.h"
+
 #include <gtest/gtest.h>
 
 using namespace r5;
@@ -13,6 +15,8 @@ struct NameCase {
     Verdict verdict;
     const char* name;
 };
+
+void PrintTo(const NameCase& c, std::ostream* os) { *os << '"' << c.typed << '"'; }
 
 class PickerNameTest : public testing::TestWithParam<NameCase> {};
 
@@ -41,7 +45,8 @@ INSTANTIATE_TEST_SUITE_P(Pickers, PickerNameTest, testing::Values(
     NameCase{"信道.chann", &kSaveChannelPicker, Verdict::Accepted, "信道.chann"},
     NameCase{"a.chann ", &kOpenAdjustPicker, Verdict::BadSuffix, "a.chann"},
     NameCase{"tune.ADJ", &kSaveAdjustPicker, Verdict::Accepted, "tune.ADJ"},
-    NameCase{"tune.Adj", &kOpenAdjustPicker, Verdict::BadSuffix, "tune.Adj"}));
+    NameCase{"tune.Adj", &kOpenAdjustPicker, Verdict::BadSuffix, "tune.Adj"}),
+    [](const testing::TestParamInfo<NameCase>& info) { return testing_names::caseName(info.param.typed); });
 
 TEST(PickerMessages, EachVerdictShowsItsInstanceText)
 {

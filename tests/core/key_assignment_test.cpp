@@ -2,6 +2,8 @@
 #include "model/radio_models.h"
 #include "model/key_assignment.h"
 
+#include "test_names.h"
+
 #include <gtest/gtest.h>
 
 using namespace r5;
@@ -13,6 +15,8 @@ struct KeyCase {
     int position;
     quint8 writtenBack;
 };
+
+void PrintTo(const KeyCase& c, std::ostream* os) { *os << "code 0x" << testing_names::hexByte(c.stored); }
 
 class KeyCodeTest : public testing::TestWithParam<KeyCase> {};
 
@@ -29,7 +33,8 @@ INSTANTIATE_TEST_SUITE_P(Keys, KeyCodeTest, testing::Values(
     KeyCase{0x00, 1, 0x00},   // Autodial
     KeyCase{0x01, 1, 0x00},   // the radio's other Autodial code is never written
     KeyCase{0x02, 2, 0x02},
-    KeyCase{0x0B, 11, 0x0B})); // last entry
+    KeyCase{0x0B, 11, 0x0B}), // last entry
+    [](const testing::TestParamInfo<KeyCase>& info) { return "code" + testing_names::hexByte(info.param.stored); });
 
 TEST(Keys, ChoiceWritesOnlyItsOwnKey)
 {

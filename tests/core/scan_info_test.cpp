@@ -2,6 +2,8 @@
 #include "model/radio_models.h"
 #include "model/scan_info.h"
 
+#include "test_names.h"
+
 #include <gtest/gtest.h>
 
 using namespace r5;
@@ -40,6 +42,8 @@ struct LookBackCase {
     const char* text;
 };
 
+void PrintTo(const LookBackCase& c, std::ostream* os) { *os << "code " << int(c.code); }
+
 class LookBackTest : public testing::TestWithParam<LookBackCase> {};
 
 TEST_P(LookBackTest, CodeToPosition)
@@ -51,7 +55,8 @@ TEST_P(LookBackTest, CodeToPosition)
 INSTANTIATE_TEST_SUITE_P(Scan, LookBackTest, testing::Values(
     LookBackCase{0, 0, "0.50"}, LookBackCase{1, 0, "0.50"}, LookBackCase{2, 1, "0.55"},
     LookBackCase{11, 10, "1.00"}, LookBackCase{91, 90, "5.00"}, LookBackCase{95, 90, "5.00"},
-    LookBackCase{0xFF, 90, "5.00"}));
+    LookBackCase{0xFF, 90, "5.00"}),
+    [](const testing::TestParamInfo<LookBackCase>& info) { return "code" + std::to_string(info.param.code); });
 
 TEST(Scan, LookBackChoicesWriteCodes)
 {
@@ -71,6 +76,14 @@ struct RevertCase {
     quint8 writtenBack;
 };
 
+void PrintTo(const RevertCase& c, std::ostream* os) { *os << "mode " << int(c.mode) << ", code " << int(c.code); }
+
+std::string revertCaseName(const RevertCase& c)
+{
+    const char* const modes[] = {"None", "Fixed", "Selected"};
+    return std::string(modes[c.mode]) + "_code" + std::to_string(c.code);
+}
+
 class RevertTest : public testing::TestWithParam<RevertCase> {};
 
 TEST_P(RevertTest, FitsTheModesList)
@@ -84,7 +97,8 @@ INSTANTIATE_TEST_SUITE_P(Scan, RevertTest, testing::Values(
     RevertCase{kSelected, 3, 1, 3}, RevertCase{kSelected, 2, 0, 2},
     RevertCase{kSelected, 0, 0, 2},   // a code of another mode's list
     RevertCase{kNoPriority, 3, 1, 1}, RevertCase{kNoPriority, 0, 0, 0},
-    RevertCase{kFixed, 3, 3, 3}, RevertCase{kFixed, 0xFF, 3, 3}));
+    RevertCase{kFixed, 3, 3, 3}, RevertCase{kFixed, 0xFF, 3, 3}),
+    [](const testing::TestParamInfo<RevertCase>& info) { return revertCaseName(info.param); });
 
 TEST(Scan, ChangingModeRefitsRevertCode)
 {

@@ -3,6 +3,8 @@
 #include "model/frequency_input.h"
 #include "model/test_frequencies.h"
 
+#include "test_names.h"
+
 #include <gtest/gtest.h>
 
 using namespace r5;
@@ -75,6 +77,8 @@ struct ReceiveCase {
     bool message;
 };
 
+void PrintTo(const ReceiveCase& c, std::ostream* os) { *os << "typed \"" << c.typed << '"'; }
+
 class CommitReceiveTest : public testing::TestWithParam<ReceiveCase> {};
 
 TEST_P(CommitReceiveTest, Rules)
@@ -98,7 +102,8 @@ INSTANTIATE_TEST_SUITE_P(TestFrequencies, CommitReceiveTest, testing::Values(
     ReceiveCase{"100", "", "136.00000", nullptr, true},
     ReceiveCase{"abc", "146.00000", "136.00000", nullptr, true},     // letters read as 0
     ReceiveCase{"174.00001", "", "136.00000", nullptr, true},
-    ReceiveCase{"  ", "146.00000", "", "", false}));                // emptied: transmit too
+    ReceiveCase{"  ", "146.00000", "", "", false}),                 // emptied: transmit too
+    [](const testing::TestParamInfo<ReceiveCase>& info) { return testing_names::caseName(info.param.typed); });
 
 TEST(TestFrequencies, TransmitNeedsReceiveFirst)
 {
@@ -127,6 +132,8 @@ struct PadCase {
     const char* padded;
 };
 
+void PrintTo(const PadCase& c, std::ostream* os) { *os << "typed \"" << c.typed << '"'; }
+
 class PadFrequencyTest : public testing::TestWithParam<PadCase> {};
 
 TEST_P(PadFrequencyTest, PadsTheCheckedNumber)
@@ -142,7 +149,8 @@ INSTANTIATE_TEST_SUITE_P(FrequencyInput, PadFrequencyTest, testing::Values(
     PadCase{"14 5", "145.00000"},               // blanks are ignored, as in the range check
     PadCase{"+145", "145.00000"}, PadCase{"0145", "145.00000"},
     PadCase{"145abc", "145.00000"}, PadCase{"145.5.3", "145.50000"},
-    PadCase{"abc", ""}, PadCase{"-145", ""}));
+    PadCase{"abc", ""}, PadCase{"-145", ""}),
+    [](const testing::TestParamInfo<PadCase>& info) { return testing_names::caseName(info.param.typed); });
 
 TEST(FrequencyInput, BandLowText)
 {

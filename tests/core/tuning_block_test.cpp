@@ -2,6 +2,8 @@
 #include "model/tuning_block.h"
 #include "model/tuning_input.h"
 
+#include "test_names.h"
+
 #include <gtest/gtest.h>
 
 using namespace r5;
@@ -56,6 +58,11 @@ struct NumberCase {
     const char* message;
 };
 
+void PrintTo(const NumberCase& c, std::ostream* os)
+{
+    *os << (c.offset ? "offset box \"" : "level box \"") << c.text << '"';
+}
+
 class NumberBoxTest : public testing::TestWithParam<NumberCase> {};
 
 TEST_P(NumberBoxTest, CheckAndFallBack)
@@ -85,7 +92,10 @@ INSTANTIATE_TEST_SUITE_P(TuningBlock, NumberBoxTest, testing::Values(
     NumberCase{false, "99999999999999999999999", NumberEntry::OutOfRange, 20, " 输入数字范围为 0 - 100 ！"},
     NumberCase{true, "20", NumberEntry::Stored, 20, nullptr},
     NumberCase{true, "21", NumberEntry::OutOfRange, 6, " 输入数字范围为 0 - 20 ！"},
-    NumberCase{true, "x", NumberEntry::NotDigits, 6, " 输入数字范围为 0 - 10 ！"}));
+    NumberCase{true, "x", NumberEntry::NotDigits, 6, " 输入数字范围为 0 - 10 ！"}),
+    [](const testing::TestParamInfo<NumberCase>& info) {
+        return (info.param.offset ? "offset_" : "level_") + testing_names::caseName(info.param.text);
+    });
 
 TEST(TuningBlock, RangeLimitChecks)
 {
@@ -151,6 +161,8 @@ struct PasswordCase {
     std::array<int, 6> cells;
 };
 
+void PrintTo(const PasswordCase& c, std::ostream* os) { *os << "typed \"" << c.typed << '"'; }
+
 class PasswordTest : public testing::TestWithParam<PasswordCase> {};
 
 TEST_P(PasswordTest, CentredInSixCells)
@@ -169,7 +181,8 @@ INSTANTIATE_TEST_SUITE_P(TuningBlock, PasswordTest, testing::Values(
     PasswordCase{"12345", {'1', '2', '3', '4', '5', 32}},   // (6 - 5) / 2 = 0
     PasswordCase{"ABCDEFGH", {'A', 'B', 'C', 'D', 'E', 'F'}},
     PasswordCase{"A?", {32, 32, 'A', 11, 32, 32}},         // outside the set: 11
-    PasswordCase{"", {32, 32, 32, 32, 32, 32}}));
+    PasswordCase{"", {32, 32, 32, 32, 32, 32}}),
+    [](const testing::TestParamInfo<PasswordCase>& info) { return testing_names::caseName(info.param.typed); });
 
 TEST(TuningBlock, PasswordReadsBack)
 {
