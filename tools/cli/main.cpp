@@ -48,8 +48,17 @@ int main(int argc, char* argv[])
         printHelp(commands);
         return kExitOk;
     }
-    for (const Command& c : commands)
-        if (c.name == name)
-            return c.run(arguments);
+    for (const Command& c : commands) {
+        if (c.name != name)
+            continue;
+        // "r5prog-cli show --help" is what a user tries first; answer it
+        // rather than calling --help an unknown option.
+        if (arguments.contains("--help") || arguments.contains("-h")) {
+            printLine("Usage: r5prog-cli " + c.name + " " + c.synopsis);
+            printLine(c.summary);
+            return kExitOk;
+        }
+        return c.run(arguments);
+    }
     return usageError("unknown command '" + name + "'");
 }
