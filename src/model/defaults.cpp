@@ -26,7 +26,7 @@ constexpr std::array<ChannelPlan, channel::kCount> kFactoryChannels = {{
 constexpr int kToneDemoChannel = 12;  // 67.0 Hz both ways
 constexpr int kDcsDemoChannel = 13;   // D754I both ways
 constexpr ToneCode kD754I{0xEC, 0xA9};
-constexpr int kFirstLowPowerChannel = 14;  // 14 to 16: low power, narrow
+constexpr int kFirstLowPowerChannel = 14;  // 14 to 16: low power (flags B bit 5 clear)
 
 void buildChannels(RadioImage& image, bool uhf)
 {
