@@ -99,6 +99,10 @@ NumberFileResult parseNumbers(QIODevice& input, const QString& path, const Numbe
 
     int line = 1;
     int column = 1;
+    // A file edited in a Windows text editor may start with the UTF-8 byte
+    // order mark; it is not a value, so it is passed over.
+    if (input.peek(3) == QByteArrayLiteral("\xEF\xBB\xBF"))
+        input.skip(3);
     char ch = 0;
     bool pending = input.getChar(&ch);
     while (static_cast<int>(result.values.size()) < needed && pending) {

@@ -45,7 +45,8 @@ struct NumberFileLayout {
 };
 
 // Reads a file as a free-format list: any run of spaces, tabs, commas and line
-// ends separates two numbers, so the line structure is not looked at. Content
+// ends separates two numbers, so the line structure is not looked at; a
+// leading UTF-8 byte order mark is passed over. Content
 // after the last value needed is ignored (and not even read). All of it is
 // checked before anything is returned, so a caller that applies the values only
 // on success never ends up with a half-loaded image. The offending text in an

@@ -34,7 +34,12 @@ INSTANTIATE_TEST_SUITE_P(Codecs, FreqBcdToTextTest, testing::Values(
     BcdCase{{0x00, 0x00, 0x50, 0x14}, "145.00000"},
     BcdCase{{0x05, 0x25, 0x61, 0x13}, "136.12505"},
     BcdCase{{0xFF, 0xFF, 0xFF, 0xFF}, "1666.66665"},  // erased bytes, nibbles summed as they are
-    BcdCase{{0x00, 0x00, 0x00, 0x10}, "100.00000"}),
+    BcdCase{{0x00, 0x00, 0x00, 0x10}, "100.00000"},
+    // Out of form, padded exactly as the radio maker's editors always did:
+    BcdCase{{0x0A, 0x25, 0x00, 0x40}, "400.02510"},   // a nibble above 9 counts as its value
+    BcdCase{{0x00, 0x00, 0x50, 0x00}, "50000000"},    // one digit gets no point
+    BcdCase{{0x00, 0x50, 0x00, 0x00}, "0.050000"},
+    BcdCase{{0x00, 0x00, 0x00, 0x00}, "00000000"}),
     [](const testing::TestParamInfo<BcdCase>& info) { return testing_names::caseName(info.param.text); });
 
 struct TextCase {

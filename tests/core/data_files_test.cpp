@@ -92,6 +92,7 @@ TEST_F(ChannelFileTest, ReadsFreeFormatLists)
     text.replace("  ", ",");
     text.replace("\r\n", "\n\n\t");
     text.replace(" 37 ", "\r\n37\r\n");
+    text.prepend("\xEF\xBB\xBF");  // saved as UTF-8 by a Windows editor
     text += " anything after the last value is ignored";
     RadioImage loaded = startUpImage(kVhfModel);
     ASSERT_FALSE(loadChannelText(loaded, text, "odd.chann"));
