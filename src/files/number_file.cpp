@@ -68,6 +68,9 @@ QString FileError::message(bool chinese) const
     case Kind::CannotOpen:
         return chinese ? QString::fromUtf8("无法打开文件 “%1”：%2").arg(path, reason)
                        : QString("Cannot open \"%1\": %2").arg(path, reason);
+    case Kind::CannotRead:
+        return chinese ? QString::fromUtf8("无法读取文件 “%1”：%2").arg(path, reason)
+                       : QString("Cannot read \"%1\": %2").arg(path, reason);
     case Kind::CannotSave:
         return chinese ? QString::fromUtf8("无法保存文件 “%1”：%2").arg(path, reason)
                        : QString("Cannot save \"%1\": %2").arg(path, reason);
@@ -194,7 +197,14 @@ NumberFileResult readNumberFile(const QString& path, const NumberFileLayout& lay
         result.error = error;
         return result;
     }
-    return parseNumbers(file, path, layout);
+    NumberFileResult result = parseNumbers(file, path, layout);
+    // A read that fails half way looks like the end of the file to the
+    // parser; say what really happened instead of "ends early".
+    if (result.error && result.error->kind == FileError::Kind::EndsEarly && file.error() != QFileDevice::NoError) {
+        result.error->kind = FileError::Kind::CannotRead;
+        result.error->reason = file.errorString();
+    }
+    return result;
 }
 
 QByteArray formatNumberText(const std::vector<qint16>& values, int cells)

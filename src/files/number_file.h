@@ -15,6 +15,7 @@ namespace r5 {
 struct FileError {
     enum class Kind {
         CannotOpen,
+        CannotRead,  // opened, but the system failed while reading it
         CannotSave,
         EndsEarly,
         NotANumber,
@@ -24,7 +25,7 @@ struct FileError {
 
     Kind kind = Kind::CannotOpen;
     QString path;
-    QString reason;    // the system's reason (open/save)
+    QString reason;    // the system's reason (open/read/save)
     QString token;     // the offending text as it stands in the file
     int line = 0;      // 1-based position of the offending value in the file
     int column = 0;

@@ -202,6 +202,24 @@ TEST(DataFiles, MissingFileIsReportedWithTheSystemReason)
     EXPECT_EQ(adjust, DefaultAdjustTable());
 }
 
+TEST(DataFiles, ReadFailureIsNotCalledAnEarlyEnd)
+{
+    // Linux opens a process's own memory file, but reading its first page fails.
+    const QString file = "/proc/self/mem";
+    QFile probe(file);
+    char byte = 0;
+    if (!probe.open(QIODevice::ReadOnly) || probe.read(&byte, 1) >= 0)
+        GTEST_SKIP() << "this system reads /proc/self/mem differently";
+    RadioImage image = startUpImage(kUhfModel);
+    const RadioImage before = image;
+    const auto error = loadChannelFile(image, file);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->kind, FileError::Kind::CannotRead);
+    EXPECT_FALSE(error->reason.isEmpty());
+    EXPECT_TRUE(error->message(false).startsWith("Cannot read \"/proc/self/mem\": "));
+    EXPECT_EQ(image, before);
+}
+
 TEST(DataFiles, SaveIntoAMissingDirectoryFailsWithAReason)
 {
     const auto error = saveChannelFile(startUpImage(kUhfModel), "/nonexistent/dir/a.chann");
