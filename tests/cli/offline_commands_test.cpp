@@ -120,6 +120,19 @@ TEST_F(OfflineCommands, MalformedFileFailsNamingThePosition)
     EXPECT_EQ(runCli({"defaults", "--output", "/nonexistent/dir/a.chann"}).exitCode, 1);
 }
 
+TEST_F(OfflineCommands, ListingThatCannotBeWrittenFails)
+{
+    if (!QFile::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full";
+    ASSERT_EQ(runCli({"defaults", "--output", path("a.chann")}).exitCode, 0);
+    QProcess process;
+    process.setStandardOutputFile("/dev/full");
+    process.start(R5PROG_CLI, {"show", path("a.chann")});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_TRUE(process.readAllStandardError().contains("cannot write the output"));
+}
+
 TEST_F(OfflineCommands, UsageErrorsAndHelp)
 {
     const CliRun help = runCli({"--help"});

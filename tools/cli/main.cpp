@@ -4,7 +4,9 @@
 
 #include <QCoreApplication>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 using namespace r5::cli;
 
@@ -58,7 +60,12 @@ int main(int argc, char* argv[])
             printLine(c.summary);
             return kExitOk;
         }
-        return c.run(arguments);
+        const int code = c.run(arguments);
+        // A listing that never reached its reader (a full disk, a closed
+        // pipe) must not end as a success.
+        if (std::fflush(stdout) != 0 || std::ferror(stdout))
+            return code == kExitOk ? fail(QString("cannot write the output: %1").arg(std::strerror(errno))) : code;
+        return code;
     }
     return usageError("unknown command '" + name + "'");
 }
