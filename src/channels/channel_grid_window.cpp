@@ -348,6 +348,18 @@ bool frm_chann::eventFilter(QObject* watched, QEvent* event)
     if (watched == textEdit_ || watched == comboEdit_) {
         if (event->type() == QEvent::KeyPress) {
             auto* key = static_cast<QKeyEvent*>(event);
+            // Both editors move on Enter and Tab alike and refuse a paste,
+            // which could bring in any character past the key filters.
+            if (isEnterKey(key)) {
+                moveOnEnter();
+                return true;
+            }
+            if (isTabKey(key)) {
+                tabOutOfEditor(key->key() == Qt::Key_Tab);
+                return true;
+            }
+            if (isPasteKey(key))
+                return true;
             return watched == textEdit_ ? filterTextKey(key) : filterComboKey(key);
         }
         if (event->type() == QEvent::FocusOut)
@@ -377,16 +389,6 @@ bool frm_chann::filterGridMouse(QEvent* event)
 
 bool frm_chann::filterTextKey(QKeyEvent* event)
 {
-    if (isEnterKey(event)) {
-        moveOnEnter();
-        return true;
-    }
-    if (isTabKey(event)) {
-        tabOutOfEditor(event->key() == Qt::Key_Tab);
-        return true;
-    }
-    if (isPasteKey(event))
-        return true;
     if (isEditingKey(event))
         return false;
     const QString text = event->text();
@@ -397,16 +399,6 @@ bool frm_chann::filterTextKey(QKeyEvent* event)
 
 bool frm_chann::filterComboKey(QKeyEvent* event)
 {
-    if (isEnterKey(event)) {
-        moveOnEnter();
-        return true;
-    }
-    if (isTabKey(event)) {
-        tabOutOfEditor(event->key() == Qt::Key_Tab);
-        return true;
-    }
-    if (isPasteKey(event))
-        return true;
     const QString text = event->text();
     if (!isToneColumn(editColumn_))
         return typesCharacter(event) || event->key() == Qt::Key_Backspace;  // chosen from the list only
