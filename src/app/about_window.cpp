@@ -42,7 +42,7 @@ Form_About::Form_About(AppState& state, QWidget* parent) : ChildWindow(state, pa
     notice->setWordWrap(true);
     auto* ok = new QPushButton(kClose.in(chinese()), this);
     ok->setObjectName("Command_ok");
-    ok->setDefault(true);
+    setDefaultButton(ok);
     connect(ok, &QPushButton::clicked, this, [this] { closeChildWindow(this); });
 
     auto* texts = new QVBoxLayout;

@@ -2,9 +2,13 @@
 
 #include "model/app_state.h"
 
+#include <QPointer>
 #include <QRect>
 #include <QSize>
 #include <QWidget>
+
+class QKeyEvent;
+class QPushButton;
 
 namespace r5 {
 
@@ -37,8 +41,16 @@ public:
     // the radio (and tells the user why).
     virtual bool mayClose() { return true; }
 
+protected:
+    // The button Enter presses, drawn as the default one. As in a dialog,
+    // Enter on another focused button presses that one instead. A window
+    // without a default button lets Enter pass.
+    void setDefaultButton(QPushButton* button);
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     AppState& state_;
+    QPointer<QPushButton> defaultButton_;
 };
 
 } // namespace r5

@@ -98,7 +98,7 @@ FilePickerWindow::FilePickerWindow(AppState& state, const FilePickerKind& kind, 
     nameLabel->setObjectName("Label_name");
     auto* enter = new QPushButton(kConfirm.in(chinese()), this);
     enter->setObjectName("Command_enter");
-    enter->setDefault(true);
+    setDefaultButton(enter);
     auto* close = new QPushButton(kCancel.in(chinese()), this);
     close->setObjectName("Command_close");
 
@@ -116,11 +116,14 @@ FilePickerWindow::FilePickerWindow(AppState& state, const FilePickerKind& kind, 
     connect(directoryModel_, &QFileSystemModel::layoutChanged, this, keepInView, Qt::QueuedConnection);
     connect(files_, &QListView::clicked, this,
             [this](const QModelIndex& index) { name_->setText(fileModel_->fileName(index)); });
+    // Enter on a file chosen with the arrow keys takes it too, before Enter
+    // reaches the Confirm button.
+    connect(files_, &QListView::activated, this,
+            [this](const QModelIndex& index) { name_->setText(fileModel_->fileName(index)); });
     connect(files_, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
         name_->setText(fileModel_->fileName(index));
         confirm();
     });
-    connect(name_, &QLineEdit::returnPressed, this, &FilePickerWindow::confirm);
     connect(enter, &QPushButton::clicked, this, &FilePickerWindow::confirm);
     connect(close, &QPushButton::clicked, this, [this] { closeChildWindow(this); });
 

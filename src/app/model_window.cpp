@@ -48,7 +48,7 @@ Form_type::Form_type(AppState& state, QWidget* parent)
 
     auto* enter = namedButton("Command_enter", kConfirm.in(chinese()), this);
     auto* cancel = namedButton("Command_Cancel", kCancel.in(chinese()), this);
-    enter->setDefault(true);
+    setDefaultButton(enter);
     connect(enter, &QPushButton::clicked, this, &Form_type::confirm);
     connect(cancel, &QPushButton::clicked, this, [this] { closeChildWindow(this); });
 

@@ -60,7 +60,7 @@ Form_setup::Form_setup(AppState& state, const PortTable& ports, QWidget* parent)
 
     auto* ok = namedButton("Command_ok", kConfirm.in(chinese()), this);
     auto* cancel = namedButton("Command1", QString::fromUtf8(kCancel), this);
-    ok->setDefault(true);
+    setDefaultButton(ok);
     connect(ok, &QPushButton::clicked, this, &Form_setup::confirm);
     connect(cancel, &QPushButton::clicked, this, [this] { closeChildWindow(this); });
 

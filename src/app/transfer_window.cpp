@@ -37,7 +37,7 @@ TransferWindow::TransferWindow(AppState& state, MemoryExchange* exchange, const 
     auto* startButton = namedButton(captions.startButtonName, captions.startButton.in(chinese()), this);
     auto* cancelButton = namedButton("Command_Cancel", kCancel.in(chinese()), this);
     auto* helpButton = namedButton("Command_Help", kHelp.in(chinese()), this);
-    startButton->setDefault(true);
+    setDefaultButton(startButton);
     progress_->setObjectName("ProgressBar1");
     progress_->setRange(0, 100);
     progress_->setValue(0);

@@ -4,6 +4,7 @@
 #include "files/channel_file.h"
 #include "gui/program_helpers.h"
 #include "gui/prompt_helpers.h"
+#include "model/defaults.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -54,6 +55,7 @@ private slots:
     void badFilesLeaveTheImage();
     void fileListShowsMatchingFilesAndFillsTheName();
     void cancelTouchesNothing();
+    void enterConfirmsOnce();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -242,6 +244,36 @@ void FilePickerTest::cancelTouchesNothing()
     QVERIFY(program.state.CurrentFilePath.isEmpty());
     QVERIFY(program.state.image == before);
     QVERIFY(prompts.empty());
+}
+
+void FilePickerTest::enterConfirmsOnce()
+{
+    TestProgram program;
+    program.startUp();
+    program.frame.show();
+    QVERIFY(QTest::qWaitForWindowActive(&program.frame));
+    PromptCatcher prompts;
+    // Enter in the name box confirms, once.
+    FilePickerWindow* save = openPicker(program, "File_save", dir_->path());
+    auto* name = save->findChild<QLineEdit*>("Text1");
+    name->setText("typed.chann");
+    QTest::keyClick(name, Qt::Key_Return);
+    QCOMPARE(prompts.prompts().size(), 1);
+    QCOMPARE(prompts.lastText(), kSaved);
+    QTRY_VERIFY(!program.frame.child("Form_save_chann"));
+
+    // Enter on a file reached with the arrow keys loads that file.
+    program.state.image.setCell(1, 0, 0x12);
+    FilePickerWindow* open = openPicker(program, "File_Open", dir_->path());
+    auto* list = open->findChild<QListView*>("File1");
+    QTRY_COMPARE(list->model()->rowCount(list->rootIndex()), 1);
+    list->setFocus();
+    list->setCurrentIndex(list->model()->index(0, 0, list->rootIndex()));
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(prompts.prompts().size(), 2);
+    QCOMPARE(prompts.lastText(), kLoaded);
+    QCOMPARE(program.state.CurrentFilePath, dir_->path() + "/typed.chann");
+    QCOMPARE(program.state.image.cell(1, 0), startUpImage(1).cell(1, 0));
 }
 
 QTEST_MAIN(FilePickerTest)

@@ -53,6 +53,8 @@ private slots:
     void portWindowShowsThePorts();
     void portWindowConfirmAndCancel_data();
     void portWindowConfirmAndCancel();
+    void enterPressesTheDefaultButton_data();
+    void enterPressesTheDefaultButton();
 };
 
 void ModelPortWindowTest::modelWindowCaptions_data()
@@ -221,6 +223,42 @@ void ModelPortWindowTest::portWindowConfirmAndCancel()
     control<QPushButton>(window, qPrintable(button))->click();
     QCOMPARE(program.state.ComPort, comPort);
     QCOMPARE(program.frame.panelText(3), "COM" + QString::number(comPort));
+    QTRY_VERIFY(!program.frame.child("Form_setup"));
+}
+
+void ModelPortWindowTest::enterPressesTheDefaultButton_data()
+{
+    QTest::addColumn<QString>("focus");  // where Enter is pressed
+    QTest::addColumn<int>("comPort");
+    QTest::newRow("on a choice: Confirm") << "Option5" << 5;
+    QTest::newRow("on Cancel: Cancel") << "Command1" << 3;
+}
+
+void ModelPortWindowTest::enterPressesTheDefaultButton()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, comPort);
+    TestProgram program(eightBuiltInPorts(), {}, TestProgram::Link::Fake, {builtInDevice(3)});
+    program.startUp();
+    program.frame.show();
+    QVERIFY(QTest::qWaitForWindowActive(&program.frame));
+
+    // The model window: Enter in the combo's field confirms the chosen model.
+    ChildWindow* model = openModelWindow(program);
+    choose(model, 0);
+    QTest::keyClick(control<QComboBox>(model, "Combo_type")->lineEdit(), Qt::Key_Return);
+    QCOMPARE(program.state.CurrentModel, 0);
+    QTRY_VERIFY(!program.frame.child("Form_type"));
+
+    // The port window: Enter presses Confirm, or the button that has the focus.
+    program.frame.menuItem("proc_setup")->trigger();
+    ChildWindow* window = program.frame.child("Form_setup");
+    control<QRadioButton>(window, "Option5")->setChecked(true);
+    QWidget* target = control<QWidget>(window, qPrintable(focus));
+    target->setFocus();
+    QTRY_VERIFY(target->hasFocus());
+    QTest::keyClick(target, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(program.state.ComPort, comPort);
     QTRY_VERIFY(!program.frame.child("Form_setup"));
 }
 
