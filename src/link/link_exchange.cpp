@@ -38,10 +38,14 @@ void LinkExchange::abort()
 {
     finishAttempt();
     retriesLeft_ = 0;
+    running_ = false;
 }
 
 void LinkExchange::interrupt()
 {
+    if (!running_)
+        return;
+    running_ = false;
     leaveProgrammingMode();
     finishAttempt();
     retriesLeft_ = 0;
@@ -52,6 +56,7 @@ void LinkExchange::resetRun(int retries)
 {
     retriesLeft_ = retries;
     attempts_ = 0;
+    running_ = true;
     beginRun();
 }
 
@@ -90,6 +95,7 @@ bool LinkExchange::openPort()
     failure.device = device;
     failure.reason = device.isEmpty() ? QString() : port_->errorString();
     failure.permissionDenied = !device.isEmpty() && port_->permissionDenied();
+    running_ = false;
     emit finished(failure);
     return false;
 }
@@ -195,6 +201,7 @@ void LinkExchange::finishAttempt()
 void LinkExchange::finishRun(LinkOutcome::Kind kind)
 {
     finishAttempt();
+    running_ = false;
     emit finished(outcome(kind));
 }
 

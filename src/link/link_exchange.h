@@ -33,7 +33,8 @@ struct LinkValues {
 // step runs; the step then goes on where it paused.
 //
 // Progress and status texts are in the language the AppState holds when they
-// are sent; every run ends with exactly one finished() carrying the outcome.
+// are sent; every run that is not aborted ends with exactly one finished()
+// carrying the outcome.
 // A slot may delete the exchange only with deleteLater().
 class LinkExchange : public QObject {
     Q_OBJECT
@@ -44,9 +45,10 @@ public:
     bool busy() const { return busy_; }
     // Stops whatever runs, without an outcome: no signal, nothing stored, port closed.
     void abort();
-    // Stops whatever runs at the user's request: ends the radio's programming
-    // mode where the exchange can, closes the port and finishes with an
-    // Interrupted outcome that says how many blocks reached the radio.
+    // Stops a run at the user's request: ends the radio's programming mode
+    // where the exchange can, closes the port and finishes with an Interrupted
+    // outcome that says how many blocks reached the radio. Nothing when no
+    // run is going on.
     void interrupt();
 
 signals:
@@ -66,7 +68,7 @@ protected:
     // retries and starts anew; shows "connecting" when the port opened.
     void startFromButton();
     // One attempt from the access sequence on: opens the port when it is
-    // closed (false and the port message when it cannot), then lets the
+    // closed (false and a PortCannotOpen outcome when it cannot), then lets the
     // exchange queue its first command. Used by the buttons and the retries.
     bool startAttempt();
     // A new run from its first attempt, with this many restarts allowed.
@@ -143,6 +145,7 @@ private:
     bool busy_ = false;
     int retriesLeft_ = 0;
     int attempts_ = 0;
+    bool running_ = false;   // from the start of a run until its outcome or abort
     std::function<void()> afterPause_;
 };
 
