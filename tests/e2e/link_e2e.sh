@@ -145,6 +145,14 @@ interrupt)
   stop_sim
   file_memory vhf.chann vhf.bin
   cmp <(head -c $((blocks * 16)) dump.bin) <(head -c $((blocks * 16)) vhf.bin) || fail "the radio lacks blocks it confirmed"
+  start_sim radio2 --raw radio.bin
+  "$R5CLI" read --port radio2 --output got.chann 2>"$work/stderr" &
+  pid=$!
+  for _ in $(seq 200); do grep -q "Reading 5 " "$work/stderr" && break; sleep 0.05; done
+  kill -INT "$pid"
+  status=0; wait "$pid" || status=$?
+  [ "$status" = 1 ] && [ "$(last_line)" = "r5prog-cli: interrupted; nothing was stored" ] || fail "read: $status $(last_line)"
+  [ ! -e got.chann ] || fail "an interrupted read wrote its output file"
   ;;
 password-characters)
   cli 2 password --port "$work/nothing-here" --new "密码"
