@@ -27,9 +27,9 @@ struct LinkOutcome {
     QString device;
     QString reason;
     bool permissionDenied = false;
-    int attempts = 0;
-    int blocksDone = 0;     // blocks the radio acknowledged (writes)
-    int blocksTotal = 0;
+    int attempts = 0;       // attempts the run made, the first included
+    int blocksDone = 0;     // blocks of a write the radio acknowledged in any attempt
+    int blocksTotal = 0;    // blocks of the whole write; 0 for a read
 
     bool completed() const { return kind == Kind::Completed; }
     bool operator==(const LinkOutcome&) const = default;
