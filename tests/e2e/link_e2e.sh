@@ -121,6 +121,43 @@ late-marker)
   [ "$(last_line)" = "r5prog-cli: Fail connect with transceiver." ] || fail "last line: $(last_line)"
   [ ! -e got.chann ] || fail "a failed read wrote its output file"
   ;;
+outputs)
+  # Every output is checked before the radio is contacted; none is written unless all can be.
+  start_sim radio --fast --raw radio.bin
+  echo keep >a.chann
+  cli 1 read --port radio --output a.chann --raw "$work/nothing/m.bin"
+  [ "$(cat a.chann)" = keep ] || fail "a failed read replaced its first output"
+  grep -q "nothing/m.bin" "$work/stderr" || fail "message does not name the file: $(cat "$work/stderr")"
+  cli 1 read --port radio --output "$work/nothing/x.chann"
+  ! grep -q "Connecting" "$work/stderr" || fail "the radio was contacted before the output was checked"
+  ;;
+interrupt)
+  start_sim radio --raw radio.bin --dump dump.bin
+  "$R5CLI" defaults --model Sable-VHF --output vhf.chann
+  "$R5CLI" write --port radio --input vhf.chann 2>"$work/stderr" &
+  pid=$!
+  for _ in $(seq 200); do grep -q "Writing  5 " "$work/stderr" && break; sleep 0.05; done
+  kill -INT "$pid"
+  status=0; wait "$pid" || status=$?
+  [ "$status" = 1 ] || fail "interrupted write exited $status"
+  blocks=$(last_line | sed -n 's/^r5prog-cli: interrupted after \([0-9]*\) of 49 blocks: the radio holds a partial write$/\1/p')
+  [ -n "$blocks" ] && [ "$blocks" -ge 5 ] || fail "last line: $(last_line)"
+  stop_sim
+  file_memory vhf.chann vhf.bin
+  cmp <(head -c $((blocks * 16)) dump.bin) <(head -c $((blocks * 16)) vhf.bin) || fail "the radio lacks blocks it confirmed"
+  start_sim radio2 --raw radio.bin
+  "$R5CLI" read --port radio2 --output got.chann 2>"$work/stderr" &
+  pid=$!
+  for _ in $(seq 200); do grep -q "Reading 5 " "$work/stderr" && break; sleep 0.05; done
+  kill -INT "$pid"
+  status=0; wait "$pid" || status=$?
+  [ "$status" = 1 ] && [ "$(last_line)" = "r5prog-cli: interrupted; nothing was stored" ] || fail "read: $status $(last_line)"
+  [ ! -e got.chann ] || fail "an interrupted read wrote its output file"
+  ;;
+password-characters)
+  cli 2 password --port "$work/nothing-here" --new "密码"
+  grep -q "cannot be stored in the radio" "$work/stderr" || fail "message: $(cat "$work/stderr")"
+  ;;
 usage)
   cli 2 read --output got.chann
   cli 2 write --port COM9 --input x.chann
