@@ -7,10 +7,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace r5;
 
@@ -170,20 +172,53 @@ TEST(DataFiles, JunkIsReportedShortAndPrintable)
     error = loadChannelText(image, QByteArray(100, '9'), "digits.chann");
     ASSERT_TRUE(error);
     EXPECT_EQ(error->kind, FileError::Kind::OutOfRange);
-
-    if (QFile::exists("/dev/zero")) {  // a device that never ends
-        error = loadChannelFile(image, "/dev/zero");
-        ASSERT_TRUE(error);
-        EXPECT_EQ(error->kind, FileError::Kind::NotANumber);
-    }
     EXPECT_EQ(image, before);
 }
 
-TEST(DataFiles, NegativeExtraCellsAreFine)
+// One value short, exact, one value over: a file of another layout (a channel
+// file taken for a tuning file) must not load its first values.
+TEST(DataFiles, ValueCountMustMatchTheKindOfFile)
 {
-    RadioImage image;
-    ASSERT_FALSE(loadChannelText(image, channelTextWith(16, "-32768"), "x.chann"));
-    EXPECT_EQ(image.extra(0, 16), -32768);
+    QTemporaryDir dir;
+    const QString file = dir.filePath("f");
+    for (const int needed : {kChannelFileRows * kChannelFileCells, AdjustImage::kSize})
+        for (const int extra : {-1, 0, 1}) {
+            writeAll(file, QByteArray("1 ").repeated(needed + extra) + (extra >= 0 ? "words are no values" : ""));
+            RadioImage image;
+            AdjustImage adjust;
+            const auto error = needed == AdjustImage::kSize ? loadAdjustFile(adjust, file) : loadChannelFile(image, file);
+            const auto expected = extra < 0 ? FileError::Kind::EndsEarly : FileError::Kind::WrongKind;
+            EXPECT_EQ(error ? std::optional(error->kind) : std::nullopt, extra ? std::optional(expected) : std::nullopt)
+                << needed << extra;
+            EXPECT_EQ(image.cell(0, 0) == 1 || adjust.at(0) == 1, extra == 0) << needed << extra;
+        }
+}
+
+// A pipe with no writer would block the reader, a device may never end, and
+// saving would rename a regular file over the node; a link is followed.
+TEST(DataFiles, OnlyRegularFilesAreReadOrReplaced)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("pipe.chann");
+    ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    RadioImage image = startUpImage(kUhfModel);
+    for (const QString& path : {fifo, dir.path(), QString("/dev/zero")}) {
+        const auto error = loadChannelFile(image, path);
+        EXPECT_EQ(error ? error->kind : FileError::Kind::CannotOpen, FileError::Kind::NotAFile) << path.toStdString();
+    }
+    const auto error = saveChannelFile(image, fifo);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->kind, FileError::Kind::NotAFile);
+    EXPECT_TRUE(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
+    EXPECT_NE(error->message(true), error->message(false));
+
+    const QString target = dir.filePath("target.chann");
+    const QString link = dir.filePath("link.chann");
+    writeAll(target, "old");
+    ASSERT_TRUE(QFile::link(target, link));
+    ASSERT_FALSE(saveChannelFile(image, link));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(readAll(target), channelFileText(image));
 }
 
 TEST(DataFiles, MissingFileIsReportedWithTheSystemReason)
