@@ -4,10 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <map>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 using namespace r5;
 
@@ -95,14 +99,6 @@ TEST_F(OfflineCommands, ShowListsChannelsAsTheGridShowsThem)
     EXPECT_TRUE(run.out.contains("Voice Annunciation: Chinese"));
 }
 
-TEST_F(OfflineCommands, AdjustDefaults)
-{
-    ASSERT_EQ(runCli({"adjust-defaults", "--output", path("t.adj")}).exitCode, 0);
-    const QByteArray text = readAll(path("t.adj"));
-    EXPECT_EQ(text.count("\r\n"), 32);
-    EXPECT_TRUE(text.startsWith(" 60  60 "));
-}
-
 TEST_F(OfflineCommands, MalformedFileFailsNamingThePosition)
 {
     QFile file(path("bad.chann"));
@@ -151,9 +147,50 @@ TEST_F(OfflineCommands, UsageErrorsAndHelp)
         {"show"},
         {"show", "a", "b"},
         {"adjust-defaults", "--bogus"},
+        // The pickers' suffixes, exactly in lower or upper case.
+        {"defaults", "--output", path("a.Chann")},
+        {"adjust-defaults", "--output", path("t.chann")},
+        {"show", path("t.adj")},
+        {"read", "--port", "COM1", "--output", path("a.bin")},
+        {"write", "--port", "COM1", "--input", path("a.adj")},
+        {"adjust-read", "--port", "COM1", "--output", path("t.ADJ.chann")},
+        {"adjust-write", "--port", "COM1", "--input", path("a.chann")},
+        {"password", "--port", "COM1", "--new", "1234567"},
+        {"password", "--port", "COM1", "--old", "1234567", "--new", "1"},
     };
     for (const QStringList& arguments : misuses)
         EXPECT_EQ(runCli(arguments).exitCode, 2) << arguments.join(' ').toStdString();
+    // Six characters are a password; the missing port fails only then.
+    EXPECT_EQ(runCli({"password", "--port", path("none"), "--old", "123456", "--new", "abcdef"}).exitCode, 1);
+}
+
+// A channel file named as a tuning file is refused for what it holds, before
+// the port is even tried.
+TEST_F(OfflineCommands, WrongKindOfFileIsRefusedBeforeTheRadio)
+{
+    ASSERT_EQ(runCli({"defaults", "--output", path("a.chann")}).exitCode, 0);
+    ASSERT_TRUE(QFile::copy(path("a.chann"), path("a.adj")));
+    const CliRun run = runCli({"adjust-write", "--port", path("none"), "--input", path("a.adj")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("different kind of file")) << run.err.toStdString();
+}
+
+// A pipe or a device as input fails at once; as output it is left as it was.
+TEST_F(OfflineCommands, PipesAndDevicesAreNeitherReadNorReplaced)
+{
+    const QString pipe = path("pipe.chann");
+    const QString device = path("null.chann");
+    ASSERT_EQ(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    // A twin of /dev/null where allowed; otherwise a link to it.
+    if (::mknod(device.toLocal8Bit().constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+        ASSERT_TRUE(QFile::link("/dev/null", device));
+    for (const QString& node : {pipe, device}) {
+        const CliRun show = runCli({"show", node});
+        EXPECT_EQ(show.exitCode, 1);
+        EXPECT_TRUE(show.err.contains("not a regular file")) << show.err.toStdString();
+        EXPECT_EQ(runCli({"defaults", "--output", node}).exitCode, 1);
+        EXPECT_FALSE(QFileInfo(node).isFile()) << node.toStdString();
+    }
 }
 
 } // namespace

@@ -205,6 +205,8 @@ int runRead(const QStringList& arguments)
     o.parser.addOption({"raw", "Also write the 1024 bytes as read.", "FILE.bin"});
     if (const auto code = parseLink(o, arguments, "read", {"output"}))
         return *code;
+    if (const auto code = refuseWrongSuffix("read", o.parser.value("output"), FileKind::Channel))
+        return *code;
     ReadExchange read(o.link.state, o.link.ports, o.link.portFactory, o.link.timerFactory);
     return runExchange(read, [&] { read.start(); }, [&] {
         if (const auto error = saveChannelFile(o.link.state.image, o.parser.value("output")))
@@ -222,6 +224,8 @@ int runWrite(const QStringList& arguments)
     o.parser.addOption({"input", "Channel file to write to the radio.", "FILE.chann"});
     if (const auto code = parseLink(o, arguments, "write", {"input"}))
         return *code;
+    if (const auto code = refuseWrongSuffix("write", o.parser.value("input"), FileKind::Channel))
+        return *code;
     if (const auto error = loadChannelFile(o.link.state.image, o.parser.value("input")))
         return fail(error->message(kEnglish));
     WriteExchange write(o.link.state, o.link.ports, o.link.portFactory, o.link.timerFactory);
@@ -233,6 +237,8 @@ int runAdjustRead(const QStringList& arguments)
     LinkOptions o;
     o.parser.addOption({"output", "Adjustment file to write.", "FILE.adj"});
     if (const auto code = parseLink(o, arguments, "adjust-read", {"output"}))
+        return *code;
+    if (const auto code = refuseWrongSuffix("adjust-read", o.parser.value("output"), FileKind::Tuning))
         return *code;
     AdjustExchange tuning(o.link.state, o.link.ports, o.link.portFactory, o.link.timerFactory);
     return runExchange(tuning, [&] { tuning.startRead(); }, [&] {
@@ -247,6 +253,8 @@ int runAdjustWrite(const QStringList& arguments)
     LinkOptions o;
     o.parser.addOption({"input", "Adjustment file to write to the radio.", "FILE.adj"});
     if (const auto code = parseLink(o, arguments, "adjust-write", {"input"}))
+        return *code;
+    if (const auto code = refuseWrongSuffix("adjust-write", o.parser.value("input"), FileKind::Tuning))
         return *code;
     if (const auto error = loadAdjustFile(o.link.state.adjust, o.parser.value("input")))
         return fail(error->message(kEnglish));
