@@ -119,6 +119,8 @@ class OutputFiles {
 public:
     std::optional<FileError> add(const QString& path)
     {
+        if (auto refused = refuseIfNotAFile(path))
+            return refused;
         QSaveFile& file = files_.emplace_back(path);
         // Unbuffered, so a short write (disk full) shows up at the write.
         if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
@@ -253,6 +255,8 @@ int runRead(const QStringList& arguments)
     o.parser.addOption({"raw", "Also write the 1024 bytes as read.", "FILE.bin"});
     if (const auto code = parseLink(o, arguments, "read", {"output"}))
         return *code;
+    if (const auto code = refuseWrongSuffix("read", o.parser.value("output"), FileKind::Channel))
+        return *code;
     OutputFiles outputs;
     for (const char* option : {"output", "raw"})
         if (o.parser.isSet(option))
@@ -276,6 +280,8 @@ int runWrite(const QStringList& arguments)
     o.parser.addOption({"input", "Channel file to write to the radio.", "FILE.chann"});
     if (const auto code = parseLink(o, arguments, "write", {"input"}))
         return *code;
+    if (const auto code = refuseWrongSuffix("write", o.parser.value("input"), FileKind::Channel))
+        return *code;
     if (const auto error = loadChannelFile(o.link.state.image, o.parser.value("input")))
         return fail(error->message(kEnglish));
     WriteExchange write(o.link.state, o.link.ports, o.link.portFactory, o.link.timerFactory);
@@ -287,6 +293,8 @@ int runAdjustRead(const QStringList& arguments)
     LinkOptions o;
     o.parser.addOption({"output", "Adjustment file to write.", "FILE.adj"});
     if (const auto code = parseLink(o, arguments, "adjust-read", {"output"}))
+        return *code;
+    if (const auto code = refuseWrongSuffix("adjust-read", o.parser.value("output"), FileKind::Tuning))
         return *code;
     OutputFiles outputs;
     if (const auto error = outputs.add(o.parser.value("output")))
@@ -304,6 +312,8 @@ int runAdjustWrite(const QStringList& arguments)
     LinkOptions o;
     o.parser.addOption({"input", "Adjustment file to write to the radio.", "FILE.adj"});
     if (const auto code = parseLink(o, arguments, "adjust-write", {"input"}))
+        return *code;
+    if (const auto code = refuseWrongSuffix("adjust-write", o.parser.value("input"), FileKind::Tuning))
         return *code;
     if (const auto error = loadAdjustFile(o.link.state.adjust, o.parser.value("input")))
         return fail(error->message(kEnglish));
