@@ -28,23 +28,17 @@ TEST(PortTable, BuiltInThenAdaptersByNameThenNamedPortsOnTop)
                                               usb("/dev/ttyACM0"), builtIn("/dev/ttyS2"), usb("/dev/ttyUSB0")});
     EXPECT_EQ(devices(t), (QStringList{"/dev/ttyS2", "/dev/ttyS10", "/dev/ttyACM0", "/dev/ttyUSB0", "/dev/ttyUSB1",
                                        "/tmp/r5sim", "", ""}));
-    EXPECT_TRUE(t.exists(6));
-    EXPECT_FALSE(t.exists(7));
-    EXPECT_FALSE(t.exists(0));
-    EXPECT_FALSE(t.exists(9));
+    for (int n = 0; n <= 9; ++n)
+        EXPECT_EQ(t.exists(n), n >= 1 && n <= 6) << n;
     EXPECT_EQ(t.comPortOf("/tmp/r5sim"), 6);
     EXPECT_EQ(t.comPortOf("/dev/ttyS99"), 0);
 }
 
 TEST(PortTable, WithMoreThanEightPortsBuiltInOnesGiveWay)
 {
-    QList<SystemPort> ports;
-    for (const char* d : {"/dev/ttyS0", "/dev/ttyS1", "/dev/ttyS2", "/dev/ttyS3", "/dev/ttyS4"})
-        ports << builtIn(d);
-    for (const char* d : {"/dev/ttyUSB0", "/dev/ttyUSB1", "/dev/ttyUSB2"})
-        ports << usb(d);
-    ports << named("/tmp/a") << named("/tmp/b") << named("/tmp/a");
-    const PortTable t = PortTable::fromPorts(ports);
+    const PortTable t = PortTable::fromPorts({builtIn("/dev/ttyS0"), builtIn("/dev/ttyS1"), builtIn("/dev/ttyS2"),
+        builtIn("/dev/ttyS3"), builtIn("/dev/ttyS4"), usb("/dev/ttyUSB0"), usb("/dev/ttyUSB1"), usb("/dev/ttyUSB2"),
+        named("/tmp/a"), named("/tmp/b"), named("/tmp/a")});
     EXPECT_EQ(devices(t), (QStringList{"/dev/ttyS2", "/dev/ttyS3", "/dev/ttyS4", "/dev/ttyUSB0", "/dev/ttyUSB1",
                                        "/dev/ttyUSB2", "/tmp/a", "/tmp/b"}));
 }
@@ -55,7 +49,6 @@ TEST(PortTable, DescriptionTellsTheDeviceBehindTheNumber)
     EXPECT_EQ(t.description(1), QString::fromUtf8("/dev/ttyUSB0 · FT232R USB UART · S/N A601XYZ"));
     EXPECT_EQ(t.description(2), QString::fromUtf8("/tmp/r5 · --port"));
     EXPECT_EQ(t.description(3), "");
-    EXPECT_EQ(PortTable::comName(3), "COM3");
 }
 #endif
 
@@ -67,8 +60,8 @@ TEST(PortArgument, AcceptsDevicesAndComNumbers)
         const char* device;
         bool ok;
     };
-    for (const Case& c : {Case{"COM3", 3, "", true}, Case{"com8", 8, "", true}, Case{"1", 1, "", true},
-                          Case{"COM9", 0, "", false}, Case{"0", 0, "", false}, Case{"", 0, "", false},
+    for (const Case& c : {Case{"com8", 8, "", true}, Case{"1", 1, "", true}, Case{"COM9", 0, "", false},
+                          Case{"0", 0, "", false}, Case{"", 0, "", false},
                           Case{"/dev/ttyUSB0", 0, "/dev/ttyUSB0", true}, Case{"/tmp/COM3", 0, "/tmp/COM3", true}}) {
         SCOPED_TRACE(c.text);
         const PortArgument a = parsePortArgument(c.text);
