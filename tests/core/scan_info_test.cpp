@@ -59,60 +59,43 @@ TEST(Scan, DelaysAreLowByteFirst)
     }
 }
 
-struct LookBackCase {
-    quint8 code;
-    const char* text;
-    quint8 writtenBack;
-};
-
-class LookBackTest : public testing::TestWithParam<LookBackCase> {};
-
-TEST_P(LookBackTest, ShowsAndWritesBack)
+TEST(Scan, LookBackCodesShowAndWriteBack)
 {
-    const LookBackCase& c = GetParam();
-    RadioImage image = withRow({kFixed, 1, c.code, 0x20});
-    EXPECT_EQ(shownText(image, kLookBackA, false), c.text);
-    normaliseRow(image);
-    EXPECT_EQ(image.at(0x162), c.writtenBack);
-    EXPECT_EQ(image.at(0x163), 0x20);
+    const struct {
+        quint8 code;
+        const char* text;
+        quint8 writtenBack;
+    } cases[] = {{0, "0.50", 0}, {1, "0.50", 0},  // only 0 is written for 0.50 s
+                 {2, "0.55", 2}, {11, "1.00", 11}, {91, "5.00", 91}, {95, "5.00", 91}};
+    for (const auto& c : cases) {
+        RadioImage image = withRow({kFixed, 1, c.code, 0x20});
+        EXPECT_EQ(shownText(image, kLookBackA, false), c.text) << int(c.code);
+        normaliseRow(image);
+        EXPECT_EQ(image.at(0x162), c.writtenBack) << int(c.code);
+        EXPECT_EQ(image.at(0x163), 0x20) << int(c.code);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Scan, LookBackTest, testing::Values(
-    LookBackCase{0, "0.50", 0}, LookBackCase{1, "0.50", 0},  // only 0 is written for 0.50 s
-    LookBackCase{2, "0.55", 2}, LookBackCase{11, "1.00", 11}, LookBackCase{91, "5.00", 91},
-    LookBackCase{95, "5.00", 91}),
-    [](const auto& info) { return "code" + std::to_string(info.param.code); });
-
-struct RevertCase {
-    Mode mode;
-    quint8 code;
-    const char* shown;
-    quint8 writtenBack;
-};
-
-std::string revertName(const RevertCase& c)
+TEST(Scan, RevertCodeFitsTheModesList)
 {
-    const char* const modes[] = {"None", "Fixed", "Selected"};
-    return std::string(modes[c.mode]) + "_code" + std::to_string(c.code);
+    const struct {
+        Mode mode;
+        quint8 code;
+        const char* shown;
+        quint8 writtenBack;
+    } cases[] = {
+        {kSelected, 3, "Priority+Talk Back", 3}, {kSelected, 2, "Priority", 2},
+        {kSelected, 0, "Priority", 2},  // a code of another mode's list
+        {kNoPriority, 3, "Selected+Talk Back", 1}, {kNoPriority, 0, "Selected", 0},
+        {kFixed, 2, "Priority", 2}, {kFixed, 0xFF, "Priority+Talk Back", 3},
+    };
+    for (const auto& c : cases) {
+        RadioImage image = withRow({c.mode, 1, 0, 0, c.code});
+        EXPECT_EQ(shownText(image, kRevert, false), c.shown) << c.mode << "/" << int(c.code);
+        normaliseRow(image);
+        EXPECT_EQ(image.at(0x164), c.writtenBack) << c.mode << "/" << int(c.code);
+    }
 }
-
-class RevertTest : public testing::TestWithParam<RevertCase> {};
-
-TEST_P(RevertTest, FitsTheModesList)
-{
-    const RevertCase& c = GetParam();
-    RadioImage image = withRow({c.mode, 1, 0, 0, c.code});
-    EXPECT_EQ(shownText(image, kRevert, false), c.shown);
-    normaliseRow(image);
-    EXPECT_EQ(image.at(0x164), c.writtenBack);
-}
-
-INSTANTIATE_TEST_SUITE_P(Scan, RevertTest, testing::Values(
-    RevertCase{kSelected, 3, "Priority+Talk Back", 3}, RevertCase{kSelected, 2, "Priority", 2},
-    RevertCase{kSelected, 0, "Priority", 2},  // a code of another mode's list
-    RevertCase{kNoPriority, 3, "Selected+Talk Back", 1}, RevertCase{kNoPriority, 0, "Selected", 0},
-    RevertCase{kFixed, 2, "Priority", 2}, RevertCase{kFixed, 0xFF, "Priority+Talk Back", 3}),
-    [](const auto& info) { return revertName(info.param); });
 
 TEST(Scan, ChoicesWriteTheirOwnCell)
 {

@@ -140,30 +140,21 @@ TEST(TuningBlock, TransmitAllowedFlag)
     EXPECT_EQ(adjust.cell(27, 7), 1);
 }
 
-struct PasswordCase {
-    const char* typed;
-    std::array<int, 6> cells;
-};
-
-class PasswordTest : public testing::TestWithParam<PasswordCase> {};
-
-TEST_P(PasswordTest, CentredInSixCells)
+TEST(TuningBlock, PasswordCentredInSixCells)
 {
-    AdjustImage adjust = DefaultAdjustTable();
-    storePassword(adjust, kSuperPassword, GetParam().typed);
-    for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(adjust.cell(31, 6 + i), GetParam().cells[static_cast<size_t>(i)]) << i;
-    EXPECT_EQ(adjust.cell(31, 0), '0');  // the user password is left alone
+    const std::pair<const char*, std::array<int, 6>> cases[] = {
+        {"abcd", {32, 'A', 'B', 'C', 'D', 32}}, {" 12 ", {32, 32, '1', '2', 32, 32}},
+        {"12345", {'1', '2', '3', '4', '5', 32}},  // (6 - 5) / 2 = 0
+        {"ABCDEFGH", {'A', 'B', 'C', 'D', 'E', 'F'}}, {"A?", {32, 32, 'A', 11, 32, 32}},  // outside the set: 11
+    };
+    for (const auto& [typed, cells] : cases) {
+        AdjustImage adjust = DefaultAdjustTable();
+        storePassword(adjust, kSuperPassword, typed);
+        for (int i = 0; i < 6; ++i)
+            EXPECT_EQ(adjust.cell(31, 6 + i), cells[static_cast<size_t>(i)]) << typed << "/" << i;
+        EXPECT_EQ(adjust.cell(31, 0), '0');  // the user password is left alone
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(TuningBlock, PasswordTest, testing::Values(
-    PasswordCase{"abcd", {32, 'A', 'B', 'C', 'D', 32}},
-    PasswordCase{" 12 ", {32, 32, '1', '2', 32, 32}},
-    PasswordCase{"12345", {'1', '2', '3', '4', '5', 32}},   // (6 - 5) / 2 = 0
-    PasswordCase{"ABCDEFGH", {'A', 'B', 'C', 'D', 'E', 'F'}},
-    PasswordCase{"A?", {32, 32, 'A', 11, 32, 32}},         // outside the set: 11
-    PasswordCase{"", {32, 32, 32, 32, 32, 32}}),
-    [](const testing::TestParamInfo<PasswordCase>& info) { return testing_names::caseName(info.param.typed); });
 
 TEST(TuningBlock, PasswordReadsBack)
 {
