@@ -107,14 +107,10 @@ class MainWindowTest : public QObject {
 private slots:
     void captionsFollowTheLanguage();
     void menuItemsShown();
-    void featureCommandsAppearWithTheirWindow();
-    void factoryCommand();
-    void toolbarOpensWindows();
-    void shortcutsWorkFromInsideAChild();
-    void startUpImageAndGrid();
-    void probe();
+    void commandsAppearWithTheirWindow();
+    void toolbarAndShortcutsOpenWindows();
+    void startUpStateAndProbe();
     void languageSwitchQuirks();
-    void openChildKeepsItsLanguage();
     void openingBuildsAnew();
     void readingTwiceAbandonsTheFirstTransfer();
     void exitClosesEverythingWithoutAQuestion();
@@ -164,33 +160,35 @@ void MainWindowTest::menuItemsShown()
         QVERIFY2(!program.frame.menuItem(item)->isVisible(), item);
 }
 
-void MainWindowTest::featureCommandsAppearWithTheirWindow()
+void MainWindowTest::commandsAppearWithTheirWindow()
 {
-    TestProgram program;
-    program.frame.registerWindow("frm_key", {"key_edit"}, [&] { return new StandInWindow(program.state); });
-    program.startUp();
-    QVERIFY(program.frame.menuItem("key_edit")->isVisible());
-    QVERIFY(program.frame.menuItem("sep_key_edit")->isVisible());
-    QVERIFY(!program.frame.menuItem("sep_Test_edit")->isVisible());
-    program.frame.menuItem("key_edit")->trigger();
-    QVERIFY(program.frame.child("frm_key"));
-}
-
-void MainWindowTest::factoryCommand()
-{
+    // Feature commands show once their window is part of the program; the
+    // factory command also needs --factory.
     for (const bool factory : {false, true}) {
         TestProgram program({}, MDImain::Options{true, factory});
+        program.frame.registerWindow("frm_key", {"key_edit"}, [&] { return new StandInWindow(program.state); });
         program.frame.registerWindow("frm_adjust", {"Other"}, [&] { return new StandInWindow(program.state); });
         program.startUp();
+        QVERIFY(program.frame.menuItem("key_edit")->isVisible() && program.frame.menuItem("sep_key_edit")->isVisible());
+        QVERIFY(!program.frame.menuItem("sep_Test_edit")->isVisible());
         QCOMPARE(program.frame.menuItem("Other")->isVisible(), factory);
         QVERIFY(!program.frame.menuItem("Adjust")->isVisible());  // nothing behind it in either case
+        program.frame.menuItem("key_edit")->trigger();
+        QVERIFY(program.frame.child("frm_key"));
     }
 }
 
-void MainWindowTest::toolbarOpensWindows()
+void MainWindowTest::toolbarAndShortcutsOpenWindows()
 {
     TestProgram program;
     program.startUp();
+    program.frame.show();
+    QVERIFY(QTest::qWaitForWindowActive(&program.frame));
+    // Ctrl+W is the write command even where a child window's frame would take it as Close.
+    QTest::keyClick(program.frame.child("frm_chann"), Qt::Key_W, Qt::ControlModifier);
+    QVERIFY(program.frame.child("Form_Comm_Write") && program.frame.child("frm_chann"));
+    QTest::keyClick(program.frame.child("Form_Comm_Write"), Qt::Key_R, Qt::ControlModifier);
+    QVERIFY(program.frame.child("Form_Comm_Read"));
     const QList<QPair<const char*, const char*>> buttons = {
         {"open", "Form_open_chann"}, {"save", "Form_save_chann"}, {"edit_chann", "frm_chann"},
         {"read", "Form_Comm_Read"}, {"write", "Form_Comm_Write"}};
@@ -200,44 +198,21 @@ void MainWindowTest::toolbarOpensWindows()
     }
 }
 
-void MainWindowTest::shortcutsWorkFromInsideAChild()
+void MainWindowTest::startUpStateAndProbe()
 {
-    TestProgram program;
-    program.startUp();
-    program.frame.show();
-    QVERIFY(QTest::qWaitForWindowActive(&program.frame));
-    // Ctrl+W is the write command even where a child window's frame would
-    // take it as Close.
-    QTest::keyClick(program.frame.child("frm_chann"), Qt::Key_W, Qt::ControlModifier);
-    QVERIFY(program.frame.child("Form_Comm_Write"));
-    QVERIFY(program.frame.child("frm_chann"));
-    QTest::keyClick(program.frame.child("Form_Comm_Write"), Qt::Key_R, Qt::ControlModifier);
-    QVERIFY(program.frame.child("Form_Comm_Read"));
-}
-
-void MainWindowTest::startUpImageAndGrid()
-{
-    TestProgram program;
-    program.state.image.fill(0);
-    program.state.CurrentModel = 0;
-    program.startUp();
-    QCOMPARE(program.state.CurrentModel, 1);
-    QCOMPARE(program.state.BandHigh, 521.0);
-    QVERIFY(program.state.image == startUpImage(1));
-    QVERIFY(program.state.adjust == DefaultAdjustTable());
-    // Start-up ends with the channel grid open.
-    QCOMPARE(openWindowsNamed(program.frame, "frm_chann").size(), 1);
-}
-
-void MainWindowTest::probe()
-{
-    // The probe runs downwards, settles on the first port that opens and leaves it closed.
+    // The start-up state. The probe runs downwards, settles on the first port that opens and leaves it closed.
     for (const auto& [openable, comPort] : {std::pair{QList<int>{2, 5}, 5}, std::pair{QList<int>{}, 1}}) {
         QSet<QString> devices;
         for (int n : openable)
             devices << builtInDevice(n);
         TestProgram program(eightBuiltInPorts(), {}, TestProgram::Link::Fake, devices);
+        program.state.image.fill(0);
+        program.state.CurrentModel = 0;
         program.startUp();
+        QCOMPARE(program.state.CurrentModel, 1);
+        QVERIFY(program.state.image == startUpImage(1));
+        QVERIFY(program.state.adjust == DefaultAdjustTable());
+        QCOMPARE(openWindowsNamed(program.frame, "frm_chann").size(), 1);  // start-up ends with the grid
         QCOMPARE(program.state.ComPort, comPort);
         QCOMPARE(program.state.PortOpenFailed, openable.isEmpty());
         QCOMPARE(program.frame.panelText(3), "COM" + QString::number(comPort));
@@ -250,8 +225,11 @@ void MainWindowTest::languageSwitchQuirks()
     TestProgram program;
     program.startUp();
     MDImain& frame = program.frame;
+    ChildWindow* model = frame.openWindow("Form_type");
     frame.menuItem("Language_eng")->trigger();
     frame.menuItem("Language_eng")->trigger();  // again: stays English
+    QCOMPARE(model->windowTitle(), QString("机型选择"));  // an open window keeps its language
+    QCOMPARE(frame.openWindow("Form_type")->windowTitle(), QString("Model Select"));
     QVERIFY(!program.state.LanguageFlag);
     QCOMPARE(caption(frame, "Prog_write"), QString("Write to radio"));
     QCOMPARE(frame.panelText(6), QString("Band"));
@@ -268,18 +246,6 @@ void MainWindowTest::languageSwitchQuirks()
     QCOMPARE(frame.panelText(5), QString("Ver 18.01.16"));
     QCOMPARE(frame.panelText(7), QString(" 400-- 520 MHZ"));
     QVERIFY(frame.menuItem("Language_chn")->isChecked() && !frame.menuItem("Language_eng")->isChecked());
-}
-
-void MainWindowTest::openChildKeepsItsLanguage()
-{
-    TestProgram program;
-    program.startUp();
-    ChildWindow* model = program.frame.openWindow("Form_type");
-    QCOMPARE(model->windowTitle(), QString("机型选择"));
-    program.frame.switchLanguage(false);
-    QCOMPARE(model->windowTitle(), QString("机型选择"));
-    program.frame.menuItem("proc_type")->trigger();
-    QCOMPARE(program.frame.child("Form_type")->windowTitle(), QString("Model Select"));
 }
 
 void MainWindowTest::openingBuildsAnew()
