@@ -1,6 +1,3 @@
-#include "support/link_fakes.h"
-
-#include "link/port_probe.h"
 #include "link/port_table.h"
 
 #include <gtest/gtest.h>
@@ -69,48 +66,6 @@ TEST(PortArgument, AcceptsDevicesAndComNumbers)
         EXPECT_EQ(a.comPort, c.comPort);
         EXPECT_EQ(a.device, c.device);
     }
-}
-
-// A port factory whose ports open only for the listed devices.
-class SomePortsOpen : public SerialPortFactory {
-public:
-    explicit SomePortsOpen(QStringList openable) : line_(clock_), openable_(std::move(openable)) {}
-    std::unique_ptr<SerialPort> create() override
-    {
-        class Port : public test::FakePort {
-        public:
-            Port(test::FakeLine& line, SomePortsOpen& owner) : FakePort(line), owner_(owner) {}
-            bool open(const QString& device) override
-            {
-                owner_.tried << device;
-                return owner_.openable_.contains(device) && FakePort::open(device);
-            }
-            SomePortsOpen& owner_;
-        };
-        return std::make_unique<Port>(line_, *this);
-    }
-    QStringList tried;
-
-private:
-    test::VirtualClock clock_;
-    test::FakeLine line_;
-    QStringList openable_;
-};
-
-TEST(PortProbe, SettlesOnTheHighestPortThatOpens)
-{
-    const PortTable t = PortTable::fromPorts({builtIn("/dev/ttyS0"), builtIn("/dev/ttyS1"), usb("/dev/ttyUSB0"),
-                                              usb("/dev/ttyUSB1"), usb("/dev/ttyUSB2")});
-    SomePortsOpen twoAndFive({"/dev/ttyS1", "/dev/ttyUSB2"});
-    EXPECT_EQ(probeComPort(t, twoAndFive), 5);
-    EXPECT_EQ(twoAndFive.tried, QStringList{"/dev/ttyUSB2"});
-
-    SomePortsOpen none({});
-    const ProbeResult r = probePorts(t, none);
-    EXPECT_EQ(r.comPort, 1);
-    EXPECT_TRUE(r.portOpenFailed);
-    EXPECT_EQ(none.tried.size(), 5);
-    EXPECT_EQ(probeComPort(PortTable(), none), 1);
 }
 
 } // namespace

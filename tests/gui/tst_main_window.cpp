@@ -53,29 +53,21 @@ const CaptionRow kCaptions[] = {
     {"MDImain", "", "Harlan R5 系列对讲机写频软件", "R5 Series Program Software "},
     {"MDImain", "proc_setup", "端口", "Communication"},
     {"MDImain", "Prog_read", "从对讲机读取数据", "Read from radio"},
-    {"MDImain", "Channel_edit", "信道信息", "Channel Information "},
-    {"MDImain", "Language_eng", "English", "English"},
     {"MDImain", "panel1", "状态", "State"},
-    {"MDImain", "panel4", "软件版本", "  Version"},
     {"MDImain", "panel6", "频 段", "Band"},
     {"frm_chann", "", "信道参数编辑 [ 信道 -  1 ]", "Channel Information [ Channel -  1 ]"},
     {"frm_chann", "Command_Edit", "信道编辑", "Channel Edit"},
-    {"Form_Chann_Edit", "", "信道编辑", "Channel Edit"},
     {"Form_Chann_Edit", "Label_RX_freq", "接收频率", "Receive Frequency "},
     {"Form_Chann_Edit", "Check_Comp", "压括器", "Compander"},
     {"Form_open_chann", "", "打开信道参数文件", "Open Channcle File"},
     {"Form_open_chann", "Label_name", "打开文件名：", "Open File:"},
-    {"Form_save_chann", "", "保存信道参数文件", "Save Channel File"},
     {"Form_save_chann", "Label_name", "保存文件名：", "Save File:"},
     {"Form_save_chann", "Label_drive", "驱动器：", "Drive:"},
     {"Form_type", "", "机型选择", "Model Select"},
     {"Form_type", "Label2", "频  段", "Band"},
-    {"Form_type", "Command_Cancel", "取 消", "Cancel"},
     {"Form_setup", "Frame1", "端口设置", "Port Setup"},
-    {"Form_setup", "Command_ok", "确 定", "Confirm"},
     {"Form_setup", "Command1", "取 消", "取 消"},
     {"Form_Comm_Read", "", "从对讲机读取数据", "Read Data From Radio"},
-    {"Form_Comm_Read", "Command_read", "读取", "Read"},
     {"Form_Comm_Read", "Label1", "读出密码", "读出密码"},
     {"Form_Comm_Write", "Command_Write", "写入", "Write"},
     {"Form_About", "", "关于", "About"},
@@ -217,6 +209,7 @@ void MainWindowTest::startUpStateAndProbe()
         QCOMPARE(program.state.PortOpenFailed, openable.isEmpty());
         QCOMPARE(program.frame.panelText(3), "COM" + QString::number(comPort));
         QCOMPARE(program.fakePorts.openPorts, 0);
+        QCOMPARE(program.fakePorts.opened, openable.isEmpty() ? QStringList() : QStringList{builtInDevice(5)});
     }
 }
 
