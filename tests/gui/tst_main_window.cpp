@@ -103,9 +103,8 @@ private slots:
     void toolbarAndShortcutsOpenWindows();
     void startUpStateAndProbe();
     void languageSwitchQuirks();
-    void openingBuildsAnew();
     void readingTwiceAbandonsTheFirstTransferAndExitEndsAll();
-    void channelWindowsWorkTogether();
+    void windowsAreBuiltAnewAndChannelWindowsCloseTogether();
 };
 
 void MainWindowTest::captionsFollowTheLanguage()
@@ -240,24 +239,6 @@ void MainWindowTest::languageSwitchQuirks()
     QVERIFY(frame.menuItem("Language_chn")->isChecked() && !frame.menuItem("Language_eng")->isChecked());
 }
 
-void MainWindowTest::openingBuildsAnew()
-{
-    TestProgram program;
-    program.startUp();
-    program.frame.menuItem("proc_type")->trigger();
-    QPointer<ChildWindow> first = program.frame.child("Form_type");
-    program.frame.menuItem("proc_type")->trigger();
-    QTRY_VERIFY(!first);
-    QCOMPARE(openWindowsNamed(program.frame, "Form_type").size(), 1);
-    // Save and Save As both build the one save window; New does nothing.
-    program.frame.menuItem("File_save")->trigger();
-    program.frame.menuItem("File_saveas")->trigger();
-    QCOMPARE(openWindowsNamed(program.frame, "Form_save_chann").size(), 1);
-    const int before = program.frame.workspace()->subWindowList().size();
-    program.frame.menuItem("File_New")->trigger();
-    QCOMPARE(program.frame.workspace()->subWindowList().size(), before);
-}
-
 void MainWindowTest::readingTwiceAbandonsTheFirstTransferAndExitEndsAll()
 {
     TestProgram program(eightBuiltInPorts(), {}, TestProgram::Link::Fake, {builtInDevice(1)});
@@ -285,7 +266,7 @@ void MainWindowTest::readingTwiceAbandonsTheFirstTransferAndExitEndsAll()
     QVERIFY(prompts.empty());
 }
 
-void MainWindowTest::channelWindowsWorkTogether()
+void MainWindowTest::windowsAreBuiltAnewAndChannelWindowsCloseTogether()
 {
     TestProgram program;
     program.startUp();
@@ -301,10 +282,21 @@ void MainWindowTest::channelWindowsWorkTogether()
     QCOMPARE(program.state.CurrentChannel, 5);
     QVERIFY(grid->windowTitle().endsWith(" 5 ]"));
 
-    // The grid's Close takes the detail editor and the channel-file windows with it.
+    // A command builds its window anew; Save and Save As build the one save window; New does nothing.
+    program.frame.menuItem("proc_type")->trigger();
+    QPointer<ChildWindow> first = program.frame.child("Form_type");
+    program.frame.menuItem("proc_type")->trigger();
+    QTRY_VERIFY(!first);
     program.frame.menuItem("File_Open")->trigger();
     program.frame.menuItem("File_save")->trigger();
-    program.frame.menuItem("proc_type")->trigger();
+    program.frame.menuItem("File_saveas")->trigger();
+    const int open = program.frame.workspace()->subWindowList().size();
+    program.frame.menuItem("File_New")->trigger();
+    QCOMPARE(program.frame.workspace()->subWindowList().size(), open);
+    QCOMPARE(openWindowsNamed(program.frame, "Form_save_chann").size(), 1);
+    QCOMPARE(openWindowsNamed(program.frame, "Form_type").size(), 1);
+
+    // The grid's Close takes the detail editor and the channel-file windows with it.
     program.frame.child("frm_chann")->findChild<QPushButton*>("Command_close")->click();
     for (const char* name : {"frm_chann", "Form_Chann_Edit", "Form_open_chann", "Form_save_chann"})
         QTRY_VERIFY2(openWindowsNamed(program.frame, name).isEmpty(), name);
