@@ -39,22 +39,13 @@ Trace readTrace(const QString& path, int from, int* lines)
 {
     QFile file(path);
     Trace t;
-    if (!file.open(QIODevice::ReadOnly))
-        return t;
-    const QList<QByteArray> all = file.readAll().split('\n');
     int n = 0;
-    for (const QByteArray& line : all) {
-        if (line.trimmed().isEmpty())
-            continue;
-        if (n++ < from)
-            continue;
+    for (const QByteArray& line : file.open(QIODevice::ReadOnly) ? file.readAll().split('\n') : QList<QByteArray>()) {
         const QList<QByteArray> fields = line.simplified().split(' ');
-        if (fields.size() < 3 || (fields[1] != "<" && fields[1] != ">"))
+        if (line.trimmed().isEmpty() || n++ < from || fields.size() < 3 || (fields[1] != "<" && fields[1] != ">"))
             continue;
-        const int count = static_cast<int>(fields.size()) - 2;
-        t.bytes += count;
-        if (fields[1] == "<" && count > 1)
-            ++t.tickedCommands;
+        t.bytes += static_cast<int>(fields.size()) - 2;
+        t.tickedCommands += fields[1] == "<" && fields.size() > 3;
     }
     *lines = n;
     return t;
@@ -113,8 +104,8 @@ int main(int argc, char* argv[])
     for (char& b : memory)
         b = static_cast<char>(QRandomGenerator::global()->bounded(256));
     QFile raw(dir.filePath("radio.bin"));
-    raw.open(QIODevice::WriteOnly);
-    raw.write(memory);
+    if (!raw.open(QIODevice::WriteOnly) || raw.write(memory) != memory.size())
+        return 1;
     raw.close();
 
     QProcess radio;

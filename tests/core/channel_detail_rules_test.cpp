@@ -4,6 +4,8 @@
 #include "model/channel_detail_rules.h"
 #include "model/channel_record.h"
 
+#include <vector>
+
 #include <gtest/gtest.h>
 
 using namespace r5;
@@ -30,7 +32,6 @@ TEST(DetailLists, SpUnmuteAndLockoutFollowSignallingAndDecode)
         {0, true, {"QT/DQT"}, {"Off", "Carrier", "QT/DQT"}},
         {1, false, {"Carrier", "Carrier+ Opt.Sig", "Carrier or Opt.Sig"}, {"Off", "Carrier", "Option Signalling"}},
         {2, true, {"QT/DQT", "QT/DQT+ Opt.Sig", "QT/DQT or Opt.Sig"}, {"Off", "Carrier", "QT/DQY", "Option Signalling"}},
-        {3, false, {"Carrier", "Carrier+ Opt.Sig", "Carrier or Opt.Sig"}, {"Off", "Carrier", "Option Signalling"}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(spUnmuteChoices(c.signalling, c.decodeSet, false), c.spUnmute) << c.signalling << c.decodeSet;
@@ -38,33 +39,28 @@ TEST(DetailLists, SpUnmuteAndLockoutFollowSignallingAndDecode)
     }
     EXPECT_EQ(spUnmuteChoices(1, true, true), (QStringList{"QT/DQT", "QT/DQT + 可选信令", "QT/DQT 或可选信令"}));
     EXPECT_EQ(busyLockoutChoices(1, true, true), (QStringList{"关", "载波", "QT/DQT", "可选信令"}));
-    EXPECT_EQ(initialSpUnmuteChoices(false), (QStringList{"Carrier", "Carrier + Opt.Sig", "Carrier or Opt.Sig"}));
 }
 
 TEST(ShowChannelDetail, ValuesWithoutAnEntryShowRawAndStayAsStored)
 {
+    // Channel 5: flags A at 0x5C, decode tone at 0x58, encode tone at 0x5A.
     const struct {
         const char* what;
-        void (*store)(RadioImage&, int);
+        int address;
+        std::vector<quint8> bytes;
         Selection DetailView::*selection;
         const char* raw;
     } cases[] = {
-        {"option signalling 3", [](RadioImage& i, int n) { channel::setField(i, n, channel::kOptionSignalling, 3); },
-         &DetailView::optionSignalling, "3"},
-        {"lockout 3 without signalling", [](RadioImage& i, int n) { channel::setField(i, n, channel::kBusyLockout, 3); },
-         &DetailView::busyLockout, "3"},
-        {"SP unmute 3 with DTMF", [](RadioImage& i, int n) {
-             channel::setField(i, n, channel::kOptionSignalling, 1);
-             channel::setField(i, n, channel::kSpUnmute, 3);
-         }, &DetailView::spUnmute, "3"},
-        {"decode 100.3 Hz", [](RadioImage& i, int n) { channel::setDecode(i, n, ctcssCode(1003)); },
-         &DetailView::decode, "100.3"},
-        {"encode DCS code outside the table", [](RadioImage& i, int n) { channel::setEncode(i, n, ToneCode{0x12, 0x2C}); },
-         &DetailView::encode, "2C12"},
+        {"option signalling 3", 0x5C, {0x06}, &DetailView::optionSignalling, "3"},
+        {"lockout 3 without signalling", 0x5C, {0x18}, &DetailView::busyLockout, "3"},
+        {"SP unmute 3 with DTMF", 0x5C, {0x62}, &DetailView::spUnmute, "3"},
+        {"decode 100.3 Hz", 0x58, {0xEB, 0x03}, &DetailView::decode, "100.3"},
+        {"encode DCS code outside the table", 0x5A, {0x12, 0x2C}, &DetailView::encode, "2C12"},
     };
     for (const auto& c : cases) {
         AppState state = vhfState();
-        c.store(state.image, 5);
+        for (size_t i = 0; i < c.bytes.size(); ++i)
+            state.image.setAt(c.address + static_cast<int>(i), c.bytes[i]);
         const RadioImage before = state.image;
         const auto view = ShowChannelDetail(state.image, 5, false);
         ASSERT_TRUE(view) << c.what;
@@ -76,18 +72,19 @@ TEST(ShowChannelDetail, ValuesWithoutAnEntryShowRawAndStayAsStored)
 TEST(ShowChannelDetail, WritesBackWhatItSelects)
 {
     AppState state = vhfState();
-    state.image.setCell(5, channel::kDecodeCell + 1, 0x12);  // erased low byte, stray high byte
-    channel::setTransmit(state.image, 5, {0xFF, 0x00, 0x00, 0x15});
-    channel::setEncode(state.image, 5, ctcssCode(885));
-    channel::setField(state.image, 5, channel::kSpUnmute, 3);  // without option signalling
+    state.image.setAt(0x59, 0x12);  // erased low byte, stray high byte
+    state.image.setAt(0x54, 0xFF);  // no transmit frequency ...
+    state.image.setAt(0x5A, 0x75);  // ... so no encode tone either
+    state.image.setAt(0x5B, 0x03);
+    state.image.setAt(0x5C, 0x60);  // SP unmute 3 without option signalling
     const auto view = ShowChannelDetail(state.image, 5, false);
     ASSERT_TRUE(view);
     EXPECT_EQ(view->decode.position, 0);
     EXPECT_FALSE(view->decodeSet);
     EXPECT_FALSE(view->hasTransmit);
-    EXPECT_TRUE(channel::decode(state.image, 5).isNone());
-    EXPECT_TRUE(channel::encode(state.image, 5).isNone());
-    EXPECT_EQ(channel::field(state.image, 5, channel::kSpUnmute), 0);
+    for (int a = 0x58; a <= 0x5B; ++a)
+        EXPECT_EQ(state.image.at(a), 0xFF) << a;
+    EXPECT_EQ(state.image.at(0x5C), 0x00);
 }
 
 TEST(DetailRules, NothingForEmptyOrInvalidChannels)
@@ -114,27 +111,23 @@ TEST(ApplyDetailChoice, EachFieldWritesOnlyItsBits)
     const struct {
         Field field;
         int position;
-        int cell;
-        quint8 expected;  // starting from 0xAA in every flag cell
+        int address;   // channel 9's flag bytes are 0x9C to 0x9F
+        quint8 expected;  // starting from 0xAA in every flag byte
     } cases[] = {
-        {Field::OptionSignalling, 2, channel::kFlagsACell, 0xAC},
-        {Field::SpUnmute, 0, channel::kFlagsACell, 0x8A},
-        {Field::BusyLockout, 3, channel::kFlagsACell, 0xBA},
-        {Field::Compander, 1, channel::kFlagsACell, 0xAB},
-        {Field::Power, 0, channel::kFlagsBCell, 0xAA},
-        {Field::Power, 1, channel::kFlagsBCell, 0x8A},
-        {Field::Bandwidth, 1, channel::kFlagsBCell, 0xBA},
-        {Field::BeatShift, 1, channel::kFlagsBCell, 0xEA},
-        {Field::PttId, 1, channel::kFlagsCCell, 0xAB},
-        {Field::Memory, 4, channel::kFlagsDCell, 0xAC},
+        {Field::OptionSignalling, 2, 0x9C, 0xAC}, {Field::SpUnmute, 0, 0x9C, 0x8A},
+        {Field::BusyLockout, 3, 0x9C, 0xBA},      {Field::Compander, 1, 0x9C, 0xAB},
+        {Field::Power, 1, 0x9D, 0x8A},            {Field::Bandwidth, 1, 0x9D, 0xBA},
+        {Field::BeatShift, 1, 0x9D, 0xEA},        {Field::PttId, 1, 0x9E, 0xAB},
+        {Field::Memory, 4, 0x9F, 0xAC},
     };
     for (const auto& c : cases) {
         RadioImage image;
         fillImage(image);
-        for (int cell = channel::kFlagsACell; cell <= channel::kFlagsDCell; ++cell)
-            image.setCell(9, cell, 0xAA);
+        for (int a = 0x9C; a <= 0x9F; ++a)
+            image.setAt(a, 0xAA);
         applyDetailChoice(image, 9, c.field, c.position);
-        EXPECT_EQ(image.cell(9, c.cell), c.expected) << static_cast<int>(c.field) << "/" << c.position;
+        for (int a = 0x9C; a <= 0x9F; ++a)
+            EXPECT_EQ(image.at(a), a == c.address ? c.expected : 0xAA) << static_cast<int>(c.field) << "/" << a;
     }
 }
 

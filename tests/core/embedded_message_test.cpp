@@ -1,6 +1,7 @@
+// The two message lines: line 1 at 0x300, line 2 at 0x320, 32 bytes each.
 #include "model/defaults.h"
-#include "model/radio_models.h"
 #include "model/embedded_message.h"
+#include "model/radio_models.h"
 
 #include <gtest/gtest.h>
 
@@ -9,62 +10,34 @@ using namespace r5::message;
 
 namespace {
 
-TEST(EmbeddedMessage, StoresTrimmedTextWithErasedFill)
+TEST(EmbeddedMessage, StoresTrimmedTextAndErasesTheRestOfItsLineOnly)
 {
-    RadioImage image = startUpImage(kUhfModel);
-    storeLine(image, 1, " AB ");
-    EXPECT_EQ(image.at(0x300), 0x41);
-    EXPECT_EQ(image.at(0x301), 0x42);
-    for (int a = 0x302; a <= 0x31F; ++a)
-        EXPECT_EQ(image.at(a), 0xFF) << a;
-
-    storeLine(image, 1, "HELLO");
-    EXPECT_EQ(image.at(0x304), 0x4F);
-    EXPECT_EQ(image.at(0x305), 0xFF);
-}
-
-TEST(EmbeddedMessage, SecondLineSpansTwoRows)
-{
-    RadioImage image = startUpImage(kUhfModel);
-    storeLine(image, 2, "ABCDEFGHIJKLMNOPQRST");
-    EXPECT_EQ(image.cell(50, 0), 'A');
-    EXPECT_EQ(image.cell(50, 15), 'P');
-    EXPECT_EQ(image.cell(51, 0), 'Q');
-    EXPECT_EQ(image.cell(51, 3), 'T');
-    EXPECT_EQ(image.cell(51, 4), 0xFF);
-    EXPECT_EQ(image.cell(48, 0), 0xFF);  // line 1 untouched
-    EXPECT_EQ(image.cell(52, 0), 0xFF);
-}
-
-TEST(EmbeddedMessage, KeepsAtMostThirtyTwoCharacters)
-{
-    RadioImage image = startUpImage(kUhfModel);
-    storeLine(image, 2, QString(40, 'Z'));
-    EXPECT_EQ(image.at(0x33F), 'Z');
-    EXPECT_EQ(image.at(0x340), 0xFF);  // the row after the message stays as it was
-    EXPECT_EQ(shownLine(image, 2), QString(32, 'Z'));
+    for (const auto& [line, base] : {std::pair{1, 0x300}, std::pair{2, 0x320}}) {
+        RadioImage image = startUpImage(kUhfModel);
+        image.setAt(0x2FF, 0x11);
+        image.setAt(0x340, 0x22);
+        const int other = line == 1 ? 0x320 : 0x300;
+        image.setAt(other, 'Q');
+        storeLine(image, line, QString(40, 'Z'));
+        EXPECT_EQ(image.at(base + 31), 'Z') << line;
+        storeLine(image, line, QString::fromUtf8(" A中B C "));  // what the radio cannot show is left out
+        const quint8 expected[] = {'A', 'B', 0x20, 'C', 0xFF};
+        for (int k = 0; k < 5; ++k)
+            EXPECT_EQ(image.at(base + k), expected[k]) << line << "/" << k;
+        EXPECT_EQ(image.at(base + 31), 0xFF) << line;
+        EXPECT_EQ(shownLine(image, line), "ABC") << line;  // the space is stored, never shown
+        EXPECT_EQ(image.at(other), 'Q') << line;
+        EXPECT_EQ(image.at(0x2FF), 0x11) << line;
+        EXPECT_EQ(image.at(0x340), 0x22) << line;
+    }
 }
 
 TEST(EmbeddedMessage, ShowsOnlyPrintableCodes)
 {
     RadioImage image = startUpImage(kUhfModel);
-    EXPECT_TRUE(shownLine(image, 1).isEmpty());
-    storeLine(image, 1, "AB CD");
-    EXPECT_EQ(image.at(0x302), 0x20);  // stored, but never shown
-    EXPECT_EQ(shownLine(image, 1), "ABCD");
-    image.setAt(0x305, 0x7F);
-    image.setAt(0x306, 0x80);
-    image.setAt(0x307, 0x09);
-    EXPECT_EQ(shownLine(image, 1), QString("ABCD") + QChar(0x7F));
-}
-
-TEST(EmbeddedMessage, LeavesOutCharactersTheRadioCannotShow)
-{
-    RadioImage image = startUpImage(kUhfModel);
-    storeLine(image, 1, QString::fromUtf8("A中B"));
-    EXPECT_EQ(image.at(0x300), 'A');
-    EXPECT_EQ(image.at(0x301), 'B');
-    EXPECT_EQ(image.at(0x302), 0xFF);
+    for (int k = 0; k < 5; ++k)
+        image.setAt(0x320 + k, static_cast<quint8>(QByteArray("\x20\x21\x7F\x80\x09")[k]));
+    EXPECT_EQ(shownLine(image, 2), QString("!") + QChar(0x7F));
 }
 
 TEST(EmbeddedMessage, FullBoxStillTakesBackspace)
@@ -72,7 +45,6 @@ TEST(EmbeddedMessage, FullBoxStillTakesBackspace)
     const QString full(32, 'X');
     EXPECT_FALSE(keyAccepted(full, 'Y'));
     EXPECT_TRUE(keyAccepted(full, QChar(0x08)));
-    EXPECT_TRUE(keyAccepted(QString(31, 'X'), 'Y'));
     EXPECT_TRUE(keyAccepted("  " + QString(31, 'X') + "  ", 'Y'));  // blanks around do not count
     EXPECT_FALSE(keyAccepted("", QChar(0x4E2D)));
 }

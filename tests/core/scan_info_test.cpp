@@ -1,8 +1,8 @@
+// Scan settings, addressed as the radio's memory (0x160 to 0x168) so a wrong
+// row, cell or byte order shows.
 #include "model/defaults.h"
 #include "model/radio_models.h"
 #include "model/scan_info.h"
-
-#include "test_names.h"
 
 #include <gtest/gtest.h>
 
@@ -11,154 +11,130 @@ using namespace r5::scan;
 
 namespace {
 
-RadioImage imageWithRow(std::initializer_list<int> cells)
+constexpr int kBase = 0x160;
+
+RadioImage withRow(std::initializer_list<int> cells)
 {
     RadioImage image = startUpImage(kUhfModel);
-    int c = 0;
+    int a = kBase;
     for (int v : cells)
-        image.setCell(kRow, c++, static_cast<quint8>(v));
+        image.setAt(a++, static_cast<quint8>(v));
     return image;
 }
 
-TEST(Scan, FreshImageOpensNormalised)
+TEST(Scan, ErasedRowOpensAsSelectedAndIsWrittenBackNormalised)
 {
-    RadioImage image = startUpImage(kUhfModel);  // row 22 erased
-    EXPECT_EQ(mode(image), kSelected);
-    EXPECT_EQ(shownText(image, kLookBackA, false), "5.00");
+    RadioImage image = startUpImage(kUhfModel);
+    EXPECT_EQ(shownText(image, kModeItem, false), "Selected");
     EXPECT_EQ(shownText(image, kRevert, false), "Priority+Talk Back");
-    EXPECT_EQ(shownText(image, kDropout, false), "300");
     EXPECT_TRUE(priorityChannelText(image).isEmpty());
-
     normaliseRow(image);
     const quint8 expected[16] = {2, 0xFF, 91, 91, 3, 0x2C, 0x01, 0x2C, 0x01,
                                  0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
     for (int c = 0; c < 16; ++c)
-        EXPECT_EQ(image.cell(kRow, c), expected[c]) << "cell " << c;
+        EXPECT_EQ(image.at(kBase + c), expected[c]) << "cell " << c;
+    EXPECT_EQ(image.at(kBase - 1), 0xFF);
+    EXPECT_EQ(image.at(kBase + 16), 0xFF);
 }
 
-struct LookBackCase {
-    quint8 code;
-    int position;
-    const char* text;
-};
-
-void PrintTo(const LookBackCase& c, std::ostream* os) { *os << "code " << int(c.code); }
-
-class LookBackTest : public testing::TestWithParam<LookBackCase> {};
-
-TEST_P(LookBackTest, CodeToPosition)
+// Both delays are whole seconds as 16 bits, low byte first, capped at 300.
+TEST(Scan, DelaysAreLowByteFirst)
 {
-    EXPECT_EQ(lookBackPosition(GetParam().code), GetParam().position);
-    EXPECT_EQ(lookBackText(GetParam().position), GetParam().text);
+    for (const auto& [item, low] : {std::pair{kDropout, 0x165}, std::pair{kDwell, 0x167}}) {
+        RadioImage image = withRow({0, 0, 0, 0, 0, 0, 0, 0, 0});
+        image.setAt(low, 0x05);
+        image.setAt(low + 1, 0x01);
+        EXPECT_EQ(shownPosition(image, item), 261) << low;
+        image.setAt(low + 1, 0xFF);
+        EXPECT_EQ(shownText(image, item, false), "300") << low;
+        applyChoice(image, item, 258);
+        EXPECT_EQ(image.at(low), 0x02) << low;
+        EXPECT_EQ(image.at(low + 1), 0x01) << low;
+        applyChoice(image, item, 400);  // past the list: its last entry
+        EXPECT_EQ(image.at(low), 0x2C) << low;
+        EXPECT_EQ(image.at(low + 1), 0x01) << low;
+        const int other = low == 0x165 ? 0x167 : 0x165;
+        EXPECT_EQ(image.at(other), 0) << low;
+        EXPECT_EQ(image.at(other + 1), 0) << low;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Scan, LookBackTest, testing::Values(
-    LookBackCase{0, 0, "0.50"}, LookBackCase{1, 0, "0.50"}, LookBackCase{2, 1, "0.55"},
-    LookBackCase{11, 10, "1.00"}, LookBackCase{91, 90, "5.00"}, LookBackCase{95, 90, "5.00"},
-    LookBackCase{0xFF, 90, "5.00"}),
-    [](const testing::TestParamInfo<LookBackCase>& info) { return "code" + std::to_string(info.param.code); });
-
-TEST(Scan, LookBackChoicesWriteCodes)
+TEST(Scan, LookBackCodesShowAndWriteBack)
 {
-    EXPECT_EQ(lookBackCode(0), 0);  // 0.50 s is written as 0, never 1
-    EXPECT_EQ(lookBackCode(1), 2);
-    EXPECT_EQ(lookBackCode(90), 91);
-    RadioImage image = imageWithRow({1, 0xFF, 1, 95});
-    normaliseRow(image);
-    EXPECT_EQ(image.cell(kRow, kLookBackACell), 0);
-    EXPECT_EQ(image.cell(kRow, kLookBackBCell), 91);
+    const struct {
+        quint8 code;
+        const char* text;
+        quint8 writtenBack;
+    } cases[] = {{0, "0.50", 0}, {1, "0.50", 0},  // only 0 is written for 0.50 s
+                 {2, "0.55", 2}, {11, "1.00", 11}, {91, "5.00", 91}, {95, "5.00", 91}};
+    for (const auto& c : cases) {
+        RadioImage image = withRow({kFixed, 1, c.code, 0x20});
+        EXPECT_EQ(shownText(image, kLookBackA, false), c.text) << int(c.code);
+        normaliseRow(image);
+        EXPECT_EQ(image.at(0x162), c.writtenBack) << int(c.code);
+        EXPECT_EQ(image.at(0x163), 0x20) << int(c.code);
+    }
 }
 
-struct RevertCase {
-    Mode mode;
-    quint8 code;
-    int position;
-    quint8 writtenBack;
-};
-
-void PrintTo(const RevertCase& c, std::ostream* os) { *os << "mode " << int(c.mode) << ", code " << int(c.code); }
-
-std::string revertCaseName(const RevertCase& c)
+TEST(Scan, RevertCodeFitsTheModesList)
 {
-    const char* const modes[] = {"None", "Fixed", "Selected"};
-    return std::string(modes[c.mode]) + "_code" + std::to_string(c.code);
+    const struct {
+        Mode mode;
+        quint8 code;
+        const char* shown;
+        quint8 writtenBack;
+    } cases[] = {
+        {kSelected, 3, "Priority+Talk Back", 3}, {kSelected, 2, "Priority", 2},
+        {kSelected, 0, "Priority", 2},  // a code of another mode's list
+        {kNoPriority, 3, "Selected+Talk Back", 1}, {kNoPriority, 0, "Selected", 0},
+        {kFixed, 2, "Priority", 2}, {kFixed, 0xFF, "Priority+Talk Back", 3},
+    };
+    for (const auto& c : cases) {
+        RadioImage image = withRow({c.mode, 1, 0, 0, c.code});
+        EXPECT_EQ(shownText(image, kRevert, false), c.shown) << c.mode << "/" << int(c.code);
+        normaliseRow(image);
+        EXPECT_EQ(image.at(0x164), c.writtenBack) << c.mode << "/" << int(c.code);
+    }
 }
 
-class RevertTest : public testing::TestWithParam<RevertCase> {};
-
-TEST_P(RevertTest, FitsTheModesList)
+TEST(Scan, ChoicesWriteTheirOwnCell)
 {
-    const RevertCase& c = GetParam();
-    EXPECT_EQ(revertPosition(c.mode, c.code), c.position);
-    EXPECT_EQ(revertCode(c.mode, c.position), c.writtenBack);
-}
-
-INSTANTIATE_TEST_SUITE_P(Scan, RevertTest, testing::Values(
-    RevertCase{kSelected, 3, 1, 3}, RevertCase{kSelected, 2, 0, 2},
-    RevertCase{kSelected, 0, 0, 2},   // a code of another mode's list
-    RevertCase{kNoPriority, 3, 1, 1}, RevertCase{kNoPriority, 0, 0, 0},
-    RevertCase{kFixed, 3, 3, 3}, RevertCase{kFixed, 0xFF, 3, 3}),
-    [](const testing::TestParamInfo<RevertCase>& info) { return revertCaseName(info.param); });
-
-TEST(Scan, ChangingModeRefitsRevertCode)
-{
-    RadioImage image = imageWithRow({kFixed, 5, 2, 2, 3});
+    RadioImage image = withRow({kFixed, 5, 2, 2, 3});
     applyChoice(image, kModeItem, kNoPriority);
-    EXPECT_EQ(image.cell(kRow, kModeCell), 0);
-    EXPECT_EQ(image.cell(kRow, kRevertCell), 1);  // Priority+Talk Back is not offered without priority
-    EXPECT_EQ(image.cell(kRow, kPriorityChannelCell), 5);  // kept, though the box empties
+    EXPECT_EQ(image.at(0x160), 0);
+    EXPECT_EQ(image.at(0x164), 1);  // Priority+Talk Back is not offered without priority
+    EXPECT_EQ(image.at(0x161), 5);  // kept, though the box empties
     EXPECT_TRUE(priorityChannelText(image).isEmpty());
-
     applyChoice(image, kModeItem, kSelected);
-    EXPECT_EQ(image.cell(kRow, kRevertCell), 3);
-    EXPECT_EQ(choices(kRevert, kSelected, false), (QStringList{"Priority", "Priority+Talk Back"}));
+    EXPECT_EQ(image.at(0x164), 3);
     applyChoice(image, kRevert, 0);
-    EXPECT_EQ(image.cell(kRow, kRevertCell), 2);
-}
-
-TEST(Scan, DelaysAreSixteenBitLowByteFirst)
-{
-    RadioImage image = imageWithRow({0, 0, 0, 0, 0, 0x2C, 0x01, 0x2D, 0x01});
-    EXPECT_EQ(delaySeconds(image, kDropoutCell), 300);
-    EXPECT_EQ(delaySeconds(image, kDwellCell), 300);  // 301 is capped
-    applyChoice(image, kDropout, 256);
-    EXPECT_EQ(image.cell(kRow, 5), 0x00);
-    EXPECT_EQ(image.cell(kRow, 6), 0x01);
-    applyChoice(image, kDwell, 400);  // past the list: its last entry
-    EXPECT_EQ(image.cell(kRow, 7), 0x2C);
-    EXPECT_EQ(image.cell(kRow, 8), 0x01);
-}
-
-TEST(Scan, PriorityModeAboveSelectedReadsAsSelected)
-{
-    RadioImage image = imageWithRow({7});
+    EXPECT_EQ(image.at(0x164), 2);
+    applyChoice(image, kLookBackB, 1);
+    EXPECT_EQ(image.at(0x163), 2);
+    applyChoice(image, kLookBackA, 0);
+    EXPECT_EQ(image.at(0x162), 0);
+    EXPECT_EQ(image.at(0x163), 2);
+    image.setAt(0x160, 7);  // beyond Selected reads as Selected
     EXPECT_EQ(shownText(image, kModeItem, false), "Selected");
-    normaliseRow(image);
-    EXPECT_EQ(image.cell(kRow, kModeCell), 2);
 }
 
 TEST(Scan, PriorityChannelOnlyInFixedMode)
 {
-    RadioImage image = imageWithRow({kFixed, 0xFF});
+    RadioImage image = withRow({kFixed, 0xFF});
     EXPECT_EQ(enterPriorityChannel(image, "1"), PriorityChannelEntry::Stored);
-    EXPECT_EQ(image.cell(kRow, kPriorityChannelCell), 1);
+    EXPECT_EQ(image.at(0x161), 1);
     EXPECT_EQ(enterPriorityChannel(image, "17"), PriorityChannelEntry::OutOfRange);
     EXPECT_EQ(enterPriorityChannel(image, "0"), PriorityChannelEntry::OutOfRange);
     // The emptied box after the message neither stores nor repeats the message.
     EXPECT_EQ(enterPriorityChannel(image, ""), PriorityChannelEntry::Ignored);
-    EXPECT_EQ(image.cell(kRow, kPriorityChannelCell), 1);
     EXPECT_EQ(enterPriorityChannel(image, "16"), PriorityChannelEntry::Stored);
     EXPECT_EQ(priorityChannelText(image), "16");
-
-    image.setCell(kRow, kModeCell, kNoPriority);
+    image.setAt(0x160, kSelected);
     EXPECT_EQ(enterPriorityChannel(image, "3"), PriorityChannelEntry::Ignored);
-    EXPECT_EQ(image.cell(kRow, kPriorityChannelCell), 16);
-
-    EXPECT_TRUE(priorityChannelKeyAccepted("", '1'));
+    EXPECT_EQ(image.at(0x161), 16);
     EXPECT_TRUE(priorityChannelKeyAccepted("1", '7'));
     EXPECT_FALSE(priorityChannelKeyAccepted("17", '1'));
     EXPECT_FALSE(priorityChannelKeyAccepted("", 'a'));
-    EXPECT_FALSE(kPriorityChannelMessage.in(false).trimmed().isEmpty());
 }
 
 } // namespace
