@@ -50,12 +50,13 @@ TEST(EmbeddedMessage, ShowsOnlyPrintableCodes)
     RadioImage image = startUpImage(kUhfModel);
     EXPECT_TRUE(shownLine(image, 1).isEmpty());
     storeLine(image, 1, "AB CD");
-    EXPECT_EQ(image.at(0x302), 0x20);  // stored, but never shown
-    EXPECT_EQ(shownLine(image, 1), "ABCD");
+    EXPECT_EQ(image.at(0x302), 0x20);
+    EXPECT_EQ(shownLine(image, 1), "AB CD");  // the inner space survives the next edit
     image.setAt(0x305, 0x7F);
     image.setAt(0x306, 0x80);
     image.setAt(0x307, 0x09);
-    EXPECT_EQ(shownLine(image, 1), QString("ABCD") + QChar(0x7F));
+    image.setAt(0x308, '~');
+    EXPECT_EQ(shownLine(image, 1), "AB CD~");
 }
 
 TEST(EmbeddedMessage, LeavesOutCharactersTheRadioCannotShow)
@@ -75,6 +76,7 @@ TEST(EmbeddedMessage, FullBoxStillTakesBackspace)
     EXPECT_TRUE(keyAccepted(QString(31, 'X'), 'Y'));
     EXPECT_TRUE(keyAccepted("  " + QString(31, 'X') + "  ", 'Y'));  // blanks around do not count
     EXPECT_FALSE(keyAccepted("", QChar(0x4E2D)));
+    EXPECT_FALSE(keyAccepted("", QChar(0x7F)));
 }
 
 } // namespace
