@@ -4,6 +4,7 @@
 #include "app/menu_table.h"
 #include "gui/program_helpers.h"
 #include "gui/prompt_helpers.h"
+#include "gui/sim_helpers.h"
 #include "model/radio_models.h"
 
 #include <QCheckBox>
@@ -13,6 +14,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -70,6 +72,7 @@ private slots:
     void messageLines();
     void activationRedraws_data();
     void activationRedraws();
+    void writeAndReadBackWithTheVirtualRadio();
 
 private:
     ChildWindow* open(const char* command);
@@ -411,6 +414,47 @@ void FeatureWindowTest::activationRedraws()
         QCOMPARE(grid->item(0, 1)->text(), text);
     else
         QCOMPARE(shown(shownBy), text);
+}
+
+void FeatureWindowTest::writeAndReadBackWithTheVirtualRadio()
+{
+    if (qEnvironmentVariableIsEmpty("R5SIM"))
+        QSKIP("R5SIM names no virtual radio");
+    QTemporaryDir folder;
+    VirtualRadioProcess radio(folder.path(), QByteArray(RadioImage::kSize, char(0xFF)), true);
+    QVERIFY(radio.waitUntilUp());
+    program_ = std::make_unique<TestProgram>(QList<SystemPort>{SystemPort{radio.link(), "", "", false, true}},
+                                             MDImain::Options{false, false}, TestProgram::Link::Real);
+    program_->startUp();
+    program_->state.selectModel(kVhfModel);
+
+    open("Optional_edit");
+    control<QComboBox>("Combo_Voice")->setCurrentIndex(2);
+    open("key_edit");
+    control<QComboBox>("Combo_pf1")->setCurrentIndex(6);
+    open("Scan_edit");
+    control<QComboBox>("Combo_RYC")->setCurrentIndex(120);
+    open("Test_edit");
+    clickCell(1, 1);
+    QTest::keyClicks(control<QLineEdit>("Text_Edit"), "145.5");
+    clickCell(2, 0);
+    open("Message_edit");
+    QTest::keyClicks(control<QLineEdit>("Text_MS1"), "HELLO");
+    const QByteArray written = program_->state.image.toBytes();
+
+    // Write, forget the settings, and read them back from the radio.
+    for (const auto& [command, button] : {std::pair{"Prog_write", "Command_Write"}, {"Prog_read", "Command_read"}}) {
+        if (qstrcmp(command, "Prog_read") == 0)
+            for (int a = 0x110; a < 0x310; ++a)
+                program_->state.image.setAt(a, 0);
+        QPointer<ChildWindow> transfer = open(command);
+        control<QPushButton>(button)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!transfer, 20000);
+    }
+    QCOMPARE(prompts_->prompts().size(), 2);
+    const QByteArray read = program_->state.image.toBytes();
+    for (int row : {17, 19, 22, 40, 48})
+        QCOMPARE(read.mid(row * 16, 16).toHex(' '), written.mid(row * 16, 16).toHex(' '));
 }
 
 QTEST_MAIN(FeatureWindowTest)
