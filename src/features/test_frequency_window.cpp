@@ -61,6 +61,9 @@ TestFrequencyWindow::TestFrequencyWindow(AppState& state, QWidget* parent) : Chi
     textEdit_ = named(new QLineEdit(grid_->viewport()), "Text_Edit");
     textEdit_->hide();
     textEdit_->installEventFilter(this);
+    // Every line is as high as the text box laid over it, so more lines show.
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->verticalHeader()->setDefaultSectionSize(textEdit_->sizeHint().height());
 
     QPushButton* help = makeFeatureButton("Command_help", kHelpCaption, chinese, this);
     QPushButton* close = makeFeatureButton("Command_close", kCloseCaption, chinese, this);
