@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -64,6 +65,8 @@ TestFrequencyWindow::TestFrequencyWindow(AppState& state, QWidget* parent) : Chi
     // Every line is as high as the text box laid over it, so more lines show.
     grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid_->verticalHeader()->setDefaultSectionSize(textEdit_->sizeHint().height());
+    // The text box floats over the viewport; it moves with its cell.
+    connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this, &TestFrequencyWindow::placeEditor);
 
     QPushButton* help = makeFeatureButton("Command_help", kHelpCaption, chinese, this);
     QPushButton* close = makeFeatureButton("Command_close", kCloseCaption, chinese, this);
@@ -124,10 +127,16 @@ void TestFrequencyWindow::openCell(int n, int column)
     editColumn_ = column;
     textEdit_->setText(cellText(n, column));
     textEdit_->selectAll();
-    textEdit_->setGeometry(grid_->visualRect(grid_->model()->index(n - 1, column)));
+    placeEditor();
     textEdit_->show();
     textEdit_->raise();
     textEdit_->setFocus(Qt::OtherFocusReason);
+}
+
+void TestFrequencyWindow::placeEditor()
+{
+    if (opened_)
+        textEdit_->setGeometry(grid_->visualRect(grid_->model()->index(editLine_ - 1, editColumn_)));
 }
 
 void TestFrequencyWindow::commitCell()
@@ -182,6 +191,12 @@ bool TestFrequencyWindow::eventFilter(QObject* watched, QEvent* event)
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         if (watched == textEdit_ && enter) {
             commitCell();
+            return true;
+        }
+        if (watched == textEdit_ && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
+            // Tab ends the edit and moves on, as from the grid.
+            commitCell();
+            focusNextPrevChild(key->key() == Qt::Key_Tab);
             return true;
         }
         if (watched == grid_ && (enter || key->key() == Qt::Key_F2) && grid_->currentRow() >= 0) {

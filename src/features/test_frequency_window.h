@@ -31,6 +31,7 @@ private:
     void setCellText(int n, int column, const QString& text);
 
     void openCell(int n, int column);
+    void placeEditor();
     void commitCell();
     void commitOnFocusLeaving(QFocusEvent* event);
 
