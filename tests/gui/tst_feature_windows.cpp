@@ -37,6 +37,7 @@ struct Case {
     Bytes after;   // the same cells afterwards
     QString text;  // what the control shows
     QString input;
+    bool keys = false;  // typed key by key rather than committed by an input method
 };
 
 }  // namespace
@@ -51,12 +52,10 @@ private slots:
     void showing_data();
     void showing();
     void priorityChannelBox();
-    void inputMethodText_data();
-    void inputMethodText();
+    void typing_data();
+    void typing();
     void testFrequencyCommits_data();
     void testFrequencyCommits();
-    void messageLines_data();
-    void messageLines();
     void writeAndReadBackWithTheVirtualRadio();
 
 private:
@@ -209,20 +208,24 @@ void FeatureWindowTest::priorityChannelBox()
     QCOMPARE(image.cell(22, 1), 12);
 }
 
-void FeatureWindowTest::inputMethodText_data()
+// Typed text, by keys or by an input method's commit; the window is then
+// shown again, as when it becomes active.
+void FeatureWindowTest::typing_data()
 {
     QTest::addColumn<Case>("c");
     const Case cases[] = {
         {"Scan_edit", "Text_prich", 22, 0, {1}, {}, "12", "１a2"},
-        {"Message_edit", "Text_MS1", 48, 0, {}, {}, "A B", "A中 B\x7f"},
+        {"Message_edit", "Text_MS1", 48, 0, {}, {'A', ' ', 'B', 0xFF}, "A B", "A中 B\x7f"},
         {"Optional_edit", "Combo_Volume", 19, 8, {0}, {0}, "1", "9"},
         {"Optional_edit", "Combo_TOT", 19, 0, {8}, {1}, "15", "3"},  // no entry of the list: the first one
+        {"Message_edit", "Text_MS1", 48, 0, {}, {0x41, 0x42, 0x20, 0x43, 0x44, 0xFF}, "AB CD", " AB CD ", true},
+        {"Message_edit", "Text_MS2", 50, 0, {}, Bytes(32, 'Z') << 0xFF, QString(32, 'Z'), QString(33, 'Z'), true},
     };
     for (const Case& c : cases)
-        QTest::newRow(c.control) << c;
+        QTest::newRow(qPrintable(QString(c.control) + (c.keys ? " keys " : " ") + c.text.left(5))) << c;
 }
 
-void FeatureWindowTest::inputMethodText()
+void FeatureWindowTest::typing()
 {
     QFETCH(Case, c);
     put(c);
@@ -230,7 +233,11 @@ void FeatureWindowTest::inputMethodText()
     control(c.control)->setFocus();
     QInputMethodEvent event;
     event.setCommitString(c.input);
-    QCoreApplication::sendEvent(control(c.control), &event);
+    if (c.keys)
+        QTest::keyClicks(control(c.control), c.input);
+    else
+        QCoreApplication::sendEvent(control(c.control), &event);
+    window_->activated();
     QCOMPARE(shown(c.control), c.text);
     QCOMPARE(cells(c.row, c.first, c.after.size()), c.after);
 }
@@ -267,27 +274,6 @@ void FeatureWindowTest::testFrequencyCommits()
     QCOMPARE(cells(47, 8, 4), (Bytes{0, 0, 0, 0x15}));
 }
 
-void FeatureWindowTest::messageLines_data()
-{
-    // Typed into a line; `after` is its bytes without the 0xFF fill, `text`
-    // what the box shows when the window is shown again.
-    QTest::addColumn<Case>("c");
-    QTest::newRow("inner space") << Case{"", "Text_MS1", 48, 0, {}, {0x41, 0x42, 0x20, 0x43, 0x44}, "AB CD",
-                                         " AB CD "};
-    QTest::newRow("33 keys") << Case{"", "Text_MS2", 50, 0, {}, Bytes(32, 'Z'), QString(32, 'Z'), QString(33, 'Z')};
-}
-
-void FeatureWindowTest::messageLines()
-{
-    QFETCH(Case, c);
-    open("Message_edit");
-    QTest::keyClicks(control(c.control), c.input);
-    Bytes expected = c.after;
-    expected.resize(32, 0xFF);
-    QCOMPARE(cells(c.row, 0, 32), expected);
-    window_->activated();
-    QCOMPARE(shown(c.control), c.text);
-}
 
 void FeatureWindowTest::writeAndReadBackWithTheVirtualRadio()
 {
