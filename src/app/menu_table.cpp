@@ -17,7 +17,7 @@ constexpr std::array kMenuItems = {
     MenuItemSpec{"proc_type", nullptr, {"机型", "Model"}, "", S::WhenBuilt},
     MenuItemSpec{"Edit", nullptr, {"编辑", "Edit"}, "", S::Always},
     MenuItemSpec{"Channel_edit", "Edit", {"信道信息", "Channel Information "}, "", S::Always},
-    MenuItemSpec{"Optional_edit", "Edit", {"可选功能", "Optional Features"}, "", S::Always},
+    MenuItemSpec{"Optional_edit", "Edit", {"可选功能", "Optional Features"}, "", S::WhenBuilt},
     MenuItemSpec{"key_edit", "Edit", {"键设定", "Key Assignment"}, "", S::WhenBuilt},
     MenuItemSpec{"sep_key_edit", "Edit", {"", ""}, "", S::WhenBuilt},
     MenuItemSpec{"Scan_edit", "Edit", {"扫描信息", "Scan Information"}, "", S::WhenBuilt},

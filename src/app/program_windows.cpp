@@ -10,6 +10,11 @@
 #include "link/port_probe.h"
 #include "channels/channel_detail_window.h"
 #include "channels/channel_grid_window.h"
+#include "features/key_window.h"
+#include "features/message_window.h"
+#include "features/options_window.h"
+#include "features/scan_window.h"
+#include "features/test_frequency_window.h"
 
 namespace r5 {
 namespace {
@@ -55,6 +60,11 @@ void registerProgramWindows(MDImain& frame, AppState& state, const LinkContext& 
     });
     frame.registerWindow("Form_Comm_Read", {"Prog_read"}, [&state, &link] { return new Form_Comm_Read(state, link); });
     frame.registerWindow("Form_Comm_Write", {"Prog_write"}, [&state, &link] { return new Form_Comm_Write(state, link); });
+    frame.registerWindow("frm_option", {"Optional_edit"}, [&state] { return new OptionsWindow(state); });
+    frame.registerWindow("Form_edit_Key", {"key_edit"}, [&state] { return new KeyAssignmentWindow(state); });
+    frame.registerWindow("Form_Edit_scan", {"Scan_edit"}, [&state] { return new ScanWindow(state); });
+    frame.registerWindow("Form_Edit_Test", {"Test_edit"}, [&state] { return new TestFrequencyWindow(state); });
+    frame.registerWindow("Form_Edit_Message", {"Message_edit"}, [&state] { return new MessageWindow(state); });
     frame.registerWindow("Form_About", {"Menu_About"}, [&state] { return new Form_About(state); });
 }
 

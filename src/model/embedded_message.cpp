@@ -6,9 +6,9 @@ namespace {
 constexpr int kFirstAddress = kFirstRow * RadioImage::kCellsPerRow;
 constexpr char16_t kBackspace = 0x08;
 
-bool storable(QChar ch) { return ch.unicode() >= kSpaceCode && ch.unicode() <= kLastShownCode; }
-
 } // namespace
+
+bool isMessageCharacter(QChar ch) { return ch.unicode() >= kFirstShownCode && ch.unicode() <= kLastShownCode; }
 
 int address(int line, int k)
 {
@@ -35,7 +35,7 @@ void storeLine(RadioImage& image, int line, const QString& text)
     for (QChar ch : text.trimmed()) {
         if (k > kLineLength)
             break;
-        if (storable(ch))
+        if (isMessageCharacter(ch))
             image.setAt(address(line, k++), static_cast<quint8>(ch.unicode()));
     }
 }
@@ -44,7 +44,7 @@ bool keyAccepted(const QString& boxText, QChar key)
 {
     if (key == QChar(kBackspace))
         return true;
-    return storable(key) && boxText.trimmed().size() < kLineLength;
+    return isMessageCharacter(key) && boxText.trimmed().size() < kLineLength;
 }
 
 } // namespace r5::message

@@ -16,23 +16,27 @@ inline constexpr int kFirstRow = 48;
 inline constexpr int kRowsPerLine = kLineLength / RadioImage::kCellsPerRow;
 inline constexpr quint8 kFill = 0xFF;
 
-// The radio's display shows the printable ASCII codes 0x21 to 0x7F; the space
-// is stored inside a line but the editor has never shown it.
-inline constexpr quint8 kFirstShownCode = 0x21;
-inline constexpr quint8 kLastShownCode = 0x7F;
-inline constexpr quint8 kSpaceCode = 0x20;
+// A line holds the printable one-byte characters, the space 0x20 to the tilde
+// 0x7E. A space inside the text is part of the message, so it is shown and
+// kept; control codes and codes above 0x7E (a radio's own symbols, or a byte
+// the radio left) are never shown, and nothing else can be typed.
+inline constexpr quint8 kFirstShownCode = 0x20;
+inline constexpr quint8 kLastShownCode = 0x7E;
 
 inline constexpr Text kWindowTitle{"嵌入信息", "Embedded Message"};
 
 // Radio address of character k (1 to 32) of line 1 or 2.
 int address(int line, int k);
 
-// The box text of a line: its bytes in order, keeping only 0x21 to 0x7F.
+// The box takes only characters that fit in one byte of the line.
+bool isMessageCharacter(QChar ch);
+
+// The box text of a line: its bytes in order, keeping only 0x20 to 0x7E.
 QString shownLine(const RadioImage& image, int line);
 
 // Stores a box text: 0xFF over the whole line, then the text without its
 // leading and trailing blanks, at most 32 characters. Characters the radio
-// cannot show (anything outside ASCII 0x20 to 0x7F) are left out rather than
+// cannot show (anything outside ASCII 0x20 to 0x7E) are left out rather than
 // stored as a byte the editor would never show again.
 void storeLine(RadioImage& image, int line, const QString& text);
 

@@ -202,9 +202,11 @@ QString priorityChannelText(const RadioImage& image)
     return QString::number(channel);
 }
 
+bool isPriorityChannelCharacter(QChar ch) { return ch >= '0' && ch <= '9'; }
+
 bool priorityChannelKeyAccepted(const QString& boxText, QChar key)
 {
-    return key >= '0' && key <= '9' && boxText.trimmed().size() < kPriorityChannelMaxDigits;
+    return isPriorityChannelCharacter(key) && boxText.trimmed().size() < kPriorityChannelMaxDigits;
 }
 
 PriorityChannelEntry enterPriorityChannel(RadioImage& image, const QString& boxText)

@@ -89,6 +89,8 @@ void normaliseRow(RadioImage& image);
 // modes grey it out empty), and only when the cell holds 1 to 16.
 bool priorityChannelEditable(const RadioImage& image);
 QString priorityChannelText(const RadioImage& image);
+// The box takes digits only, however they arrive (keys, input methods, paste).
+bool isPriorityChannelCharacter(QChar ch);
 // Only digits are typed into the box, and not beyond two characters.
 bool priorityChannelKeyAccepted(const QString& boxText, QChar key);
 

@@ -9,6 +9,31 @@ constexpr FrequencyBytes kAbsent{0xFF, 0xFF, 0xFF, 0xFF};
 
 bool isBlank(const QString& text) { return text.trimmed().isEmpty(); }
 
+// Digits with at most one point. "145.5.3" or "145abc" start with a number in
+// the band, but what was typed is not that number, so the grid reports it as
+// out of range rather than store a frequency the user never typed.
+bool isOneNumber(const QString& typed)
+{
+    const QString text = withoutBlanks(typed);
+    bool digit = false;
+    for (QChar ch : text) {
+        if (ch >= '0' && ch <= '9')
+            digit = true;
+        else if (ch != '.')
+            return false;
+    }
+    return digit && text.count('.') <= 1;
+}
+
+// Digits finer than the radio's 10 Hz step are cut when the text is padded.
+FrequencyEntry classifyTestFrequency(const QString& typed, double bandLow, double bandHigh)
+{
+    const FrequencyEntry entry = classifyFrequency(typed, bandLow, bandHigh);
+    if (entry == FrequencyEntry::InBand && !isOneNumber(typed))
+        return FrequencyEntry::OutOfBand;
+    return entry;
+}
+
 } // namespace
 
 QStringList headerTexts(bool chinese)
@@ -88,7 +113,7 @@ void StoreTestLines(RadioImage& image, const TestLines& lines, bool twoDigitMega
 
 TestCommit CommitTestReceive(const QString& typed, const QString& transmitCellText, double bandLow, double bandHigh)
 {
-    switch (classifyFrequency(typed, bandLow, bandHigh)) {
+    switch (classifyTestFrequency(typed, bandLow, bandHigh)) {
     case FrequencyEntry::InBand: {
         const QString text = padFrequencyText(typed);
         if (isBlank(transmitCellText))
@@ -106,7 +131,7 @@ TestCommit CommitTestReceive(const QString& typed, const QString& transmitCellTe
 TestCommit CommitTestTransmit(const QString& typed, const QString& receiveCellText,
                               const QString& currentCellText, double bandLow, double bandHigh)
 {
-    const FrequencyEntry entry = classifyFrequency(typed, bandLow, bandHigh);
+    const FrequencyEntry entry = classifyTestFrequency(typed, bandLow, bandHigh);
     if (entry != FrequencyEntry::Empty && isBlank(receiveCellText))
         return {currentCellText, std::nullopt, kReceiveFirst};
     switch (entry) {

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
@@ -67,6 +68,10 @@ TEST_F(OfflineCommands, ShowListsChannelsAsTheGridShowsThem)
     EXPECT_EQ(lines[13].simplified(), "13 470.17500 470.17500 D754I D754I High Wide Yes OFF OFF");
     EXPECT_TRUE(run.out.contains("Time Out Timer(TOT)[s]: 120"));
     EXPECT_TRUE(run.out.contains("Voice Annunciation: Chinese"));
+    for (const char* setting : {"PF2: None", "Revert Channel: Priority+Talk Back", "TX Dwell Time (s): 300"})
+        EXPECT_TRUE(run.out.contains(setting)) << setting;
+    EXPECT_TRUE(run.out.contains(QRegularExpression("\\n16\\s*\\n")));  // test channel 16, no frequency
+    EXPECT_TRUE(run.out.endsWith("Embedded Message\n  1: \n  2: \n"));
 }
 
 TEST_F(OfflineCommands, MalformedFileFailsNamingThePosition)

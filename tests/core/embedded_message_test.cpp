@@ -35,9 +35,24 @@ TEST(EmbeddedMessage, StoresTrimmedTextAndErasesTheRestOfItsLineOnly)
 TEST(EmbeddedMessage, ShowsOnlyPrintableCodes)
 {
     RadioImage image = startUpImage(kUhfModel);
-    for (int k = 0; k < 5; ++k)
-        image.setAt(0x320 + k, static_cast<quint8>(QByteArray("\x20\x21\x7F\x80\x09")[k]));
-    EXPECT_EQ(shownLine(image, 2), QString("!") + QChar(0x7F));
+    EXPECT_TRUE(shownLine(image, 1).isEmpty());
+    storeLine(image, 1, "AB CD");
+    EXPECT_EQ(image.at(0x302), 0x20);
+    EXPECT_EQ(shownLine(image, 1), "AB CD");  // the inner space survives the next edit
+    image.setAt(0x305, 0x7F);
+    image.setAt(0x306, 0x80);
+    image.setAt(0x307, 0x09);
+    image.setAt(0x308, '~');
+    EXPECT_EQ(shownLine(image, 1), "AB CD~");
+}
+
+TEST(EmbeddedMessage, LeavesOutCharactersTheRadioCannotShow)
+{
+    RadioImage image = startUpImage(kUhfModel);
+    storeLine(image, 1, QString::fromUtf8("A中B"));
+    EXPECT_EQ(image.at(0x300), 'A');
+    EXPECT_EQ(image.at(0x301), 'B');
+    EXPECT_EQ(image.at(0x302), 0xFF);
 }
 
 TEST(EmbeddedMessage, FullBoxStillTakesBackspace)
@@ -47,6 +62,7 @@ TEST(EmbeddedMessage, FullBoxStillTakesBackspace)
     EXPECT_TRUE(keyAccepted(full, QChar(0x08)));
     EXPECT_TRUE(keyAccepted("  " + QString(31, 'X') + "  ", 'Y'));  // blanks around do not count
     EXPECT_FALSE(keyAccepted("", QChar(0x4E2D)));
+    EXPECT_FALSE(keyAccepted("", QChar(0x7F)));
 }
 
 } // namespace

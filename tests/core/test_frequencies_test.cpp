@@ -86,6 +86,9 @@ INSTANTIATE_TEST_SUITE_P(TestFrequencies, CommitReceiveTest, testing::Values(
     ReceiveCase{"136", "", "136.00000", "136.00000", false},
     ReceiveCase{"174.00001", "", "136.00000", nullptr, true},
     ReceiveCase{"abc", "146.00000", "136.00000", nullptr, true},     // letters read as 0
+    ReceiveCase{"145.1234567", "", "145.12345", "145.12345", false},  // finer than 10 Hz is cut
+    ReceiveCase{"145.5.3", "", "136.00000", nullptr, true},           // not one number
+    ReceiveCase{"145abc", "", "136.00000", nullptr, true},
     ReceiveCase{"  ", "146.00000", "", "", false}),                 // emptied: transmit too
     [](const auto& info) { return testing_names::caseName(info.param.typed); });
 

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "model/text.h"
+
+#include <QRect>
+#include <QSize>
+#include <QStringList>
+
+class QComboBox;
+class QPushButton;
+class QWidget;
+
+namespace r5 {
+
+// Small pieces the radio-wide settings windows share.
+
+template <typename W>
+W* named(W* widget, const char* name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+// A button of a settings window: it never takes Enter as the default button,
+// so Enter in a box does not close the window.
+QPushButton* makeFeatureButton(const char* name, const Text& caption, bool chinese, QWidget* parent);
+
+// Closes the window with the workspace frame around it.
+void closeFramed(QWidget* window);
+
+// Where a settings window opens: its size a fraction of the main window's,
+// centred across, and set down from the top by a fraction of the room left.
+QRect fractionGeometry(const QSize& mainWindowSize, double widthDivisor, double heightDivisor, int topDivisor);
+
+// Refills a list without a selection and without reporting a change.
+void fillQuietly(QComboBox* list, const QStringList& entries);
+
+// Selects an entry without reporting a change; true when the selection moved,
+// so the caller writes the entry's value back as a user's choice would.
+bool selectQuietly(QComboBox* list, int position);
+
+// A usable box has the normal field background, an unusable one the button
+// face, so a setting that does not apply in this mode reads as such at a glance.
+void setUsable(QWidget* widget, bool usable);
+
+// Keeps a drop-down to its list: typed characters neither edit nor search it.
+void ignoreTyping(QComboBox* list);
+
+} // namespace r5

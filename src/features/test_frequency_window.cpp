@@ -1,0 +1,218 @@
+#include "features/test_frequency_window.h"
+
+#include "app/prompt.h"
+#include "features/feature_widgets.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace r5 {
+namespace {
+
+using namespace testfreq;
+
+constexpr int kCellPadding = 10;  // pixels each side of a cell's widest text
+
+bool isFrequencyColumn(int column) { return column == kReceiveColumn || column == kTransmitColumn; }
+
+} // namespace
+
+TestFrequencyWindow::TestFrequencyWindow(AppState& state, QWidget* parent) : ChildWindow(state, parent)
+{
+    const bool chinese = state.LanguageFlag;
+    setObjectName("Form_Edit_Test");
+    setWindowTitle(kWindowTitle.in(chinese));
+
+    grid_ = named(new QTableWidget(kCount, kColumnCount, this), "MSF_chann");
+    grid_->setHorizontalHeaderLabels(headerTexts(chinese));
+    grid_->verticalHeader()->hide();
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setTabKeyNavigation(false);
+    grid_->setCornerButtonEnabled(false);
+    for (int row = 0; row < kCount; ++row)
+        for (int column = 0; column < kColumnCount; ++column) {
+            auto* item = new QTableWidgetItem(column == kNumberColumn ? QString::number(row + 1) : QString());
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            item->setTextAlignment(Qt::AlignCenter);
+            grid_->setItem(row, column, item);
+        }
+    const QFontMetrics metrics = grid_->fontMetrics();
+    const QStringList headers = headerTexts(chinese);
+    for (int column = 0; column < kColumnCount; ++column)
+        grid_->setColumnWidth(column, std::max(metrics.horizontalAdvance(headers[column]),
+                                               metrics.horizontalAdvance("000.00000"))
+                                          + 2 * kCellPadding);
+    grid_->viewport()->installEventFilter(this);
+    grid_->installEventFilter(this);
+    connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
+        if (opened_ && (row + 1 != editLine_ || column != editColumn_))
+            commitCell();
+    });
+
+    textEdit_ = named(new QLineEdit(grid_->viewport()), "Text_Edit");
+    textEdit_->hide();
+    textEdit_->installEventFilter(this);
+    // Every line is as high as the text box laid over it, so more lines show.
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->verticalHeader()->setDefaultSectionSize(textEdit_->sizeHint().height());
+    // The text box floats over the viewport; it moves with its cell.
+    connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this, &TestFrequencyWindow::placeEditor);
+
+    QPushButton* help = makeFeatureButton("Command_help", kHelpCaption, chinese, this);
+    QPushButton* close = makeFeatureButton("Command_close", kCloseCaption, chinese, this);
+    connect(close, &QPushButton::clicked, this, [this] { closeFramed(this); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(help);
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(grid_);
+    layout->addLayout(buttons);
+    showLines();
+}
+
+QRect TestFrequencyWindow::initialGeometry(const QSize& mainWindowSize) const
+{
+    return fractionGeometry(mainWindowSize, 3, 2, 4);
+}
+
+void TestFrequencyWindow::activated()
+{
+    commitCell();
+    showLines();
+}
+
+QString TestFrequencyWindow::cellText(int n, int column) const { return grid_->item(n - 1, column)->text(); }
+
+void TestFrequencyWindow::setCellText(int n, int column, const QString& text)
+{
+    grid_->item(n - 1, column)->setText(text);
+}
+
+void TestFrequencyWindow::showLines()
+{
+    const TestLines lines = ShowTestLines(state().image);
+    for (int n = 1; n <= kCount; ++n) {
+        setCellText(n, kReceiveColumn, lines[size_t(n - 1)].receive);
+        setCellText(n, kTransmitColumn, lines[size_t(n - 1)].transmit);
+    }
+}
+
+void TestFrequencyWindow::storeLines()
+{
+    TestLines lines;
+    for (int n = 1; n <= kCount; ++n)
+        lines[size_t(n - 1)] = {cellText(n, kReceiveColumn), cellText(n, kTransmitColumn)};
+    StoreTestLines(state().image, lines, state().twoDigitMegahertz());
+}
+
+void TestFrequencyWindow::openCell(int n, int column)
+{
+    commitCell();
+    grid_->setCurrentCell(n - 1, column);
+    if (!isFrequencyColumn(column))
+        return;
+    opened_ = true;
+    editLine_ = n;
+    editColumn_ = column;
+    textEdit_->setText(cellText(n, column));
+    textEdit_->selectAll();
+    placeEditor();
+    textEdit_->show();
+    textEdit_->raise();
+    textEdit_->setFocus(Qt::OtherFocusReason);
+}
+
+void TestFrequencyWindow::placeEditor()
+{
+    if (opened_)
+        textEdit_->setGeometry(grid_->visualRect(grid_->model()->index(editLine_ - 1, editColumn_)));
+}
+
+void TestFrequencyWindow::commitCell()
+{
+    if (!opened_)
+        return;
+    opened_ = false;
+    const int n = editLine_;
+    const QString typed = textEdit_->text();
+    if (textEdit_->hasFocus())
+        grid_->setFocus(Qt::OtherFocusReason);
+    textEdit_->hide();
+    textEdit_->clear();
+
+    const TestCommit commit = editColumn_ == kReceiveColumn
+        ? CommitTestReceive(typed, cellText(n, kTransmitColumn), state().BandLow, state().BandHigh)
+        : CommitTestTransmit(typed, cellText(n, kReceiveColumn), cellText(n, kTransmitColumn), state().BandLow,
+                             state().BandHigh);
+    setCellText(n, editColumn_, commit.cellText);
+    if (commit.otherCell)
+        setCellText(n, editColumn_ == kReceiveColumn ? kTransmitColumn : kReceiveColumn, *commit.otherCell);
+    // Into the image at once: a write to the radio right after the edit
+    // sends what the grid shows.
+    storeLines();
+    if (commit.message)
+        showPrompt(this, commit.message->in(state().LanguageFlag), state().LanguageFlag);
+}
+
+void TestFrequencyWindow::commitOnFocusLeaving(QFocusEvent* event)
+{
+    // Another control of this window (a button) ends the edit; a message box,
+    // a menu or another application does not.
+    if (!opened_ || event->reason() == Qt::PopupFocusReason)
+        return;
+    QWidget* next = QApplication::focusWidget();
+    if (!next || next->window() != window() || next == grid_)
+        return;
+    commitCell();
+}
+
+bool TestFrequencyWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == grid_->viewport() && event->type() == QEvent::MouseButtonPress) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const QModelIndex index = grid_->indexAt(mouse->position().toPoint());
+        if (mouse->button() == Qt::LeftButton && index.isValid())
+            openCell(index.row() + 1, index.column());
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (watched == textEdit_ && enter) {
+            commitCell();
+            return true;
+        }
+        if (watched == textEdit_ && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
+            // Tab ends the edit and moves on, as from the grid.
+            commitCell();
+            focusNextPrevChild(key->key() == Qt::Key_Tab);
+            return true;
+        }
+        if (watched == grid_ && (enter || key->key() == Qt::Key_F2) && grid_->currentRow() >= 0) {
+            openCell(grid_->currentRow() + 1, grid_->currentColumn());
+            return true;
+        }
+    }
+    if (watched == textEdit_ && event->type() == QEvent::FocusOut)
+        commitOnFocusLeaving(static_cast<QFocusEvent*>(event));
+    return ChildWindow::eventFilter(watched, event);
+}
+
+void TestFrequencyWindow::closeEvent(QCloseEvent* event)
+{
+    commitCell();  // what was typed is kept, never lost with the window
+    ChildWindow::closeEvent(event);
+}
+
+} // namespace r5
