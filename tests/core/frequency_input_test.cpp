@@ -21,8 +21,7 @@ TEST(FrequencyInput, StorableOnlyWhenTheCodecKeepsWhatWasTyped)
         {"145.", false, true},
         {"145.12345", false, true},
         {" 145.5 ", false, true},
-        {"145.123456", false, false},  // the sixth decimal would be dropped
-        {"145.1250000", false, true},  // ... unless it and all after it are zeros
+        {"145.123456", false, true},   // finer than 10 Hz: cut when stored
         {"145.5.3", false, false},     // a second point: not the number it starts with
         {"0145.5", false, false},      // four digits before the point
         {"45.5", false, false},
@@ -51,7 +50,7 @@ TEST(FrequencyInput, EntriesOutsideTheBandOrUnstorableBecomeBandLow)
         {"100", "136.00000", true},
         {"145.5.3", "136.00000", true},    // reads as 145.5, but that is not what was typed
         {"0145.5", "136.00000", true},
-        {"145.123456", "136.00000", true},
+        {"145.1234567", "145.12345", false}, // finer than 10 Hz is cut
         {"145.125000", "145.12500", false},
         {" 145.5 ", "145.50000", false},   // blanks do not count
     };
