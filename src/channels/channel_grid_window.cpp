@@ -34,6 +34,7 @@ constexpr Text kClearCaption{"清除", "Clear"};
 constexpr int kCellPadding = 10;       // pixels each side of a cell's widest text
 constexpr int kDropDownArrow = 24;     // room for the drop-down's arrow over a cell
 constexpr int kSubWindowFrame = 40;    // the workspace's title bar and borders
+constexpr int kRowPadding = 4;         // pixels above and below a line's text
 
 // Line n of the grid shows channel n; the table's rows count from 0.
 int rowOf(int line) { return line - 1; }
@@ -148,8 +149,10 @@ void frm_chann::buildGrid()
             grid_->setItem(row, column, item);
         }
 
-    // Every line is as high as the drop-down laid over it.
-    const int rowHeight = std::max(grid_->verticalHeader()->defaultSectionSize(), comboEdit_->sizeHint().height());
+    // Lines as high as their text, so all 16 show on a small screen; the
+    // editors laid over a cell take its height.
+    const int rowHeight = grid_->fontMetrics().height() + 2 * kRowPadding;
+    grid_->verticalHeader()->setMinimumSectionSize(rowHeight);
     grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid_->verticalHeader()->setDefaultSectionSize(rowHeight);
 
@@ -167,9 +170,10 @@ void frm_chann::buildGrid()
     grid_->viewport()->installEventFilter(this);
     grid_->installEventFilter(this);
     // An editor floats over the viewport and would stay behind while the
-    // cells move.
-    connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this, &frm_chann::hideEditors);
-    connect(grid_->horizontalScrollBar(), &QScrollBar::valueChanged, this, &frm_chann::hideEditors);
+    // cells move: the cell is committed as the editor goes, so no hidden
+    // editor can later write old text over newer data.
+    connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this, &frm_chann::CommitCellEdit);
+    connect(grid_->horizontalScrollBar(), &QScrollBar::valueChanged, this, &frm_chann::CommitCellEdit);
     // Leaving an opened cell by the arrow keys commits it as well.
     connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row, int column, int, int) {
         if (opened_ && (lineOf(row) != editLine_ || column != editColumn_))
@@ -198,6 +202,29 @@ void frm_chann::updateTitle()
 void frm_chann::activated()
 {
     showAllRows();
+    // A read, a file load or the detail editor changed the cell under an
+    // editor still open: its text is out of date and must not be committed.
+    if (opened_ && cellText(editLine_, editColumn_) != savedText_)
+        dropCellEdit();
+}
+
+bool frm_chann::event(QEvent* event)
+{
+    // The workspace frame arrives after construction; when it stops being the
+    // active window (another window opens, a file is loaded, a read starts)
+    // the open cell is committed first, so nothing written elsewhere is
+    // overwritten later by it.
+    if (event->type() == QEvent::ParentChange)
+        if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+            connect(frame, &QMdiSubWindow::windowStateChanged, this, &frm_chann::frameStateChanged,
+                    Qt::UniqueConnection);
+    return ChildWindow::event(event);
+}
+
+void frm_chann::frameStateChanged(Qt::WindowStates, Qt::WindowStates now)
+{
+    if (!(now & Qt::WindowActive))
+        CommitCellEdit();
 }
 
 QString frm_chann::cellText(int line, int column) const
@@ -239,6 +266,7 @@ void frm_chann::BeginCellEdit(int line, int column)
     editLine_ = line;
     editColumn_ = column;
     const QString text = cellText(line, column);
+    savedText_ = text;
 
     if (isFrequencyColumn(column)) {
         comboEdit_->hide();
@@ -273,6 +301,14 @@ void frm_chann::hideEditors()
         grid_->setFocus(Qt::OtherFocusReason);
     textEdit_->hide();
     comboEdit_->hide();
+}
+
+void frm_chann::dropCellEdit()
+{
+    opened_ = false;
+    hideEditors();
+    textEdit_->clear();
+    comboEdit_->clear();
 }
 
 void frm_chann::CommitCellEdit()
@@ -457,7 +493,9 @@ void frm_chann::requestClose()
 
 void frm_chann::closeEvent(QCloseEvent* event)
 {
-    CommitCellEdit();  // a cell left open is committed, never lost
+    // Close commits the open cell itself; a window closed with the program
+    // (which saves nothing) drops it without a message during shutdown.
+    dropCellEdit();
     ChildWindow::closeEvent(event);
 }
 

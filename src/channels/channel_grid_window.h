@@ -34,6 +34,7 @@ signals:
     void closeRequested();
 
 protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -46,6 +47,8 @@ private:
     void clickCell(int line, int column);
     void BeginCellEdit(int line, int column);
     void CommitCellEdit();
+    void frameStateChanged(Qt::WindowStates before, Qt::WindowStates now);
+    void dropCellEdit();
     void hideEditors();
     void placeEditor(QWidget* editor, int line, int column);
     void moveOnEnter();
@@ -75,6 +78,7 @@ private:
     bool opened_ = false;
     int editLine_ = 0;
     int editColumn_ = 0;
+    QString savedText_;  // the cell's text when its editor opened
 };
 
 } // namespace r5

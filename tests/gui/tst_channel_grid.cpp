@@ -46,7 +46,6 @@ private slots:
     void enterWalksTheLineAndStaysOnLine16();
     void cellsNeverOpenedCommitNothing();
     void leavingForAButtonCommits();
-    void scrollingHidesTheEditorButKeepsTheEdit();
     void clickSetsCurrentChannelEnterDoesNot();
     void defaultFollowsTheModel_data();
     void defaultFollowsTheModel();
@@ -467,21 +466,6 @@ void ChannelGridTest::leavingForAButtonCommits()
     QCOMPARE(channel::encode(state_->image, 11).value(), 885);
     QVERIFY(!comboEdit()->isVisible());
     QVERIFY(button("Command_Edit")->hasFocus());
-}
-
-void ChannelGridTest::scrollingHidesTheEditorButKeepsTheEdit()
-{
-    open();
-    window_->resize(700, 260);
-    QScrollBar* bar = grid()->verticalScrollBar();
-    QTRY_VERIFY(bar->maximum() > 0);
-    click(3, 1);
-    QTest::keyClicks(textEdit(), "140");
-    bar->setValue(bar->maximum());
-    QVERIFY(!textEdit()->isVisible());
-    click(16, 3);  // leaving the hidden cell still commits it, to channel 3
-    QCOMPARE(FreqBcdToText(channel::receive(state_->image, 3)), QString("140.00000"));
-    QCOMPARE(FreqBcdToText(channel::receive(state_->image, 16)), QString("150.97500"));
 }
 
 void ChannelGridTest::clickSetsCurrentChannelEnterDoesNot()
