@@ -1,6 +1,7 @@
 #include "channels/channel_grid_window.h"
 
 #include "app/prompt.h"
+#include "ui/input_filter.h"
 #include "channels/editor_keys.h"
 #include "model/channel_edit_rules.h"
 #include "model/channel_grid_rules.h"
@@ -78,8 +79,7 @@ frm_chann::frm_chann(AppState& state, QWidget* parent)
 
     textEdit_ = new QLineEdit(grid_->viewport());
     textEdit_->setObjectName("Text_Edit");
-    textEdit_->setContextMenuPolicy(Qt::NoContextMenu);  // no paste around the key filter
-    textEdit_->setAcceptDrops(false);
+    restrictInput(textEdit_, [](QChar c) { return frequencyKey(c).has_value(); });
     textEdit_->hide();
     textEdit_->installEventFilter(this);
 
@@ -88,11 +88,21 @@ frm_chann::frm_chann(AppState& state, QWidget* parent)
     comboEdit_->setEditable(true);
     comboEdit_->setInsertPolicy(QComboBox::NoInsert);
     comboEdit_->setCompleter(nullptr);  // a typed "D" must stay a "D"
-    comboEdit_->lineEdit()->setAcceptDrops(false);
     comboEdit_->setMaxVisibleItems(16);
     comboEdit_->hide();
     comboEdit_->installEventFilter(this);
+    restrictInput(comboEdit_, [](QChar c) { return grid::toneKey(c).has_value(); });
+    toneValidator_ = comboEdit_->lineEdit()->validator();
     connect(comboEdit_, &QComboBox::activated, this, &frm_chann::chooseEntry);
+    // DCS names are written in capitals, however the letters arrive.
+    connect(comboEdit_->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
+        QLineEdit* edit = comboEdit_->lineEdit();
+        const int cursor = edit->cursorPosition();
+        if (text != text.toUpper()) {
+            edit->setText(text.toUpper());
+            edit->setCursorPosition(cursor);
+        }
+    });
 
     buildGrid();
 
@@ -277,15 +287,26 @@ void frm_chann::BeginCellEdit(int line, int column)
         return;
     }
     textEdit_->hide();
+    comboEdit_->lineEdit()->setValidator(nullptr);
     comboEdit_->clear();
     comboEdit_->addItems(grid::choices(column, chinese_));
     // Only tones may be typed; the other columns are chosen from the list.
     comboEdit_->lineEdit()->setReadOnly(!isToneColumn(column));
     comboEdit_->setCurrentIndex(comboEdit_->findText(text.trimmed()));
-    comboEdit_->setEditText(text.trimmed());
+    showComboText(text.trimmed());
     comboEdit_->lineEdit()->selectAll();
     placeEditor(comboEdit_, line, column);
     comboEdit_->setFocus(Qt::OtherFocusReason);
+}
+
+void frm_chann::showComboText(const QString& text)
+{
+    // The cell's own text ("None", "无") is shown as it is; only what the
+    // user types into a tone cell is kept to the tone characters.
+    comboEdit_->lineEdit()->setValidator(nullptr);
+    comboEdit_->setEditText(text);
+    if (isToneColumn(editColumn_))
+        comboEdit_->lineEdit()->setValidator(toneValidator_);
 }
 
 void frm_chann::placeEditor(QWidget* editor, int line, int column)
@@ -341,8 +362,10 @@ void frm_chann::chooseEntry(int position)
     if (!opened_ || isFrequencyColumn(editColumn_))
         return;
     grid::applyChoice(state().image, editLine_, editColumn_, position);
-    if (isToneColumn(editColumn_))
+    if (isToneColumn(editColumn_)) {
         ShowChannelRow(editLine_);
+        showComboText(comboEdit_->itemText(position));
+    }
 }
 
 void frm_chann::moveOnEnter()
@@ -384,8 +407,7 @@ bool frm_chann::eventFilter(QObject* watched, QEvent* event)
     if (watched == textEdit_ || watched == comboEdit_) {
         if (event->type() == QEvent::KeyPress) {
             auto* key = static_cast<QKeyEvent*>(event);
-            // Both editors move on Enter and Tab alike and refuse a paste,
-            // which could bring in any character past the key filters.
+            // Both editors move on Enter and Tab alike.
             if (isEnterKey(key)) {
                 moveOnEnter();
                 return true;
@@ -394,9 +416,9 @@ bool frm_chann::eventFilter(QObject* watched, QEvent* event)
                 tabOutOfEditor(key->key() == Qt::Key_Tab);
                 return true;
             }
-            if (isPasteKey(key))
-                return true;
-            return watched == textEdit_ ? filterTextKey(key) : filterComboKey(key);
+            if (watched == comboEdit_)
+                return filterComboKey(key);
+            return typesCharacter(key) && !(key->text().size() == 1 && frequencyKey(key->text()[0]));
         }
         if (event->type() == QEvent::FocusOut)
             commitOnFocusLeavingGrid(static_cast<QFocusEvent*>(event));
@@ -423,31 +445,13 @@ bool frm_chann::filterGridMouse(QEvent* event)
     }
 }
 
-bool frm_chann::filterTextKey(QKeyEvent* event)
-{
-    if (isEditingKey(event))
-        return false;
-    const QString text = event->text();
-    if (text.isEmpty())
-        return false;  // cursor keys
-    return !(text.size() == 1 && frequencyKey(text[0]));
-}
-
 bool frm_chann::filterComboKey(QKeyEvent* event)
 {
-    const QString text = event->text();
     if (!isToneColumn(editColumn_))
         return typesCharacter(event) || event->key() == Qt::Key_Backspace;  // chosen from the list only
-    if (isEditingKey(event) || text.isEmpty())
-        return false;
-    const std::optional<QChar> accepted = text.size() == 1 ? grid::toneKey(text[0]) : std::nullopt;
-    if (!accepted)
-        return true;
-    if (*accepted != text[0]) {
-        comboEdit_->lineEdit()->insert(QString(*accepted));  // "d023n" reads as D023N at once
-        return true;
-    }
-    return false;
+    // A refused key leaves the text alone rather than replacing a selection.
+    const QString text = event->text();
+    return typesCharacter(event) && !(text.size() == 1 && grid::toneKey(text[0]));
 }
 
 void frm_chann::commitOnFocusLeavingGrid(QFocusEvent* event)

@@ -6,6 +6,7 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
+class QValidator;
 
 namespace r5 {
 
@@ -50,13 +51,13 @@ private:
     void frameStateChanged(Qt::WindowStates before, Qt::WindowStates now);
     void dropCellEdit();
     void hideEditors();
+    void showComboText(const QString& text);
     void placeEditor(QWidget* editor, int line, int column);
     void moveOnEnter();
     void tabOutOfEditor(bool forward);
     void chooseEntry(int position);
 
     bool filterGridMouse(QEvent* event);
-    bool filterTextKey(QKeyEvent* event);
     bool filterComboKey(QKeyEvent* event);
     void commitOnFocusLeavingGrid(QFocusEvent* event);
 
@@ -79,6 +80,7 @@ private:
     int editLine_ = 0;
     int editColumn_ = 0;
     QString savedText_;  // the cell's text when its editor opened
+    const QValidator* toneValidator_ = nullptr;  // the tone cells' characters
 };
 
 } // namespace r5
