@@ -138,7 +138,8 @@ void Form_Chann_Edit::buildControls()
                                       helpButton_, closeButton_};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
-    restrictInput(channelBox_, [](QChar c) { return c >= '0' && c <= '9'; });
+    restrictInput(channelBox_, detail::isChannelBoxCharacter);
+    channelBox_->setContextMenuPolicy(Qt::NoContextMenu);  // its Cut, Delete and Undo take digits away
     for (QLineEdit* box : {receiveBox_, transmitBox_})
         restrictInput(box, [](QChar c) { return frequencyKey(c).has_value(); });
     for (QLineEdit* box : {channelBox_, receiveBox_, transmitBox_})
@@ -464,7 +465,7 @@ bool Form_Chann_Edit::filterChannelBoxKey(QKeyEvent* event)
         break;
     }
     const QString typed = event->text();
-    if (typed.size() != 1 || typed[0] < '0' || typed[0] > '9')
+    if (typed.size() != 1 || !detail::isChannelBoxCharacter(typed[0]))
         return true;
     // The digit is taken only when the box then still names a channel number
     // of at most 16 (the text it would hold, selection replaced).

@@ -418,6 +418,7 @@ bool frm_chann::eventFilter(QObject* watched, QEvent* event)
             }
             if (watched == comboEdit_)
                 return filterComboKey(key);
+            // A refused key leaves the text alone rather than replacing a selection.
             return typesCharacter(key) && !(key->text().size() == 1 && frequencyKey(key->text()[0]));
         }
         if (event->type() == QEvent::FocusOut)
