@@ -424,6 +424,11 @@ bool Form_Chann_Edit::focusStaysInProgram(QFocusEvent* event) const
 
 bool Form_Chann_Edit::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == window() && watched != this) {
+        if (event->type() == QEvent::Close)
+            programClosing_ = true;
+        return false;
+    }
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (watched == channelBox_)
@@ -498,9 +503,21 @@ bool Form_Chann_Edit::filterListKey(QKeyEvent* event)
     return typesCharacter(event) && event->key() != Qt::Key_Space;
 }
 
+void Form_Chann_Edit::showEvent(QShowEvent* event)
+{
+    // Watches the main window for its closing: see closeEvent.
+    if (window() != this)
+        window()->installEventFilter(this);
+    ChildWindow::showEvent(event);
+}
+
 void Form_Chann_Edit::closeEvent(QCloseEvent* event)
 {
-    commitPendingFrequencies();
+    // A typed frequency is kept when the window closes, but not when the
+    // program ends: it saves nothing then, and a range message would appear
+    // during shutdown.
+    if (!programClosing_)
+        commitPendingFrequencies();
     ChildWindow::closeEvent(event);
 }
 

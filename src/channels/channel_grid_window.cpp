@@ -393,6 +393,11 @@ void frm_chann::tabOutOfEditor(bool forward)
 
 bool frm_chann::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == window() && watched != this) {
+        if (event->type() == QEvent::Close)
+            programClosing_ = true;
+        return false;
+    }
     if (watched == grid_->viewport())
         return filterGridMouse(event);
     if (watched == grid_ && event->type() == QEvent::KeyPress) {
@@ -496,11 +501,23 @@ void frm_chann::requestClose()
         close();
 }
 
+void frm_chann::showEvent(QShowEvent* event)
+{
+    // Watches the main window for its closing: see closeEvent.
+    if (window() != this)
+        window()->installEventFilter(this);
+    ChildWindow::showEvent(event);
+}
+
 void frm_chann::closeEvent(QCloseEvent* event)
 {
-    // Close commits the open cell itself; a window closed with the program
-    // (which saves nothing) drops it without a message during shutdown.
-    dropCellEdit();
+    // A cell left open is committed when the window closes, but dropped when
+    // the program ends: it saves nothing then, and a range message would
+    // appear during shutdown.
+    if (programClosing_)
+        dropCellEdit();
+    else
+        CommitCellEdit();
     ChildWindow::closeEvent(event);
 }
 

@@ -37,6 +37,7 @@ signals:
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -80,6 +81,7 @@ private:
     int editLine_ = 0;
     int editColumn_ = 0;
     QString savedText_;  // the cell's text when its editor opened
+    bool programClosing_ = false;  // the main window is closing, and this one with it
     const QValidator* toneValidator_ = nullptr;  // the tone cells' characters
 };
 

@@ -30,7 +30,7 @@ private slots:
 
     void anOpenCellNeverOverwritesNewerData_data();
     void anOpenCellNeverOverwritesNewerData();
-    void exitDropsAnOpenCellWithoutAMessage();
+    void exitDropsOpenEditsWithoutAMessage();
     void allLinesAndColumnsFitTheOpeningSize_data();
     void allLinesAndColumnsFitTheOpeningSize();
 
@@ -119,8 +119,14 @@ void ChannelEditingTest::anOpenCellNeverOverwritesNewerData()
     QCOMPARE(table()->item(2, 3)->text().trimmed(), QString("D754I"));
 }
 
-void ChannelEditingTest::exitDropsAnOpenCellWithoutAMessage()
+void ChannelEditingTest::exitDropsOpenEditsWithoutAMessage()
 {
+    program_->frame.openWindow("Form_Chann_Edit");
+    auto* receive = program_->frame.child("Form_Chann_Edit")->findChild<QLineEdit*>("Text_RX_Freq");
+    receive->setFocus();
+    receive->selectAll();
+    QTest::keyClicks(receive, "9");  // out of the band
+    activate("frm_chann");
     const RadioImage before = program_->state.image;
     clickCell(4, 1);
     QTest::keyClicks(grid()->findChild<QLineEdit*>("Text_Edit"), "999");

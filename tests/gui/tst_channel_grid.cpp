@@ -39,7 +39,7 @@ private slots:
     void listColumnsWriteTheirBitsAndCannotBeTyped();
     void encodeLockedWithoutTransmit();
     void arrowKeysCommitOnlyAnOpenedCellToItsChannel();
-    void leavingForAButtonOrByTabCommits();
+    void leavingForAButtonByTabOrClosingCommits();
     void clickSetsCurrentChannelEnterDoesNot();
     void defaultAndClear();
 
@@ -273,7 +273,7 @@ void ChannelGridTest::arrowKeysCommitOnlyAnOpenedCellToItsChannel()
     QCOMPARE(receiveText(5), FreqBcdToText(channel::receive(before, 5)));
 }
 
-void ChannelGridTest::leavingForAButtonOrByTabCommits()
+void ChannelGridTest::leavingForAButtonByTabOrClosingCommits()
 {
     open();
     QSignalSpy editRequests(window_.get(), &frm_chann::channelEditRequested);
@@ -292,6 +292,11 @@ void ChannelGridTest::leavingForAButtonOrByTabCommits()
     QTest::keyClick(textEdit(), Qt::Key_Tab);
     QCOMPARE(FreqBcdToText(channel::transmit(state_->image, 11)), QString("161.00000"));
     QVERIFY(button("Command_Edit")->hasFocus());
+
+    click(11, 1);
+    QTest::keyClicks(textEdit(), "162");
+    window_->close();  // closing the window alone keeps the open cell
+    QCOMPARE(receiveText(11), QString("162.00000"));
 }
 
 void ChannelGridTest::clickSetsCurrentChannelEnterDoesNot()
