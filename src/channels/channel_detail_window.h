@@ -34,6 +34,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -63,6 +64,7 @@ private:
 
     const bool chinese_;
     int shownChannel_ = 1;
+    bool programClosing_ = false;  // the main window is closing, and this one with it
 
     QLineEdit* channelBox_;         // Text_CHN
     QScrollBar* scrollBar_;         // VScroll1

@@ -1,6 +1,7 @@
 #include "channels/channel_grid_window.h"
 
 #include "app/prompt.h"
+#include "ui/input_filter.h"
 #include "channels/editor_keys.h"
 #include "model/channel_edit_rules.h"
 #include "model/channel_grid_rules.h"
@@ -34,6 +35,7 @@ constexpr Text kClearCaption{"清除", "Clear"};
 constexpr int kCellPadding = 10;       // pixels each side of a cell's widest text
 constexpr int kDropDownArrow = 24;     // room for the drop-down's arrow over a cell
 constexpr int kSubWindowFrame = 40;    // the workspace's title bar and borders
+constexpr int kRowPadding = 4;         // pixels above and below a line's text
 
 // Line n of the grid shows channel n; the table's rows count from 0.
 int rowOf(int line) { return line - 1; }
@@ -77,8 +79,7 @@ frm_chann::frm_chann(AppState& state, QWidget* parent)
 
     textEdit_ = new QLineEdit(grid_->viewport());
     textEdit_->setObjectName("Text_Edit");
-    textEdit_->setContextMenuPolicy(Qt::NoContextMenu);  // no paste around the key filter
-    textEdit_->setAcceptDrops(false);
+    restrictInput(textEdit_, [](QChar c) { return frequencyKey(c).has_value(); });
     textEdit_->hide();
     textEdit_->installEventFilter(this);
 
@@ -87,11 +88,21 @@ frm_chann::frm_chann(AppState& state, QWidget* parent)
     comboEdit_->setEditable(true);
     comboEdit_->setInsertPolicy(QComboBox::NoInsert);
     comboEdit_->setCompleter(nullptr);  // a typed "D" must stay a "D"
-    comboEdit_->lineEdit()->setAcceptDrops(false);
     comboEdit_->setMaxVisibleItems(16);
     comboEdit_->hide();
     comboEdit_->installEventFilter(this);
+    restrictInput(comboEdit_, [](QChar c) { return grid::toneKey(c).has_value(); });
+    toneValidator_ = comboEdit_->lineEdit()->validator();
     connect(comboEdit_, &QComboBox::activated, this, &frm_chann::chooseEntry);
+    // DCS names are written in capitals, however the letters arrive.
+    connect(comboEdit_->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
+        QLineEdit* edit = comboEdit_->lineEdit();
+        const int cursor = edit->cursorPosition();
+        if (text != text.toUpper()) {
+            edit->setText(text.toUpper());
+            edit->setCursorPosition(cursor);
+        }
+    });
 
     buildGrid();
 
@@ -148,8 +159,10 @@ void frm_chann::buildGrid()
             grid_->setItem(row, column, item);
         }
 
-    // Every line is as high as the drop-down laid over it.
-    const int rowHeight = std::max(grid_->verticalHeader()->defaultSectionSize(), comboEdit_->sizeHint().height());
+    // Lines as high as their text, so all 16 show on a small screen; the
+    // editors laid over a cell take its height.
+    const int rowHeight = grid_->fontMetrics().height() + 2 * kRowPadding;
+    grid_->verticalHeader()->setMinimumSectionSize(rowHeight);
     grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid_->verticalHeader()->setDefaultSectionSize(rowHeight);
 
@@ -167,9 +180,10 @@ void frm_chann::buildGrid()
     grid_->viewport()->installEventFilter(this);
     grid_->installEventFilter(this);
     // An editor floats over the viewport and would stay behind while the
-    // cells move.
-    connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this, &frm_chann::hideEditors);
-    connect(grid_->horizontalScrollBar(), &QScrollBar::valueChanged, this, &frm_chann::hideEditors);
+    // cells move: the cell is committed as the editor goes, so no hidden
+    // editor can later write old text over newer data.
+    connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this, &frm_chann::CommitCellEdit);
+    connect(grid_->horizontalScrollBar(), &QScrollBar::valueChanged, this, &frm_chann::CommitCellEdit);
     // Leaving an opened cell by the arrow keys commits it as well.
     connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row, int column, int, int) {
         if (opened_ && (lineOf(row) != editLine_ || column != editColumn_))
@@ -198,6 +212,29 @@ void frm_chann::updateTitle()
 void frm_chann::activated()
 {
     showAllRows();
+    // A read, a file load or the detail editor changed the cell under an
+    // editor still open: its text is out of date and must not be committed.
+    if (opened_ && cellText(editLine_, editColumn_) != savedText_)
+        dropCellEdit();
+}
+
+bool frm_chann::event(QEvent* event)
+{
+    // The workspace frame arrives after construction; when it stops being the
+    // active window (another window opens, a file is loaded, a read starts)
+    // the open cell is committed first, so nothing written elsewhere is
+    // overwritten later by it.
+    if (event->type() == QEvent::ParentChange)
+        if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+            connect(frame, &QMdiSubWindow::windowStateChanged, this, &frm_chann::frameStateChanged,
+                    Qt::UniqueConnection);
+    return ChildWindow::event(event);
+}
+
+void frm_chann::frameStateChanged(Qt::WindowStates, Qt::WindowStates now)
+{
+    if (!(now & Qt::WindowActive))
+        CommitCellEdit();
 }
 
 QString frm_chann::cellText(int line, int column) const
@@ -239,6 +276,7 @@ void frm_chann::BeginCellEdit(int line, int column)
     editLine_ = line;
     editColumn_ = column;
     const QString text = cellText(line, column);
+    savedText_ = text;
 
     if (isFrequencyColumn(column)) {
         comboEdit_->hide();
@@ -249,15 +287,26 @@ void frm_chann::BeginCellEdit(int line, int column)
         return;
     }
     textEdit_->hide();
+    comboEdit_->lineEdit()->setValidator(nullptr);
     comboEdit_->clear();
     comboEdit_->addItems(grid::choices(column, chinese_));
     // Only tones may be typed; the other columns are chosen from the list.
     comboEdit_->lineEdit()->setReadOnly(!isToneColumn(column));
     comboEdit_->setCurrentIndex(comboEdit_->findText(text.trimmed()));
-    comboEdit_->setEditText(text.trimmed());
+    showComboText(text.trimmed());
     comboEdit_->lineEdit()->selectAll();
     placeEditor(comboEdit_, line, column);
     comboEdit_->setFocus(Qt::OtherFocusReason);
+}
+
+void frm_chann::showComboText(const QString& text)
+{
+    // The cell's own text ("None", "无") is shown as it is; only what the
+    // user types into a tone cell is kept to the tone characters.
+    comboEdit_->lineEdit()->setValidator(nullptr);
+    comboEdit_->setEditText(text);
+    if (isToneColumn(editColumn_))
+        comboEdit_->lineEdit()->setValidator(toneValidator_);
 }
 
 void frm_chann::placeEditor(QWidget* editor, int line, int column)
@@ -273,6 +322,14 @@ void frm_chann::hideEditors()
         grid_->setFocus(Qt::OtherFocusReason);
     textEdit_->hide();
     comboEdit_->hide();
+}
+
+void frm_chann::dropCellEdit()
+{
+    opened_ = false;
+    hideEditors();
+    textEdit_->clear();
+    comboEdit_->clear();
 }
 
 void frm_chann::CommitCellEdit()
@@ -305,8 +362,10 @@ void frm_chann::chooseEntry(int position)
     if (!opened_ || isFrequencyColumn(editColumn_))
         return;
     grid::applyChoice(state().image, editLine_, editColumn_, position);
-    if (isToneColumn(editColumn_))
+    if (isToneColumn(editColumn_)) {
         ShowChannelRow(editLine_);
+        showComboText(comboEdit_->itemText(position));
+    }
 }
 
 void frm_chann::moveOnEnter()
@@ -334,6 +393,11 @@ void frm_chann::tabOutOfEditor(bool forward)
 
 bool frm_chann::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == window() && watched != this) {
+        if (event->type() == QEvent::Close)
+            programClosing_ = true;
+        return false;
+    }
     if (watched == grid_->viewport())
         return filterGridMouse(event);
     if (watched == grid_ && event->type() == QEvent::KeyPress) {
@@ -348,8 +412,7 @@ bool frm_chann::eventFilter(QObject* watched, QEvent* event)
     if (watched == textEdit_ || watched == comboEdit_) {
         if (event->type() == QEvent::KeyPress) {
             auto* key = static_cast<QKeyEvent*>(event);
-            // Both editors move on Enter and Tab alike and refuse a paste,
-            // which could bring in any character past the key filters.
+            // Both editors move on Enter and Tab alike.
             if (isEnterKey(key)) {
                 moveOnEnter();
                 return true;
@@ -358,9 +421,10 @@ bool frm_chann::eventFilter(QObject* watched, QEvent* event)
                 tabOutOfEditor(key->key() == Qt::Key_Tab);
                 return true;
             }
-            if (isPasteKey(key))
-                return true;
-            return watched == textEdit_ ? filterTextKey(key) : filterComboKey(key);
+            if (watched == comboEdit_)
+                return filterComboKey(key);
+            // A refused key leaves the text alone rather than replacing a selection.
+            return typesCharacter(key) && !(key->text().size() == 1 && frequencyKey(key->text()[0]));
         }
         if (event->type() == QEvent::FocusOut)
             commitOnFocusLeavingGrid(static_cast<QFocusEvent*>(event));
@@ -387,31 +451,13 @@ bool frm_chann::filterGridMouse(QEvent* event)
     }
 }
 
-bool frm_chann::filterTextKey(QKeyEvent* event)
-{
-    if (isEditingKey(event))
-        return false;
-    const QString text = event->text();
-    if (text.isEmpty())
-        return false;  // cursor keys
-    return !(text.size() == 1 && frequencyKey(text[0]));
-}
-
 bool frm_chann::filterComboKey(QKeyEvent* event)
 {
-    const QString text = event->text();
     if (!isToneColumn(editColumn_))
         return typesCharacter(event) || event->key() == Qt::Key_Backspace;  // chosen from the list only
-    if (isEditingKey(event) || text.isEmpty())
-        return false;
-    const std::optional<QChar> accepted = text.size() == 1 ? grid::toneKey(text[0]) : std::nullopt;
-    if (!accepted)
-        return true;
-    if (*accepted != text[0]) {
-        comboEdit_->lineEdit()->insert(QString(*accepted));  // "d023n" reads as D023N at once
-        return true;
-    }
-    return false;
+    // A refused key leaves the text alone rather than replacing a selection.
+    const QString text = event->text();
+    return typesCharacter(event) && !(text.size() == 1 && grid::toneKey(text[0]));
 }
 
 void frm_chann::commitOnFocusLeavingGrid(QFocusEvent* event)
@@ -455,9 +501,23 @@ void frm_chann::requestClose()
         close();
 }
 
+void frm_chann::showEvent(QShowEvent* event)
+{
+    // Watches the main window for its closing: see closeEvent.
+    if (window() != this)
+        window()->installEventFilter(this);
+    ChildWindow::showEvent(event);
+}
+
 void frm_chann::closeEvent(QCloseEvent* event)
 {
-    CommitCellEdit();  // a cell left open is committed, never lost
+    // A cell left open is committed when the window closes, but dropped when
+    // the program ends: it saves nothing then, and a range message would
+    // appear during shutdown.
+    if (programClosing_)
+        dropCellEdit();
+    else
+        CommitCellEdit();
     ChildWindow::closeEvent(event);
 }
 

@@ -282,4 +282,6 @@ TransmitCommit CommitDetailTransmit(AppState& state, int n, const QString& boxTe
     return commit;
 }
 
+bool isChannelBoxCharacter(QChar typed) { return typed >= '0' && typed <= '9'; }
+
 } // namespace r5::detail

@@ -15,6 +15,9 @@ namespace r5::detail {
 // numbers outside 1 to 16 are refused: nothing is read or written.
 
 inline constexpr Text kWindowTitle{"信道编辑", "Channel Edit"};
+
+// The channel-number box takes the ASCII digits 0 to 9 and nothing else.
+bool isChannelBoxCharacter(QChar typed);
 // The detail editor's English message has always had a capital T.
 inline constexpr Text kTransmitRangeMessage{"发射频率超出范围 ！", "Over the range of Transmit frequency ."};
 

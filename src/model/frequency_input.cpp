@@ -77,10 +77,6 @@ bool isStorableFrequencyText(const QString& typed, bool twoDigitMegahertz)
     for (QChar ch : whole + fraction)
         if (!isAsciiDigit(ch))
             return false;
-    // Zeros beyond the radio's 10 Hz step change nothing: 145.125000 is 145.125.
-    for (qsizetype i = kDecimals; i < fraction.size(); ++i)
-        if (fraction[i] != '0')
-            return false;
     return true;
 }
 

@@ -37,13 +37,12 @@ QString padFrequencyText(const QString& typed);
 // out-of-band frequency is replaced with.
 QString bandLowText(double bandLow);
 
-// Whether the codec stores exactly the frequency the user typed: digits and at
-// most one point, three digits before it (two on a band below 100 MHz) and at
-// most five after it, not counting zeros at the end (145.125000 is 145.125). A
-// text such as "145.5.3", "0145.5" or "145.123456" reads as a number in the
-// band, but what was typed is not a frequency the radio can hold; the channel
-// editors treat it as out of range rather than store some other frequency
-// without a word.
+// Whether the text is one frequency the codec can store: digits and at most one
+// point, three digits before it (two on a band below 100 MHz). Digits finer
+// than the radio's 10 Hz step are cut when it is stored (445.1234567 is
+// 445.12345). A text such as "145.5.3" or "0145.5" reads as a number in the
+// band, but it is not one frequency; the channel editors treat it as out of
+// range rather than store some other frequency without a word.
 bool isStorableFrequencyText(const QString& typed, bool twoDigitMegahertz);
 
 // A typed, non-blank frequency of the channel editors checked against the band:

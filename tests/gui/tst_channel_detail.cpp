@@ -8,12 +8,13 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QInputMethodEvent>
+#include <QStyleOptionSlider>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSignalSpy>
 #include <QTest>
 
 #include <memory>
@@ -27,26 +28,20 @@ private slots:
     void init();
     void cleanup();
 
-    void opensOnCurrentChannelWithCaptions_data();
     void opensOnCurrentChannelWithCaptions();
-    void tabVisitsTheControlsInOrder();
-    void scrollBarWrapsAround();
-    void channelBoxRefusesWhatIsNoChannel();
-    void editsLandInTheShownChannelWhateverTheBoxHolds_data();
-    void editsLandInTheShownChannelWhateverTheBoxHolds();
+    void scrollBarWrapsAroundAndShowsItsHandle();
+    void channelBoxTakesDigitsOnly();
     void listsAreRebuiltBySignallingAndDecode();
-    void nonTableCtcssLeavesTheDecodeListAlone();
     void valuesWithoutAnEntryAreShownRawAndKept();
     void emptyingTransmitLocksTheEncodeTone();
     void receiveForAnEmptyChannelMakesANewChannel();
-    void receiveForAnExistingChannelKeepsTransmit();
-    void frequenciesOutsideTheBand_data();
-    void frequenciesOutsideTheBand();
-    void emptyingReceiveEmptiesTheChannel();
+    void frequencyCommits_data();
+    void frequencyCommits();
     void showingAnEmptyChannelUnticksTheScanBox_data();
     void showingAnEmptyChannelUnticksTheScanBox();
     void checkBoxesWriteTheirBits();
-    void keysOnlyTypeWhatAFieldHolds();
+    void boxesTakeOnlyTheirCharacters_data();
+    void boxesTakeOnlyTheirCharacters();
     void activationShowsCurrentChannelAfresh();
     void aTypedFrequencyStaysWithItsChannel();
 
@@ -76,12 +71,9 @@ private:
     {
         QLineEdit* edit = box(name);
         QTest::mouseClick(edit, Qt::LeftButton);
-        QVERIFY(edit->hasFocus());
         edit->selectAll();
-        if (keys.isEmpty())
-            QTest::keyClick(edit, Qt::Key_Delete);
-        else
-            QTest::keyClicks(edit, keys);
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, keys);
         QTest::keyClick(edit, Qt::Key_Tab);
         QVERIFY(!edit->hasFocus());
     }
@@ -128,225 +120,102 @@ void ChannelDetailTest::open(bool chinese)
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
 }
 
-void ChannelDetailTest::opensOnCurrentChannelWithCaptions_data()
-{
-    QTest::addColumn<bool>("chinese");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("receiveCaption");
-    QTest::addColumn<QString>("bandwidthCaption");
-    QTest::addColumn<QString>("companderCaption");
-    QTest::addColumn<QString>("firstTone");
-    QTest::newRow("Chinese") << true << "信道编辑" << "接收频率" << "宽带/窄带" << "压括器" << "无";
-    QTest::newRow("English") << false << "Channel Edit" << "Receive Frequency " << "Wide/Narror" << "Compander" << "OFF";
-}
-
 void ChannelDetailTest::opensOnCurrentChannelWithCaptions()
 {
-    QFETCH(bool, chinese);
-    QFETCH(QString, title);
-    QFETCH(QString, receiveCaption);
-    QFETCH(QString, bandwidthCaption);
-    QFETCH(QString, companderCaption);
-    QFETCH(QString, firstTone);
     state_->CurrentChannel = 13;
-    open(chinese);
-
-    QCOMPARE(window_->windowTitle(), title);
-    QCOMPARE(find<QLabel>("Label_RX_freq")->text(), receiveCaption);
-    QCOMPARE(find<QLabel>("Label_WN")->text(), bandwidthCaption);
-    QCOMPARE(check("Check_Comp")->text(), companderCaption);
+    open(true);
+    QCOMPARE(window_->windowTitle(), QString("信道编辑"));
+    QCOMPARE(find<QLabel>("Label_WN")->text(), QString("宽带/窄带"));
+    QCOMPARE(check("Check_Comp")->text(), QString("压括器"));
     QCOMPARE(box("Text_CHN")->text(), QString("13"));
     QCOMPARE(scrollBar()->value(), 13);
     QCOMPARE(box("Text_RX_Freq")->text(), QString("135.17500"));
-    QCOMPARE(list("Combo_Decode")->itemText(0), firstTone);
+    QCOMPARE(list("Combo_Decode")->itemText(0), QString("无"));
     QCOMPARE(list("Combo_Decode")->currentText(), QString("D754I"));
-    QCOMPARE(list("Combo_Decode")->count(), 206);
-
-    const QRect place = window_->initialGeometry(QSize(1400, 900));
-    QVERIFY(QRect(0, 0, 1400, 900).contains(place));
-    QVERIFY(place.width() >= window_->minimumSizeHint().width());
 }
 
-void ChannelDetailTest::tabVisitsTheControlsInOrder()
-{
-    state_->CurrentChannel = 4;  // inside the VHF band (channels 1 and 2 of the VHF set are not)
-    open();
-    const QStringList expected = {"VScroll1", "Text_RX_Freq", "Text_TX_Freq", "Combo_Decode", "Combo_Encode",
-                                  "Combo_Optsig", "Combo_Spunmute", "Combo_Txp", "Combo_WN", "Combo_BCL",
-                                  "Combo_PTT_ID", "Combo_Memory", "Check_BS", "Check_ScanAdd", "Check_Pri",
-                                  "Check_Comp", "Command_Help", "Command_close"};
-    box("Text_CHN")->setFocus();
-    for (const QString& name : expected) {
-        QVERIFY(QApplication::focusWidget());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QVERIFY2(QApplication::focusWidget(), qPrintable(name));
-        QCOMPARE(QApplication::focusWidget()->objectName(), name);
-    }
-    QVERIFY(prompts_->empty());  // tabbing through unchanged frequencies reports nothing
-}
-
-void ChannelDetailTest::scrollBarWrapsAround()
+void ChannelDetailTest::scrollBarWrapsAroundAndShowsItsHandle()
 {
     open();
-    QSignalSpy changes(window_.get(), &Form_Chann_Edit::currentChannelChanged);
     scrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);  // up from channel 1
     QCOMPARE(scrollBar()->value(), 16);
     QCOMPARE(state_->CurrentChannel, 16);
     QCOMPARE(box("Text_CHN")->text(), QString("16"));
     QCOMPARE(box("Text_RX_Freq")->text(), QString("150.97500"));
-    QVERIFY(!changes.isEmpty());
-
-    scrollBar()->setFocus();
-    QTest::keyClick(scrollBar(), Qt::Key_Down);  // down from 16
-    QCOMPARE(scrollBar()->value(), 1);
+    scrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);  // down from 16
     QCOMPARE(state_->CurrentChannel, 1);
-    QCOMPARE(box("Text_RX_Freq")->text(), QString("130.02500"));
+
+    QStyleOptionSlider option;
+    option.initFrom(scrollBar());
+    option.orientation = Qt::Vertical;
+    option.minimum = scrollBar()->minimum();
+    option.maximum = scrollBar()->maximum();
+    option.pageStep = scrollBar()->pageStep();
+    option.sliderPosition = scrollBar()->value();
+    const QRect handle = scrollBar()->style()->subControlRect(QStyle::CC_ScrollBar, &option,
+                                                              QStyle::SC_ScrollBarSlider, scrollBar());
+    QVERIFY2(handle.height() >= 8 && handle.width() >= 8, "the handle can be seen and dragged");
 }
 
-void ChannelDetailTest::channelBoxRefusesWhatIsNoChannel()
+void ChannelDetailTest::channelBoxTakesDigitsOnly()
 {
     open();
     QLineEdit* channelBox = box("Text_CHN");
     channelBox->setFocus();
     channelBox->selectAll();
     QTest::keyClick(channelBox, Qt::Key_Delete);
-    QCOMPARE(channelBox->text(), QString());
-    QTest::keyClicks(channelBox, "x1");
-    QCOMPARE(channelBox->text(), QString("1"));
-    QTest::keyClick(channelBox, Qt::Key_7);       // 17 is no channel
-    QCOMPARE(channelBox->text(), QString("1"));
+    QTest::keyClick(channelBox, Qt::Key_X, Qt::ControlModifier);
     QTest::keyClick(channelBox, Qt::Key_Backspace);
+    QCOMPARE(channelBox->text(), QString("1"));  // nothing but a digit changes the box
+    QTest::keyClick(channelBox, Qt::Key_End);
+    QTest::keyClick(channelBox, Qt::Key_7);      // 17 is no channel
     QCOMPARE(channelBox->text(), QString("1"));
     QTest::keyClick(channelBox, Qt::Key_2);
-    QCOMPARE(channelBox->text(), QString("12"));
-    QCOMPARE(state_->CurrentChannel, 12);           // a channel number shows at once
-    QCOMPARE(scrollBar()->value(), 12);
+    QCOMPARE(state_->CurrentChannel, 12);        // a channel number shows at once
     QCOMPARE(box("Text_RX_Freq")->text(), QString("130.17500"));
 
     channelBox->selectAll();
     QTest::keyClick(channelBox, Qt::Key_0);
-    QCOMPARE(channelBox->text(), QString("0"));
-    QCOMPARE(state_->CurrentChannel, 12);           // never 0
-    QTest::keyClick(channelBox, Qt::Key_Tab);       // leaving with 0 puts 1 back
-    QCOMPARE(channelBox->text(), QString("1"));
-    QCOMPARE(state_->CurrentChannel, 1);
-    QCOMPARE(scrollBar()->value(), 1);
-    QCOMPARE(box("Text_RX_Freq")->text(), QString("130.02500"));
-}
-
-void ChannelDetailTest::editsLandInTheShownChannelWhateverTheBoxHolds_data()
-{
-    QTest::addColumn<QString>("boxKeys");
-    QTest::addColumn<int>("shown");  // the channel shown when the click arrives
-    QTest::newRow("empty box") << QString() << 1;
-    QTest::newRow("0") << QString("0") << 1;
-    QTest::newRow("5") << QString("5") << 5;
-    QTest::newRow("16") << QString("16") << 16;
-}
-
-void ChannelDetailTest::editsLandInTheShownChannelWhateverTheBoxHolds()
-{
-    QFETCH(QString, boxKeys);
-    QFETCH(int, shown);
-    state_->CurrentChannel = 3;
-    open();
-    QLineEdit* channelBox = box("Text_CHN");
+    QCOMPARE(state_->CurrentChannel, 12);        // never 0
     const RadioImage before = state_->image;
-
-    QTest::mouseClick(channelBox, Qt::LeftButton);
-    channelBox->selectAll();
-    QTest::keyClick(channelBox, Qt::Key_Delete);
-    QCOMPARE(window_->shownChannel(), 3);   // an empty box chooses nothing
-    QCOMPARE(state_->CurrentChannel, 3);
-    QTest::keyClicks(channelBox, boxKeys);
-    QTest::mouseClick(check("Check_Comp"), Qt::LeftButton);  // leaves the box, then ticks
-
-    QCOMPARE(window_->shownChannel(), shown);
-    QCOMPARE(state_->CurrentChannel, shown);
-    QCOMPARE(channelBox->text(), QString::number(shown));
-    QCOMPARE(scrollBar()->value(), shown);
-    QCOMPARE(channel::field(state_->image, shown, channel::kCompander), 1);
-    for (int n = 1; n <= 16; ++n)
-        if (n != shown)
-            QCOMPARE(channel::field(state_->image, n, channel::kCompander),
-                     channel::field(before, n, channel::kCompander));
+    QTest::mouseClick(check("Check_Comp"), Qt::LeftButton);  // leaving with 0 shows 1, then ticks
+    QCOMPARE(channelBox->text(), QString("1"));
+    QCOMPARE(scrollBar()->value(), 1);
+    QCOMPARE(channel::field(state_->image, 1, channel::kCompander), 1);  // the edit lands in the shown channel
+    QCOMPARE(state_->image.cell(12, channel::kFlagsACell), before.cell(12, channel::kFlagsACell));
 }
 
 void ChannelDetailTest::listsAreRebuiltBySignallingAndDecode()
 {
     state_->CurrentChannel = 3;  // option signalling 0, no decode tone
     open();
-    QCOMPARE(entries("Combo_Spunmute"), QStringList{"Carrier"});
-    QCOMPARE(entries("Combo_BCL"), (QStringList{"Off", "Carrier"}));
-
     chooseByKeys("Combo_Optsig", 1);  // DTMF
-    QCOMPARE(channel::field(state_->image, 3, channel::kOptionSignalling), 1);
     QCOMPARE(entries("Combo_Spunmute"), (QStringList{"Carrier", "Carrier+ Opt.Sig", "Carrier or Opt.Sig"}));
-    QCOMPARE(entries("Combo_BCL"), (QStringList{"Off", "Carrier", "Option Signalling"}));
-
     chooseByKeys("Combo_BCL", 2);
-    QCOMPARE(channel::field(state_->image, 3, channel::kBusyLockout), 2);
     chooseByKeys("Combo_Decode", 9);  // 88.5 Hz
-    QCOMPARE(channel::decode(state_->image, 3), ctcssCode(885));
     QVERIFY(channel::encode(state_->image, 3).isNone());  // the encode tone stays its own
-    QCOMPARE(entries("Combo_Spunmute"), (QStringList{"QT/DQT", "QT/DQT+ Opt.Sig", "QT/DQT or Opt.Sig"}));
-    QCOMPARE(entries("Combo_BCL"), (QStringList{"Off", "Carrier", "QT/DQY", "Option Signalling"}));
-    QCOMPARE(list("Combo_BCL")->currentIndex(), 2);  // the stored 2 is now the QT/DQT entry
-
-    chooseByKeys("Combo_Optsig", 0);  // none again: SP unmute falls back to its one entry
-    QCOMPARE(entries("Combo_Spunmute"), QStringList{"QT/DQT"});
-    QCOMPARE(channel::field(state_->image, 3, channel::kSpUnmute), 0);
-}
-
-void ChannelDetailTest::nonTableCtcssLeavesTheDecodeListAlone()
-{
-    channel::setDecode(state_->image, 5, ctcssCode(1003));  // typed in the grid
-    state_->CurrentChannel = 4;
-    open();
-    QCOMPARE(list("Combo_Decode")->currentIndex(), 0);
-
-    scrollBar()->setValue(5);  // from a channel that showed an entry
-    const RadioImage before = state_->image;
-    QCOMPARE(list("Combo_Decode")->currentIndex(), -1);
-    QCOMPARE(list("Combo_Decode")->placeholderText(), QString("100.3"));
-    QCOMPARE(entries("Combo_Spunmute"), QStringList{"Carrier"});  // DecodeSet false
-    QCOMPARE(channel::decode(state_->image, 5).value(), 1003);
-
-    chooseByKeys("Combo_Txp", 1);  // editing another field leaves the tone alone
-    QCOMPARE(channel::decode(state_->image, 5).value(), 1003);
-    QCOMPARE(list("Combo_Decode")->currentIndex(), -1);
-    QCOMPARE(state_->image.cell(5, channel::kFlagsBCell), quint8(before.cell(5, channel::kFlagsBCell) & ~0x20));
+    QCOMPARE(list("Combo_BCL")->currentText(), QString("QT/DQY"));  // the stored 2 in the QT/DQT list
 }
 
 void ChannelDetailTest::valuesWithoutAnEntryAreShownRawAndKept()
 {
-    channel::setField(state_->image, 6, channel::kOptionSignalling, 3);
-    channel::setField(state_->image, 6, channel::kSpUnmute, 3);
-    channel::setField(state_->image, 7, channel::kBusyLockout, 3);  // option signalling 0
-    const RadioImage before = state_->image;
-    state_->CurrentChannel = 6;
+    channel::setDecode(state_->image, 5, ctcssCode(1003));  // typed in the grid
+    state_->CurrentChannel = 4;
     open();
-    QCOMPARE(list("Combo_Optsig")->currentIndex(), -1);
-    QCOMPARE(list("Combo_Optsig")->placeholderText(), QString("3"));
-    QCOMPARE(list("Combo_Spunmute")->currentIndex(), -1);
-    scrollBar()->setValue(7);
-    QCOMPARE(list("Combo_BCL")->currentIndex(), -1);
-    QCOMPARE(list("Combo_BCL")->placeholderText(), QString("3"));
-    QCOMPARE(state_->image.cell(6, channel::kFlagsACell), before.cell(6, channel::kFlagsACell));
-    QCOMPARE(state_->image.cell(7, channel::kFlagsACell), before.cell(7, channel::kFlagsACell));
+    scrollBar()->setValue(5);  // from a channel that showed an entry
+    QCOMPARE(list("Combo_Decode")->currentIndex(), -1);
+    QCOMPARE(list("Combo_Decode")->placeholderText(), QString("100.3"));
+    QCOMPARE(channel::decode(state_->image, 5).value(), 1003);
 }
 
 void ChannelDetailTest::emptyingTransmitLocksTheEncodeTone()
 {
     state_->CurrentChannel = 12;
     open();
-    QVERIFY(list("Combo_Encode")->isEnabled());
     typeAndLeave("Text_TX_Freq", "");
     QVERIFY(!list("Combo_Encode")->isEnabled());
     QCOMPARE(list("Combo_Encode")->currentIndex(), 0);
-    for (int c : {4, 5, 6, 7, 10, 11})
-        QCOMPARE(state_->image.cell(12, c), quint8(0xFF));
-    QCOMPARE(channel::decode(state_->image, 12), ctcssCode(670));
+    QVERIFY(!channel::hasTransmit(state_->image, 12) && channel::encode(state_->image, 12).isNone());
 
     typeAndLeave("Text_TX_Freq", "140.5");
     QVERIFY(list("Combo_Encode")->isEnabled());
@@ -359,82 +228,49 @@ void ChannelDetailTest::receiveForAnEmptyChannelMakesANewChannel()
     ClearChannel(state_->image, 9);
     state_->CurrentChannel = 9;
     open();
-    QVERIFY(box("Text_RX_Freq")->isEnabled());
-    QVERIFY(!box("Text_TX_Freq")->isEnabled());
-    QVERIFY(!list("Combo_Decode")->isEnabled());
-    QVERIFY(!check("Check_Pri")->isEnabled());
-    QCOMPARE(list("Combo_Txp")->count(), 0);
+    QVERIFY(!box("Text_TX_Freq")->isEnabled() && !list("Combo_Decode")->isEnabled());
     const QPalette normal = QApplication::palette(list("Combo_Decode"));
     QCOMPARE(list("Combo_Decode")->palette().color(QPalette::Base), normal.color(QPalette::Button));
-    QCOMPARE(box("Text_TX_Freq")->palette().color(QPalette::Base), normal.color(QPalette::Button));
 
     typeAndLeave("Text_RX_Freq", "145.5");
-    QCOMPARE(FreqBcdToText(channel::receive(state_->image, 9)), QString("145.50000"));
-    QVERIFY(!channel::hasTransmit(state_->image, 9));
     QCOMPARE(state_->image.cell(9, channel::kFlagsBCell), quint8(0xBF));
-    QVERIFY(channel::inScan(state_->image, 9));
+    QVERIFY(!channel::hasTransmit(state_->image, 9) && channel::inScan(state_->image, 9));
     QVERIFY(check("Check_ScanAdd")->isChecked());
-    QVERIFY(box("Text_TX_Freq")->isEnabled());
-    QVERIFY(list("Combo_Decode")->isEnabled());
-    QVERIFY(!list("Combo_Encode")->isEnabled());
+    QVERIFY(box("Text_TX_Freq")->isEnabled() && !list("Combo_Encode")->isEnabled());
     QCOMPARE(list("Combo_Txp")->currentText(), QString("High"));
-    QCOMPARE(list("Combo_WN")->currentText(), QString("Wide"));
     QCOMPARE(list("Combo_Decode")->palette().color(QPalette::Base), normal.color(QPalette::Base));
-    QCOMPARE(list("Combo_Encode")->palette().color(QPalette::Base), normal.color(QPalette::Button));
 }
 
-void ChannelDetailTest::receiveForAnExistingChannelKeepsTransmit()
-{
-    state_->CurrentChannel = 4;
-    open();
-    const FrequencyBytes transmit = channel::transmit(state_->image, 4);
-    typeAndLeave("Text_RX_Freq", "146.5");
-    QCOMPARE(box("Text_RX_Freq")->text(), QString("146.5"));
-    QCOMPARE(FreqBcdToText(channel::receive(state_->image, 4)), QString("146.50000"));
-    QCOMPARE(channel::transmit(state_->image, 4), transmit);
-}
-
-void ChannelDetailTest::frequenciesOutsideTheBand_data()
+void ChannelDetailTest::frequencyCommits_data()
 {
     QTest::addColumn<bool>("chinese");
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("message");
-    QTest::newRow("receive") << false << "Text_RX_Freq" << "100" << "Over the range of receive frequency .";
-    QTest::newRow("receive, two points") << false << "Text_RX_Freq" << "145.5.5"
-                                         << "Over the range of receive frequency .";
-    QTest::newRow("transmit") << false << "Text_TX_Freq" << "500" << "Over the range of Transmit frequency .";
-    QTest::newRow("transmit, Chinese") << true << "Text_TX_Freq" << "0150" << "发射频率超出范围 ！";
+    QTest::newRow("receive below the band") << false << "Text_RX_Freq" << "100" << "136.00000"
+                                            << "Over the range of receive frequency .";
+    QTest::newRow("transmit, two points") << true << "Text_TX_Freq" << "145.5.5" << "136.00000"
+                                          << "发射频率超出范围 ！";
+    QTest::newRow("finer than 10 Hz is cut") << false << "Text_RX_Freq" << "145.1234567" << "145.12345" << "";
 }
 
-void ChannelDetailTest::frequenciesOutsideTheBand()
+void ChannelDetailTest::frequencyCommits()
 {
     QFETCH(bool, chinese);
     QFETCH(QString, field);
     QFETCH(QString, typed);
+    QFETCH(QString, stored);
     QFETCH(QString, message);
     state_->CurrentChannel = 2;
     open(chinese);
+    const FrequencyBytes transmit = channel::transmit(state_->image, 2);
     typeAndLeave(qPrintable(field), typed);
-    QTRY_COMPARE(prompts_->prompts().size(), 1);
-    QCOMPARE(prompts_->lastText(), message);
-    QCOMPARE(box(qPrintable(field))->text(), QString("136.00000"));
-    const FrequencyBytes stored =
-        field == "Text_RX_Freq" ? channel::receive(state_->image, 2) : channel::transmit(state_->image, 2);
-    QCOMPARE(FreqBcdToText(stored), QString("136.00000"));
-}
-
-void ChannelDetailTest::emptyingReceiveEmptiesTheChannel()
-{
-    state_->CurrentChannel = 8;
-    open();
-    QVERIFY(channel::inScan(state_->image, 8));
-    typeAndLeave("Text_RX_Freq", "");
-    for (int c = 0; c < 16; ++c)
-        QCOMPARE(state_->image.cell(8, c), quint8(0xFF));
-    QVERIFY(!channel::inScan(state_->image, 8));
-    QVERIFY(!list("Combo_Decode")->isEnabled());
-    QVERIFY(!check("Check_ScanAdd")->isChecked());
+    QTRY_COMPARE(prompts_->lastText(), message);
+    const bool receive = field == "Text_RX_Freq";
+    QCOMPARE(FreqBcdToText(receive ? channel::receive(state_->image, 2) : channel::transmit(state_->image, 2)), stored);
+    if (receive)
+        QCOMPARE(channel::transmit(state_->image, 2), transmit);  // unlike the grid
 }
 
 void ChannelDetailTest::showingAnEmptyChannelUnticksTheScanBox_data()
@@ -453,8 +289,7 @@ void ChannelDetailTest::showingAnEmptyChannelUnticksTheScanBox()
     open();
     QCOMPARE(check("Check_ScanAdd")->isChecked(), ticked);
     scrollBar()->setValue(5);
-    for (int c = 0; c < 16; ++c)
-        QCOMPARE(state_->image.cell(5, c), quint8(0xFF));
+    QCOMPARE(state_->image.cell(5, channel::kFlagsDCell), quint8(0xFF));
     // Unticking a ticked box takes the channel out of the scan list; a box
     // that was not ticked changes nothing.
     QCOMPARE(channel::inScan(state_->image, 5), !ticked);
@@ -474,29 +309,41 @@ void ChannelDetailTest::checkBoxesWriteTheirBits()
     check("Check_ScanAdd")->setFocus();
     QTest::keyClick(check("Check_ScanAdd"), Qt::Key_Space);
     QVERIFY(!channel::inScan(state_->image, 10));
-    chooseByKeys("Combo_Memory", 5);
-    QCOMPARE(channel::field(state_->image, 10, channel::kAutodialMemory), 5);
-    QCOMPARE(state_->image.cell(10, channel::kFlagsDCell) & 0xF8, 0xF8);  // the bits no field owns
 }
 
-void ChannelDetailTest::keysOnlyTypeWhatAFieldHolds()
+void ChannelDetailTest::boxesTakeOnlyTheirCharacters_data()
 {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("committed");  // by an input method
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("channel") << "Text_CHN" << "a" << QString::fromUtf8("１ｘ") << "1";
+    QTest::newRow("receive") << "Text_RX_Freq" << "1a4 5," << QString::fromUtf8("．５ＯＦＦ") << "145.5";
+    QTest::newRow("transmit") << "Text_TX_Freq" << "x" << QString::fromUtf8("１５０") << "150";
+}
+
+void ChannelDetailTest::boxesTakeOnlyTheirCharacters()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, keys);
+    QFETCH(QString, committed);
+    QFETCH(QString, shown);
     state_->CurrentChannel = 2;
     open();
-    QLineEdit* receive = box("Text_RX_Freq");
-    receive->setFocus();
-    receive->selectAll();
-    QTest::keyClicks(receive, "1a4 5,.x5");
-    QCOMPARE(receive->text(), QString("145.5"));
-    QTest::keyClick(receive, Qt::Key_Backspace);
-    QCOMPARE(receive->text(), QString("145."));
+    QLineEdit* edit = box(qPrintable(field));
+    edit->setFocus();
+    edit->clear();
+    QTest::keyClicks(edit, keys);
+    QInputMethodEvent input;
+    input.setCommitString(committed);
+    QApplication::sendEvent(edit, &input);
+    QCOMPARE(edit->text(), shown);
 
-    QComboBox* decode = list("Combo_Decode");
+    QComboBox* decode = list("Combo_Decode");  // a list takes no typed keys
     decode->setFocus();
-    const int shown = decode->currentIndex();
+    const int before = decode->currentIndex();
     QTest::keyClicks(decode, "D0o");
-    QCOMPARE(decode->currentIndex(), shown);
-    QCOMPARE(channel::decode(state_->image, 2), ToneTable::code(shown));
+    QCOMPARE(decode->currentIndex(), before);
 }
 
 void ChannelDetailTest::activationShowsCurrentChannelAfresh()
