@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/child_window.h"
+#include "ui/child_window.h"
 #include "model/app_state.h"
 
 #include <QMainWindow>
@@ -24,7 +24,7 @@ class ChildFrame;
 // command builds its window anew (closing the old one first, even in the
 // middle of a transfer), so a window always shows the current image and
 // language.
-class MDImain : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     struct Options {
@@ -33,7 +33,7 @@ public:
     };
     using WindowBuilder = std::function<ChildWindow*()>;
 
-    MDImain(AppState& state, Options options, QWidget* parent = nullptr);
+    MainWindow(AppState& state, Options options, QWidget* parent = nullptr);
 
     // Makes a window part of the program: the menu and toolbar commands named
     // open it, and a hidden menu item behind it is shown. Register every

@@ -28,7 +28,7 @@ bool save(QWidget* widget, const QString& path)
 
 } // namespace
 
-int writeScreenshots(MDImain& frame, const QString& folder)
+int writeScreenshots(MainWindow& frame, const QString& folder)
 {
     QDir().mkpath(folder);
     const QDir out(folder);

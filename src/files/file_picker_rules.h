@@ -18,8 +18,8 @@ struct FilePickerKind {
     Text badSuffix;          // the name does not end in the suffix
 };
 
-extern const FilePickerKind kOpenChannelPicker;  // Form_open_chann
-extern const FilePickerKind kSaveChannelPicker;  // Form_save_chann
+extern const FilePickerKind kOpenChannelPicker;  // OpenChannelFileWindow
+extern const FilePickerKind kSaveChannelPicker;  // SaveChannelFileWindow
 extern const FilePickerKind kOpenAdjustPicker;   // Form_open_adj
 extern const FilePickerKind kSaveAdjustPicker;   // Form_save_adj
 

@@ -172,13 +172,13 @@ QStringList busyLockoutChoices(int optionSignalling, bool decodeSet, bool chines
     return list;
 }
 
-std::optional<DetailView> ShowChannelDetail(RadioImage& image, int n, bool chinese)
+std::optional<DetailView> viewChannel(RadioImage& image, int n, bool chinese)
 {
     if (!channel::isValidNumber(n) || channel::isEmpty(image, n))
         return std::nullopt;
 
     DetailView view;
-    view.receiveText = FreqBcdToText(channel::receive(image, n));
+    view.receiveText = frequencyText(channel::receive(image, n));
 
     view.decode = toneSelection(channel::decode(image, n), chinese, &view.decodeSet);
     if (view.decode.position == ToneTable::kOff)
@@ -186,7 +186,7 @@ std::optional<DetailView> ShowChannelDetail(RadioImage& image, int n, bool chine
 
     view.hasTransmit = channel::hasTransmit(image, n);
     if (view.hasTransmit) {
-        view.transmitText = FreqBcdToText(channel::transmit(image, n));
+        view.transmitText = frequencyText(channel::transmit(image, n));
         bool known = false;
         view.encode = toneSelection(channel::encode(image, n), chinese, &known);
     } else {
@@ -222,7 +222,7 @@ std::optional<DetailView> ShowChannelDetail(RadioImage& image, int n, bool chine
     return view;
 }
 
-void ShowEmptyDetail(RadioImage& image, int n, bool scanAddWasTicked)
+void viewEmptyChannel(RadioImage& image, int n, bool scanAddWasTicked)
 {
     if (!channel::isValidNumber(n))
         return;
@@ -232,37 +232,37 @@ void ShowEmptyDetail(RadioImage& image, int n, bool scanAddWasTicked)
         image.setCell(channel::row(n), c, RadioImage::kErased);
 }
 
-ReceiveCommit CommitDetailReceive(AppState& state, int n, const QString& boxText)
+ReceiveCommit commitReceiveBox(AppState& state, int n, const QString& boxText)
 {
     ReceiveCommit commit;
     if (!channel::isValidNumber(n))
         return commit;
     if (withoutBlanks(boxText).isEmpty()) {
-        ClearChannel(state.image, n);  // the scan-add box showed this channel's bit
+        clearChannel(state.image, n);  // the scan-add box showed this channel's bit
         commit.result = ReceiveCommit::Result::Emptied;
         return commit;
     }
-    const CheckedFrequency entry = checkFrequencyEntry(boxText, state.BandLow, state.BandHigh);
+    const CheckedFrequency entry = checkFrequencyEntry(boxText, state.bandLow, state.bandHigh);
     commit.boxText = boxText;
     if (entry.replaced) {
         commit.message = kReceiveOutOfRange;
         commit.boxText = entry.text;
     }
-    const FrequencyBytes bytes = FreqTextToBcd(entry.text, state.twoDigitMegahertz());
+    const FrequencyBytes bytes = frequencyBytes(entry.text, state.twoDigitMegahertz());
     if (!channel::isEmpty(state.image, n)) {
         channel::setReceive(state.image, n, bytes);
         commit.result = ReceiveCommit::Result::Stored;
         return commit;
     }
     // A new channel has no transmit frequency until the user gives one.
-    ClearChannel(state.image, n);
+    clearChannel(state.image, n);
     channel::setReceive(state.image, n, bytes);
-    InitNewChannel(state.image, n, channel::kNewFlagsBDetail);
+    startNewChannel(state.image, n, channel::kNewFlagsBDetail);
     commit.result = ReceiveCommit::Result::Created;
     return commit;
 }
 
-TransmitCommit CommitDetailTransmit(AppState& state, int n, const QString& boxText)
+TransmitCommit commitTransmitBox(AppState& state, int n, const QString& boxText)
 {
     TransmitCommit commit;
     commit.boxText = boxText;
@@ -272,12 +272,12 @@ TransmitCommit CommitDetailTransmit(AppState& state, int n, const QString& boxTe
         channel::clearTransmit(state.image, n);
         return commit;
     }
-    const CheckedFrequency entry = checkFrequencyEntry(boxText, state.BandLow, state.BandHigh);
+    const CheckedFrequency entry = checkFrequencyEntry(boxText, state.bandLow, state.bandHigh);
     if (entry.replaced) {
         commit.message = kTransmitRangeMessage;
         commit.boxText = entry.text;
     }
-    channel::setTransmit(state.image, n, FreqTextToBcd(entry.text, state.twoDigitMegahertz()));
+    channel::setTransmit(state.image, n, frequencyBytes(entry.text, state.twoDigitMegahertz()));
     commit.hasTransmit = true;
     return commit;
 }

@@ -93,13 +93,13 @@ struct DetailView {
 // no-tone pair, a channel without transmit frequency gets no encode tone, and
 // without option signalling SP unmute is 0. Values without an entry are not
 // touched. Nothing is shown (and nothing written) for an empty channel.
-std::optional<DetailView> ShowChannelDetail(RadioImage& image, int channelNumber, bool chinese);
+std::optional<DetailView> viewChannel(RadioImage& image, int channelNumber, bool chinese);
 
 // Shows channel n as empty: the whole record erased. Its scan-add box is
 // cleared as if the user unticked it: a box that was ticked takes the channel
 // out of the scan list, an unticked one leaves the scan bit as it is (the grid
 // clears it when it draws the empty line).
-void ShowEmptyDetail(RadioImage& image, int channelNumber, bool scanAddWasTicked);
+void viewEmptyChannel(RadioImage& image, int channelNumber, bool scanAddWasTicked);
 
 // Leaving the receive box.
 struct ReceiveCommit {
@@ -111,21 +111,21 @@ struct ReceiveCommit {
     };
     Result result = Result::Refused;
     std::optional<Text> message;
-    QString boxText;  // what the box holds afterwards: as typed, or BandLow's text
+    QString boxText;  // what the box holds afterwards: as typed, or bandLow's text
 };
 // Unlike the grid, the transmit frequency stays as it is; a new channel gets no
 // transmit frequency and the detail editor's new-channel flags (scrambler
 // nibble 0x0F).
-ReceiveCommit CommitDetailReceive(AppState& state, int channelNumber, const QString& boxText);
+ReceiveCommit commitReceiveBox(AppState& state, int channelNumber, const QString& boxText);
 
 // Leaving the transmit box. A blank box removes the transmit frequency and the
-// encode tone; an entry outside the band is replaced by BandLow and reported.
+// encode tone; an entry outside the band is replaced by bandLow and reported.
 // Nothing is written for an empty channel (it has no receive frequency).
 struct TransmitCommit {
     bool hasTransmit = false;  // afterwards
     std::optional<Text> message;
     QString boxText;
 };
-TransmitCommit CommitDetailTransmit(AppState& state, int channelNumber, const QString& boxText);
+TransmitCommit commitTransmitBox(AppState& state, int channelNumber, const QString& boxText);
 
 } // namespace r5::detail

@@ -59,9 +59,9 @@ QString cellText(const RadioImage& image, int n, int column, bool chinese)
     case kNumberColumn:
         return QString::number(n);
     case kReceiveColumn:
-        return FreqBcdToText(channel::receive(image, n));
+        return frequencyText(channel::receive(image, n));
     case kTransmitColumn:
-        return transmit ? FreqBcdToText(channel::transmit(image, n)) : QString();
+        return transmit ? frequencyText(channel::transmit(image, n)) : QString();
     case kDecodeColumn:
         return toneText(channel::decode(image, n), chinese);
     case kEncodeColumn:

@@ -197,9 +197,9 @@ TEST(DataFiles, MissingFileIsReportedWithTheSystemReason)
     EXPECT_TRUE(error->message(false).contains("/nonexistent/dir/a.chann"));
     EXPECT_EQ(image, before);
 
-    AdjustImage adjust = DefaultAdjustTable();
+    AdjustImage adjust = defaultAdjustImage();
     EXPECT_TRUE(loadAdjustFile(adjust, "/nonexistent/dir/a.adj"));
-    EXPECT_EQ(adjust, DefaultAdjustTable());
+    EXPECT_EQ(adjust, defaultAdjustImage());
 }
 
 TEST(DataFiles, ReadFailureIsNotCalledAnEarlyEnd)
@@ -258,7 +258,7 @@ TEST(AdjustFile, FormRoundTripAndByteRange)
 {
     QTemporaryDir dir;
     const QString file = dir.filePath("t.adj");
-    AdjustImage adjust = DefaultAdjustTable();
+    AdjustImage adjust = defaultAdjustImage();
     adjust.setCell(31, 15, 255);
     ASSERT_FALSE(saveAdjustFile(adjust, file));
     const QByteArray text = readAll(file);

@@ -91,7 +91,7 @@ int main(int argc, char* argv[])
     }
     radio.setMemory(memory);
 
-    AdjustImage adjust = DefaultAdjustTable();
+    AdjustImage adjust = defaultAdjustImage();
     if (parser.isSet("adjust")) {
         if (const auto error = loadAdjustFile(adjust, parser.value("adjust"))) {
             std::fprintf(stderr, "r5sim: %s\n", qPrintable(error->message(false)));

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/child_window.h"
-#include "app/link_context.h"
+#include "ui/child_window.h"
+#include "windows/link_context.h"
 #include "model/text.h"
 
 #include <QTimer>
