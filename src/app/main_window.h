@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/child_window.h"
 #include "model/app_state.h"
+#include "ui/child_window.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -28,7 +28,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     struct Options {
-        bool chineseAtStart = true;
+        Language language = Language::Chinese;
         bool factory = false;  // shows the factory adjustment command
     };
     using WindowBuilder = std::function<ChildWindow*()>;
@@ -40,6 +40,7 @@ public:
     // window before startUp().
     void registerWindow(const QString& windowName, const QStringList& commands, WindowBuilder build);
     bool hasWindow(const QString& windowName) const;
+    QString windowFor(const QString& command) const;  // empty when no window is registered for it
     QStringList windowNames() const;
 
     // The start-up of a fresh run, in its fixed order, ending with the channel
@@ -54,7 +55,7 @@ public:
     ChildWindow* child(const QString& windowName) const;
 
     // The Language menu's two items.
-    void switchLanguage(bool chinese);
+    void switchLanguage(Language language);
     // Panels 3 (port) and 7 (band) after the port or the model changed.
     void showPortInStatusBar();
     void showBandInStatusBar();

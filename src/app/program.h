@@ -1,12 +1,12 @@
 #pragma once
 
 #include "app/command_line.h"
-#include "windows/link_context.h"
 #include "app/main_window.h"
 #include "link/link_timer.h"
 #include "link/port_table.h"
 #include "link/qt_serial_port.h"
 #include "model/app_state.h"
+#include "windows/link_context.h"
 
 namespace r5 {
 

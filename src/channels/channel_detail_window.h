@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/child_window.h"
 #include "model/channel_detail_rules.h"
+#include "ui/child_window.h"
 
 class QCheckBox;
 class QComboBox;
@@ -86,5 +86,3 @@ private:
 };
 
 } // namespace r5
-
-using r5::ChannelDetailWindow;

@@ -1,12 +1,13 @@
 #include "channels/channel_grid_window.h"
 
-#include "ui/prompt.h"
-#include "ui/editor_keys.h"
 #include "model/channel_edit_rules.h"
 #include "model/channel_grid_rules.h"
 #include "model/channel_record.h"
 #include "model/frequency_input.h"
 #include "model/tone_table.h"
+#include "model/window_names.h"
+#include "ui/editor_keys.h"
+#include "ui/prompt.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -42,18 +43,18 @@ int lineOf(int row) { return row + 1; }
 bool isFrequencyColumn(int column) { return column == grid::kReceiveColumn || column == grid::kTransmitColumn; }
 bool isToneColumn(int column) { return column == grid::kDecodeColumn || column == grid::kEncodeColumn; }
 
-QPushButton* makeButton(const char* name, const Text& caption, bool chinese, QWidget* parent)
+QPushButton* makeButton(const char* name, const Text& caption, Language language, QWidget* parent)
 {
-    auto* button = new QPushButton(caption.in(chinese), parent);
+    auto* button = new QPushButton(caption.in(language), parent);
     button->setObjectName(name);
     button->setAutoDefault(false);
     return button;
 }
 
 // The widest texts a column shows, so no text is ever cut.
-QStringList widestSamples(int column, bool chinese)
+QStringList widestSamples(int column, Language language)
 {
-    QStringList samples = grid::choices(column, chinese);
+    QStringList samples = grid::choices(column, language);
     if (isFrequencyColumn(column))
         samples << "000.00000";
     if (isToneColumn(column))
@@ -70,7 +71,7 @@ QStringList widestSamples(int column, bool chinese)
 ChannelGridWindow::ChannelGridWindow(AppState& state, QWidget* parent)
     : ChildWindow(state, parent), language_(state.language)
 {
-    setObjectName("frm_chann");
+    setObjectName(window::kChannelGrid);
 
     grid_ = new QTableWidget(channel::kCount, grid::kColumnCount, this);
     grid_->setObjectName("MSF_chann");

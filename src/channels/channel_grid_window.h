@@ -78,5 +78,3 @@ private:
 };
 
 } // namespace r5
-
-using r5::ChannelGridWindow;

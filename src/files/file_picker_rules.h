@@ -47,7 +47,7 @@ struct PickerNameCheck {
 PickerNameCheck checkPickerName(const QString& typed, const FilePickerKind& kind);
 
 // The message a failed check shows, or an empty string for an accepted name.
-QString pickerCheckMessage(const PickerNameCheck& check, const FilePickerKind& kind, bool chinese);
+QString pickerCheckMessage(const PickerNameCheck& check, const FilePickerKind& kind, Language language);
 
 // The file the picker works on: the chosen directory, "/", the name. A
 // directory that already ends in a separator (the root) gets none added.

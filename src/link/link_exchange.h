@@ -55,7 +55,7 @@ protected:
                  LinkTimerFactory& timerFactory, LinkValues values, QObject* parent);
 
     AppState& state() const { return state_; }
-    bool language() const { return state_.language; }
+    Language language() const { return state_.language; }
     QString text(const Text& t) const { return t.in(language()); }
 
     // The Read and Write buttons: abandons a running attempt, restores the

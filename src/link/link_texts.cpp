@@ -16,12 +16,12 @@ constexpr Text kNoAccess{"当前用户无权使用 %1。", "Your user may not us
 } // namespace
 
 QString portOpenMessage(const Text& firstLine, int comPort, const QString& device,
-                        const QString& reason, bool permissionDenied, bool chinese)
+                        const QString& reason, bool permissionDenied, Language language)
 {
-    const QString colon = chinese ? QStringLiteral("：") : QStringLiteral(": ");
-    QString message = firstLine.in(chinese) + '\n';
+    const QString colon = language == Language::Chinese ? QStringLiteral("：") : QStringLiteral(": ");
+    QString message = firstLine.in(language) + '\n';
     if (device.isEmpty())
-        return message + PortTable::comName(comPort) + colon + kNoSuchPort.in(chinese);
+        return message + PortTable::comName(comPort) + colon + kNoSuchPort.in(language);
     message += PortTable::comName(comPort) + " (" + device + ")" + colon + reason;
     if (permissionDenied) {
         // The serial devices of most systems belong to a group (dialout, uucp);
@@ -30,15 +30,15 @@ QString portOpenMessage(const Text& firstLine, int comPort, const QString& devic
                                  ? device : QFileInfo(device).canonicalFilePath());
         const QString group = info.group();
         message += '\n';
-        message += group.isEmpty() ? kNoAccess.in(chinese).arg(device)
-                                   : kJoinGroup.in(chinese).arg(info.filePath(), group);
+        message += group.isEmpty() ? kNoAccess.in(language).arg(device)
+                                   : kJoinGroup.in(language).arg(info.filePath(), group);
     }
     return message;
 }
 
-QString numbered(const Text& before, int number, const Text& after, bool chinese)
+QString numbered(const Text& before, int number, const Text& after, Language language)
 {
-    return before.in(chinese) + QString::number(number) + after.in(chinese);
+    return before.in(language) + QString::number(number) + after.in(language);
 }
 
 } // namespace r5::linktext

@@ -19,9 +19,9 @@ inline constexpr Text kBusyClose{"正在进行读写操作,请勿关窗口 ！,"
 // reason; when the user may not use the device, the group that owns it and
 // what to do about it. `device` empty: no port has that number.
 QString portOpenMessage(const Text& firstLine, int comPort, const QString& device,
-                        const QString& reason, bool permissionDenied, bool chinese);
+                        const QString& reason, bool permissionDenied, Language language);
 
 // "Reading 3 Data Block" style texts: `before` + number + `after`.
-QString numbered(const Text& before, int number, const Text& after, bool chinese);
+QString numbered(const Text& before, int number, const Text& after, Language language);
 
 } // namespace r5::linktext

@@ -1,8 +1,8 @@
 #include "link/write_exchange.h"
 
 #include "link/handshake.h"
-#include "link/protocol.h"
 #include "link/link_texts.h"
+#include "link/protocol.h"
 
 namespace r5 {
 namespace {

@@ -3,6 +3,7 @@
 #include "model/defaults.h"
 #include "model/radio_image.h"
 #include "model/radio_models.h"
+#include "model/text.h"
 
 #include <QString>
 
@@ -16,7 +17,7 @@ struct AppState {
     static constexpr const char* kVersionText = "Ver 18.01.16";
 
     QString versionText = kVersionText;
-    bool language = true;  // true: Chinese texts, false: English
+    Language language = Language::Chinese;
 
     int comPort = 1;           // 1 to 8, see the port table
     bool portOpenFailed = false;

@@ -39,11 +39,11 @@ constexpr Text kBclTone{"QT/DQT", "QT/DQT"};
 constexpr Text kBclToneWithSignalling{"QT/DQT", "QT/DQY"};
 
 template <size_t N>
-QStringList texts(const Text (&entries)[N], bool chinese, size_t count = N)
+QStringList texts(const Text (&entries)[N], Language language, size_t count = N)
 {
     QStringList list;
     for (size_t i = 0; i < count && i < N; ++i)
-        list << entries[i].in(chinese);
+        list << entries[i].in(language);
     return list;
 }
 
@@ -56,7 +56,7 @@ Selection select(int stored, int listSize)
 
 // A tone list's selection for a stored pair; `found` tells whether the pair is
 // an entry of the table other than "no tone".
-Selection toneSelection(ToneCode code, bool chinese, bool* found)
+Selection toneSelection(ToneCode code, Language language, bool* found)
 {
     *found = false;
     if (code.low == RadioImage::kErased)
@@ -65,7 +65,7 @@ Selection toneSelection(ToneCode code, bool chinese, bool* found)
         *found = true;
         return {*index, {}};
     }
-    QString raw = grid::toneText(code, chinese).trimmed();
+    QString raw = grid::toneText(code, language).trimmed();
     if (raw.isEmpty())
         raw = QString("%1").arg(code.value(), 4, 16, QChar('0')).toUpper();
     return {-1, raw};
@@ -121,24 +121,24 @@ void applyDetailChoice(RadioImage& image, int n, Field field, int position)
 
 bool reshowsChannel(Field field) { return field == Field::Decode || field == Field::OptionSignalling; }
 
-QStringList toneChoices(bool chinese)
+QStringList toneChoices(Language language)
 {
     QStringList list;
     // The English list has always offered the table's own "OFF" first.
-    list << (chinese ? kNoTone.in(chinese) : ToneTable::trimmedName(ToneTable::kOff));
+    list << (language == Language::Chinese ? kNoTone.in(language) : ToneTable::trimmedName(ToneTable::kOff));
     for (int i = ToneTable::kFirstCtcss; i < ToneTable::kCount; ++i)
         list << ToneTable::trimmedName(i);
     return list;
 }
 
-QStringList optionSignallingChoices(bool chinese)
+QStringList optionSignallingChoices(Language language)
 {
-    return {kNoTone.in(chinese), kDtmf.in(chinese), kFleetSync.in(chinese)};
+    return {kNoTone.in(language), kDtmf.in(language), kFleetSync.in(language)};
 }
 
-QStringList powerChoices(bool chinese) { return {kHigh.in(chinese), kLow.in(chinese)}; }
-QStringList bandwidthChoices(bool chinese) { return {kNarrow.in(chinese), kWide.in(chinese)}; }
-QStringList pttIdChoices(bool chinese) { return {kOff.in(chinese), kOn.in(chinese)}; }
+QStringList powerChoices(Language language) { return {kHigh.in(language), kLow.in(language)}; }
+QStringList bandwidthChoices(Language language) { return {kNarrow.in(language), kWide.in(language)}; }
+QStringList pttIdChoices(Language language) { return {kOff.in(language), kOn.in(language)}; }
 
 QStringList memoryChoices()
 {
@@ -148,31 +148,31 @@ QStringList memoryChoices()
     return list;
 }
 
-QStringList initialSpUnmuteChoices(bool chinese) { return texts(kInitialSpUnmute, chinese); }
-QStringList initialBusyLockoutChoices(bool chinese) { return texts(kInitialBusyLockout, chinese); }
+QStringList initialSpUnmuteChoices(Language language) { return texts(kInitialSpUnmute, language); }
+QStringList initialBusyLockoutChoices(Language language) { return texts(kInitialBusyLockout, language); }
 
-QStringList spUnmuteChoices(int optionSignalling, bool decodeSet, bool chinese)
+QStringList spUnmuteChoices(int optionSignalling, bool decodeSet, Language language)
 {
     // Without option signalling only the first entry (carrier or tone) applies.
     const size_t count = optionSignalling == 0 ? 1 : 3;
-    return decodeSet ? texts(kSpTone, chinese, count) : texts(kSpCarrier, chinese, count);
+    return decodeSet ? texts(kSpTone, language, count) : texts(kSpCarrier, language, count);
 }
 
-QStringList busyLockoutChoices(int optionSignalling, bool decodeSet, bool chinese)
+QStringList busyLockoutChoices(int optionSignalling, bool decodeSet, Language language)
 {
-    QStringList list{kBclOff.in(chinese), kBclCarrier.in(chinese)};
+    QStringList list{kBclOff.in(language), kBclCarrier.in(language)};
     if (optionSignalling == 0) {
         if (decodeSet)
-            list << kBclTone.in(chinese);
+            list << kBclTone.in(language);
     } else {
         if (decodeSet)
-            list << kBclToneWithSignalling.in(chinese);
-        list << kBclOptionSignalling.in(chinese);
+            list << kBclToneWithSignalling.in(language);
+        list << kBclOptionSignalling.in(language);
     }
     return list;
 }
 
-std::optional<DetailView> viewChannel(RadioImage& image, int n, bool chinese)
+std::optional<DetailView> viewChannel(RadioImage& image, int n, Language language)
 {
     if (!channel::isValidNumber(n) || channel::isEmpty(image, n))
         return std::nullopt;
@@ -180,7 +180,7 @@ std::optional<DetailView> viewChannel(RadioImage& image, int n, bool chinese)
     DetailView view;
     view.receiveText = frequencyText(channel::receive(image, n));
 
-    view.decode = toneSelection(channel::decode(image, n), chinese, &view.decodeSet);
+    view.decode = toneSelection(channel::decode(image, n), language, &view.decodeSet);
     if (view.decode.position == ToneTable::kOff)
         applyDetailChoice(image, n, Field::Decode, ToneTable::kOff);
 
@@ -188,7 +188,7 @@ std::optional<DetailView> viewChannel(RadioImage& image, int n, bool chinese)
     if (view.hasTransmit) {
         view.transmitText = frequencyText(channel::transmit(image, n));
         bool known = false;
-        view.encode = toneSelection(channel::encode(image, n), chinese, &known);
+        view.encode = toneSelection(channel::encode(image, n), language, &known);
     } else {
         view.encode = {ToneTable::kOff, {}};
     }
@@ -200,10 +200,10 @@ std::optional<DetailView> viewChannel(RadioImage& image, int n, bool chinese)
     view.beatShift = channel::field(image, n, channel::kBeatShift);
 
     const int signalling = channel::field(image, n, channel::kOptionSignalling);
-    view.optionSignalling = select(signalling, static_cast<int>(optionSignallingChoices(chinese).size()));
+    view.optionSignalling = select(signalling, static_cast<int>(optionSignallingChoices(language).size()));
 
-    view.spUnmuteChoices = spUnmuteChoices(signalling, view.decodeSet, chinese);
-    view.busyLockoutChoices = busyLockoutChoices(signalling, view.decodeSet, chinese);
+    view.spUnmuteChoices = spUnmuteChoices(signalling, view.decodeSet, language);
+    view.busyLockoutChoices = busyLockoutChoices(signalling, view.decodeSet, language);
     if (signalling == 0) {
         // One entry only: squelch opens on carrier or tone, nothing else.
         view.spUnmute = {0, {}};

@@ -41,21 +41,21 @@ void applyDetailChoice(RadioImage& image, int channelNumber, Field field, int po
 bool reshowsChannel(Field field);
 
 // The fixed lists, in the window's language.
-QStringList toneChoices(bool chinese);  // position = tone table index
-QStringList optionSignallingChoices(bool chinese);
-QStringList powerChoices(bool chinese);
-QStringList bandwidthChoices(bool chinese);
-QStringList pttIdChoices(bool chinese);
+QStringList toneChoices(Language language);  // position = tone table index
+QStringList optionSignallingChoices(Language language);
+QStringList powerChoices(Language language);
+QStringList bandwidthChoices(Language language);
+QStringList pttIdChoices(Language language);
 QStringList memoryChoices();
 // The SP unmute and busy-channel-lockout lists before a channel is shown.
-QStringList initialSpUnmuteChoices(bool chinese);
-QStringList initialBusyLockoutChoices(bool chinese);
+QStringList initialSpUnmuteChoices(Language language);
+QStringList initialBusyLockoutChoices(Language language);
 
 // What squelch opening and busy-channel lockout can wait for depends on the
 // channel: option signalling (s, cell 12 bits 1-2) and whether it decodes a
 // tone the table knows (`decodeSet`).
-QStringList spUnmuteChoices(int optionSignalling, bool decodeSet, bool chinese);
-QStringList busyLockoutChoices(int optionSignalling, bool decodeSet, bool chinese);
+QStringList spUnmuteChoices(int optionSignalling, bool decodeSet, Language language);
+QStringList busyLockoutChoices(int optionSignalling, bool decodeSet, Language language);
 
 // The entry a stored value shows as. A value the list has no entry for (option
 // signalling 3, a lockout beyond the list of the case, a tone the table does
@@ -93,7 +93,7 @@ struct DetailView {
 // no-tone pair, a channel without transmit frequency gets no encode tone, and
 // without option signalling SP unmute is 0. Values without an entry are not
 // touched. Nothing is shown (and nothing written) for an empty channel.
-std::optional<DetailView> viewChannel(RadioImage& image, int channelNumber, bool chinese);
+std::optional<DetailView> viewChannel(RadioImage& image, int channelNumber, Language language);
 
 // Shows channel n as empty: the whole record erased. Its scan-add box is
 // cleared as if the user unticked it: a box that was ticked takes the channel

@@ -34,7 +34,7 @@ bool isCheckBox(Item item)
 
 Text caption(Item item) { return kCaptions[item]; }
 
-QStringList choices(Item item, bool chinese)
+QStringList choices(Item item, Language language)
 {
     switch (item) {
     case kTimeOut:
@@ -42,8 +42,9 @@ QStringList choices(Item item, bool chinese)
     case kSquelch:
         return numbers(0, 9);
     case kVoice:
-        return chinese ? QStringList{QString::fromUtf8("关"), QString::fromUtf8("中文"), QString::fromUtf8("英语")}
-                       : QStringList{"Off", "Chinese", "English"};
+        return language == Language::Chinese
+                   ? QStringList{QString::fromUtf8("关"), QString::fromUtf8("中文"), QString::fromUtf8("英语")}
+                   : QStringList{"Off", "Chinese", "English"};
     case kPowerState:
         return {QString::fromUtf8("关机"), QString::fromUtf8("开机")};
     case kCurrentChannel:
@@ -59,7 +60,7 @@ int shownPosition(Item item, quint8 stored)
 {
     if (isCheckBox(item))
         return stored != 0 ? 1 : 0;
-    const int last = static_cast<int>(choices(item, true).size()) - 1;
+    const int last = static_cast<int>(choices(item, Language::Chinese).size()) - 1;
     if (item == kTimeOut)
         return std::min(std::max<int>(stored, 1) - 1, last);
     return std::min<int>(stored, last);
@@ -70,13 +71,13 @@ quint8 storedValue(Item item, int position)
     return static_cast<quint8>(item == kTimeOut ? position + 1 : position);
 }
 
-QString shownText(const RadioImage& image, Item item, bool chinese)
+QString shownText(const RadioImage& image, Item item, Language language)
 {
     const int position = shownPosition(item, image.cell(kRow, item));
     if (isCheckBox(item))
-        return position ? (chinese ? QString::fromUtf8("开") : QString("On"))
-                        : (chinese ? QString::fromUtf8("关") : QString("Off"));
-    return choices(item, chinese).at(position);
+        return position ? (language == Language::Chinese ? QString::fromUtf8("开") : QString("On"))
+                        : (language == Language::Chinese ? QString::fromUtf8("关") : QString("Off"));
+    return choices(item, language).at(position);
 }
 
 } // namespace r5::options

@@ -11,9 +11,9 @@ bool isBlank(const QString& text) { return text.trimmed().isEmpty(); }
 
 } // namespace
 
-QStringList headerTexts(bool chinese)
+QStringList headerTexts(Language language)
 {
-    QStringList texts = kHeader.in(chinese).split('|');
+    QStringList texts = kHeader.in(language).split('|');
     for (QString& text : texts)
         text.remove('^');
     return texts;

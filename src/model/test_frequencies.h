@@ -35,7 +35,7 @@ inline constexpr Text kHeader{"^信道号|^接收频率(MHZ)|^发射频率(MHZ)"
                               "^ Channel |^ RX Frequency |^ TX Frequency "};
 
 // The header's column captions, without the centring marks.
-QStringList headerTexts(bool chinese);
+QStringList headerTexts(Language language);
 
 struct CellRef {
     int row;

@@ -1,7 +1,7 @@
 #include "windows/channel_file_windows.h"
 
-#include "ui/prompt.h"
 #include "files/channel_file.h"
+#include "ui/prompt.h"
 
 namespace r5 {
 namespace {

@@ -1,10 +1,10 @@
 #include "windows/transfer_window.h"
 
+#include "link/link_texts.h"
+#include "link/memory_exchange.h"
 #include "ui/child_frame.h"
 #include "ui/named_widgets.h"
 #include "ui/prompt.h"
-#include "link/link_texts.h"
-#include "link/memory_exchange.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

@@ -33,12 +33,12 @@ TEST(DetailLists, SpUnmuteAndLockoutFollowSignallingAndDecode)
         {3, false, {"Carrier", "Carrier+ Opt.Sig", "Carrier or Opt.Sig"}, {"Off", "Carrier", "Option Signalling"}},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(spUnmuteChoices(c.signalling, c.decodeSet, false), c.spUnmute) << c.signalling << c.decodeSet;
-        EXPECT_EQ(busyLockoutChoices(c.signalling, c.decodeSet, false), c.lockout) << c.signalling << c.decodeSet;
+        EXPECT_EQ(spUnmuteChoices(c.signalling, c.decodeSet, Language::English), c.spUnmute) << c.signalling << c.decodeSet;
+        EXPECT_EQ(busyLockoutChoices(c.signalling, c.decodeSet, Language::English), c.lockout) << c.signalling << c.decodeSet;
     }
-    EXPECT_EQ(spUnmuteChoices(1, true, true), (QStringList{"QT/DQT", "QT/DQT + 可选信令", "QT/DQT 或可选信令"}));
-    EXPECT_EQ(busyLockoutChoices(1, true, true), (QStringList{"关", "载波", "QT/DQT", "可选信令"}));
-    EXPECT_EQ(initialSpUnmuteChoices(false), (QStringList{"Carrier", "Carrier + Opt.Sig", "Carrier or Opt.Sig"}));
+    EXPECT_EQ(spUnmuteChoices(1, true, Language::Chinese), (QStringList{"QT/DQT", "QT/DQT + 可选信令", "QT/DQT 或可选信令"}));
+    EXPECT_EQ(busyLockoutChoices(1, true, Language::Chinese), (QStringList{"关", "载波", "QT/DQT", "可选信令"}));
+    EXPECT_EQ(initialSpUnmuteChoices(Language::English), (QStringList{"Carrier", "Carrier + Opt.Sig", "Carrier or Opt.Sig"}));
 }
 
 TEST(viewChannel, ValuesWithoutAnEntryShowRawAndStayAsStored)
@@ -66,7 +66,7 @@ TEST(viewChannel, ValuesWithoutAnEntryShowRawAndStayAsStored)
         AppState state = vhfState();
         c.store(state.image, 5);
         const RadioImage before = state.image;
-        const auto view = viewChannel(state.image, 5, false);
+        const auto view = viewChannel(state.image, 5, Language::English);
         ASSERT_TRUE(view) << c.what;
         EXPECT_EQ((*view).*c.selection, (Selection{-1, c.raw})) << c.what;
         EXPECT_EQ(state.image, before) << c.what;
@@ -80,7 +80,7 @@ TEST(viewChannel, WritesBackWhatItSelects)
     channel::setTransmit(state.image, 5, {0xFF, 0x00, 0x00, 0x15});
     channel::setEncode(state.image, 5, ctcssCode(885));
     channel::setField(state.image, 5, channel::kSpUnmute, 3);  // without option signalling
-    const auto view = viewChannel(state.image, 5, false);
+    const auto view = viewChannel(state.image, 5, Language::English);
     ASSERT_TRUE(view);
     EXPECT_EQ(view->decode.position, 0);
     EXPECT_FALSE(view->decodeSet);
@@ -95,9 +95,9 @@ TEST(DetailRules, NothingForEmptyOrInvalidChannels)
     AppState state = vhfState();
     clearChannel(state.image, 4);
     const RadioImage before = state.image;
-    EXPECT_FALSE(viewChannel(state.image, 4, false));
+    EXPECT_FALSE(viewChannel(state.image, 4, Language::English));
     for (int n : {0, 17}) {
-        EXPECT_FALSE(viewChannel(state.image, n, false));
+        EXPECT_FALSE(viewChannel(state.image, n, Language::English));
         EXPECT_EQ(commitReceiveBox(state, n, "145").result, ReceiveCommit::Result::Refused);
         commitTransmitBox(state, n, "");
         viewEmptyChannel(state.image, n, true);

@@ -83,15 +83,15 @@ TEST(ChannelRecord, ClearAndNewChannel)
 
 TEST(GridTexts, ToneTexts)
 {
-    EXPECT_EQ(grid::toneText(ToneCode{}, true), "无");
-    EXPECT_EQ(grid::toneText(ToneCode{}, false), "None");
-    EXPECT_EQ(grid::toneText(ToneCode{0x9E, 0x02}, false), "67.0");
-    EXPECT_EQ(grid::toneText(ctcssCode(1003), false), "100.3");  // typed, not a table tone
-    EXPECT_EQ(grid::toneText(ctcssCode(2541), false), "254.1");
-    EXPECT_EQ(grid::toneText(ToneCode{0x13, 0x28}, false), "    D023N   ");  // as padded in the table
-    EXPECT_EQ(grid::toneText(ToneCode{0xEC, 0xA9}, true), "   D754I   ");
-    EXPECT_EQ(grid::toneText(ToneCode{0x14, 0x28}, false), "");  // a DCS pair the radio lists nowhere
-    EXPECT_EQ(grid::toneText(ToneCode{0x00, 0xFF}, false), "");
+    EXPECT_EQ(grid::toneText(ToneCode{}, Language::Chinese), "无");
+    EXPECT_EQ(grid::toneText(ToneCode{}, Language::English), "None");
+    EXPECT_EQ(grid::toneText(ToneCode{0x9E, 0x02}, Language::English), "67.0");
+    EXPECT_EQ(grid::toneText(ctcssCode(1003), Language::English), "100.3");  // typed, not a table tone
+    EXPECT_EQ(grid::toneText(ctcssCode(2541), Language::English), "254.1");
+    EXPECT_EQ(grid::toneText(ToneCode{0x13, 0x28}, Language::English), "    D023N   ");  // as padded in the table
+    EXPECT_EQ(grid::toneText(ToneCode{0xEC, 0xA9}, Language::Chinese), "   D754I   ");
+    EXPECT_EQ(grid::toneText(ToneCode{0x14, 0x28}, Language::English), "");  // a DCS pair the radio lists nowhere
+    EXPECT_EQ(grid::toneText(ToneCode{0x00, 0xFF}, Language::English), "");
 }
 
 TEST(GridTexts, RowOfAFactoryChannelInBothLanguages)
@@ -101,25 +101,25 @@ TEST(GridTexts, RowOfAFactoryChannelInBothLanguages)
     channel::setField(image, 14, channel::kPttId, 1);
     channel::setInScan(image, 14, false);
     const QStringList english{"14", "400.02500", "400.02500", "None", "None", "Low", "Wide", "None", "15", "ON"};
-    const QStringList chinese{"14", "400.02500", "400.02500", "无", "无", "低", "宽带", "无", "15", "开"};
+    const QStringList language{"14", "400.02500", "400.02500", "无", "无", "低", "宽带", "无", "15", "开"};
     for (int column = 0; column < grid::kColumnCount; ++column) {
-        EXPECT_EQ(grid::cellText(image, 14, column, false), english[column]) << column;
-        EXPECT_EQ(grid::cellText(image, 14, column, true), chinese[column]) << column;
+        EXPECT_EQ(grid::cellText(image, 14, column, Language::English), english[column]) << column;
+        EXPECT_EQ(grid::cellText(image, 14, column, Language::Chinese), language[column]) << column;
     }
-    EXPECT_EQ(grid::cellText(image, 1, grid::kScramblerColumn, false), "OFF");
-    EXPECT_EQ(grid::cellText(image, 1, grid::kScramblerColumn, true), "关");
+    EXPECT_EQ(grid::cellText(image, 1, grid::kScramblerColumn, Language::English), "OFF");
+    EXPECT_EQ(grid::cellText(image, 1, grid::kScramblerColumn, Language::Chinese), "关");
 }
 
 TEST(GridTexts, NoTransmitHidesTransmitAndEncode)
 {
     RadioImage image = startUpImage(kUhfModel);
     channel::clearTransmit(image, 3);
-    EXPECT_EQ(grid::cellText(image, 3, grid::kTransmitColumn, false), "");
-    EXPECT_EQ(grid::cellText(image, 3, grid::kEncodeColumn, false), "");
-    EXPECT_EQ(grid::cellText(image, 3, grid::kDecodeColumn, false), "None");
+    EXPECT_EQ(grid::cellText(image, 3, grid::kTransmitColumn, Language::English), "");
+    EXPECT_EQ(grid::cellText(image, 3, grid::kEncodeColumn, Language::English), "");
+    EXPECT_EQ(grid::cellText(image, 3, grid::kDecodeColumn, Language::English), "None");
     clearChannel(image, 4);
     for (int column = 0; column < grid::kColumnCount; ++column)
-        EXPECT_EQ(grid::cellText(image, 4, column, false), "");
+        EXPECT_EQ(grid::cellText(image, 4, column, Language::English), "");
 }
 
 TEST(GridChoices, WhatEachColumnWrites)
@@ -147,20 +147,20 @@ TEST(GridChoices, WhatEachColumnWrites)
     EXPECT_EQ(image.cell(2, 13), 0x88);  // low power, narrow, scrambler 8, bit 7 kept
     EXPECT_EQ(image.cell(2, 14), 0xB1);
 
-    EXPECT_EQ(grid::choices(grid::kDecodeColumn, false).size(), 206);
-    EXPECT_EQ(grid::choices(grid::kDecodeColumn, true).first(), "无");
-    EXPECT_EQ(grid::choices(grid::kDecodeColumn, false)[1], "67.0");
-    EXPECT_EQ(grid::choices(grid::kScramblerColumn, false),
+    EXPECT_EQ(grid::choices(grid::kDecodeColumn, Language::English).size(), 206);
+    EXPECT_EQ(grid::choices(grid::kDecodeColumn, Language::Chinese).first(), "无");
+    EXPECT_EQ(grid::choices(grid::kDecodeColumn, Language::English)[1], "67.0");
+    EXPECT_EQ(grid::choices(grid::kScramblerColumn, Language::English),
               (QStringList{"OFF", "1", "2", "3", "4", "5", "6", "7", "8"}));
 }
 
 TEST(GridTexts, HeaderAndTitle)
 {
-    EXPECT_EQ(grid::headerTexts(false).size(), grid::kColumnCount);
-    EXPECT_EQ(grid::headerTexts(false)[6], "  W/N  ");
-    EXPECT_EQ(grid::headerTexts(true)[1], "接收频率(MHZ)");
-    EXPECT_EQ(grid::windowTitle(5, false), "Channel Information [ Channel -  5 ]");
-    EXPECT_EQ(grid::windowTitle(16, true), "信道参数编辑 [ 信道 -  16 ]");
+    EXPECT_EQ(grid::headerTexts(Language::English).size(), grid::kColumnCount);
+    EXPECT_EQ(grid::headerTexts(Language::English)[6], "  W/N  ");
+    EXPECT_EQ(grid::headerTexts(Language::Chinese)[1], "接收频率(MHZ)");
+    EXPECT_EQ(grid::windowTitle(5, Language::English), "Channel Information [ Channel -  5 ]");
+    EXPECT_EQ(grid::windowTitle(16, Language::Chinese), "信道参数编辑 [ 信道 -  16 ]");
 }
 
 } // namespace

@@ -132,10 +132,10 @@ TEST_P(BadChannelFileTest, NamesThePlaceAndLeavesTheImageAlone)
         EXPECT_EQ(error->line, c.line);
         EXPECT_EQ(error->column, c.column);
     }
-    const QString message = error->message(false);
+    const QString message = error->message(Language::English);
     EXPECT_TRUE(message.contains("bad.chann")) << message.toStdString();
     EXPECT_TRUE(message.contains(QString("row %1, cell %2").arg(c.row).arg(c.cell))) << message.toStdString();
-    EXPECT_FALSE(error->message(true).isEmpty());
+    EXPECT_FALSE(error->message(Language::Chinese).isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(DataFiles, BadChannelFileTest, testing::Values(
@@ -194,7 +194,7 @@ TEST(DataFiles, MissingFileIsReportedWithTheSystemReason)
     ASSERT_TRUE(error);
     EXPECT_EQ(error->kind, FileError::Kind::CannotOpen);
     EXPECT_FALSE(error->reason.isEmpty());
-    EXPECT_TRUE(error->message(false).contains("/nonexistent/dir/a.chann"));
+    EXPECT_TRUE(error->message(Language::English).contains("/nonexistent/dir/a.chann"));
     EXPECT_EQ(image, before);
 
     AdjustImage adjust = defaultAdjustImage();
@@ -216,7 +216,7 @@ TEST(DataFiles, ReadFailureIsNotCalledAnEarlyEnd)
     ASSERT_TRUE(error);
     EXPECT_EQ(error->kind, FileError::Kind::CannotRead);
     EXPECT_FALSE(error->reason.isEmpty());
-    EXPECT_TRUE(error->message(false).startsWith("Cannot read \"/proc/self/mem\": "));
+    EXPECT_TRUE(error->message(Language::English).startsWith("Cannot read \"/proc/self/mem\": "));
     EXPECT_EQ(image, before);
 }
 

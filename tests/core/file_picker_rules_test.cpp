@@ -52,13 +52,13 @@ TEST(PickerMessages, EachVerdictShowsItsInstanceText)
 {
     const PickerNameCheck badName = checkPickerName("a#b.chann", kSaveChannelPicker);
     const PickerNameCheck badSuffix = checkPickerName("a.txt", kSaveChannelPicker);
-    EXPECT_EQ(pickerCheckMessage(badName, kSaveChannelPicker, true),
+    EXPECT_EQ(pickerCheckMessage(badName, kSaveChannelPicker, Language::Chinese),
               QString::fromUtf8("保存信道参数所需要的文件名无效 "));
-    EXPECT_EQ(pickerCheckMessage(badSuffix, kSaveChannelPicker, false),
+    EXPECT_EQ(pickerCheckMessage(badSuffix, kSaveChannelPicker, Language::English),
               QString::fromUtf8("Advice don't modify file suffix name of system default ！"));
-    EXPECT_EQ(pickerCheckMessage(checkPickerName("a.txt", kOpenChannelPicker), kOpenChannelPicker, false),
+    EXPECT_EQ(pickerCheckMessage(checkPickerName("a.txt", kOpenChannelPicker), kOpenChannelPicker, Language::English),
               "Nullity file suffix name of channel parameter.");
-    EXPECT_TRUE(pickerCheckMessage(checkPickerName("a.chann", kOpenChannelPicker), kOpenChannelPicker, true).isEmpty());
+    EXPECT_TRUE(pickerCheckMessage(checkPickerName("a.chann", kOpenChannelPicker), kOpenChannelPicker, Language::Chinese).isEmpty());
 }
 
 TEST(PickerPath, JoinsDirectoryAndNameWithOneSeparator)

@@ -1,6 +1,6 @@
 #include "model/defaults.h"
-#include "model/radio_models.h"
 #include "model/key_assignment.h"
+#include "model/radio_models.h"
 
 #include "test_names.h"
 
@@ -48,8 +48,8 @@ TEST(Keys, ChoiceWritesOnlyItsOwnKey)
     EXPECT_EQ(image.at(0x11E), 0xFF);
     keys::assign(image, keys::kPf1, 1);
     EXPECT_EQ(image.at(0x11D), 0x00);
-    EXPECT_EQ(keys::shownText(image, keys::kPf1, false), "Autodial");
-    EXPECT_EQ(keys::shownText(image, keys::kPf2, true), QString::fromUtf8("无"));
+    EXPECT_EQ(keys::shownText(image, keys::kPf1, Language::English), "Autodial");
+    EXPECT_EQ(keys::shownText(image, keys::kPf2, Language::Chinese), QString::fromUtf8("无"));
 }
 
 TEST(Keys, ShowingNormalisesBothKeysOnly)
@@ -66,8 +66,8 @@ TEST(Keys, ShowingNormalisesBothKeysOnly)
 
 TEST(Keys, ListsMatchInBothLanguages)
 {
-    const QStringList zh = keys::choices(true);
-    const QStringList en = keys::choices(false);
+    const QStringList zh = keys::choices(Language::Chinese);
+    const QStringList en = keys::choices(Language::English);
     ASSERT_EQ(zh.size(), keys::kFunctionCount);
     ASSERT_EQ(en.size(), keys::kFunctionCount);
     EXPECT_EQ(zh[7], QString::fromUtf8("扫描 + 暂时删除"));

@@ -67,7 +67,7 @@ class LinkTest : public testing::Test {
 protected:
     LinkTest()
     {
-        state.language = false;
+        state.language = Language::English;
         state.comPort = 1;
         radio.setMemory(pattern(RadioImage::kSize, 3));
         radio.setAdjust(pattern(AdjustImage::kSize, 11));
@@ -133,7 +133,7 @@ TEST_F(LinkTest, ReadSendsTheCommandsInOrderAndStoresTheWholeMemory)
 
 TEST_F(LinkTest, ReadTextsFollowTheLanguageAtEmitTime)
 {
-    state.language = true;
+    state.language = Language::Chinese;
     auto read = make<ReadExchange>();
     read->start();
     ASSERT_TRUE(runToEnd());

@@ -31,7 +31,7 @@ TEST_P(OptionValueTest, ShowsAndNormalises)
     EXPECT_EQ(normalised(c.item, stored), c.writtenBack);
     RadioImage image = startUpImage(kUhfModel);
     image.setCell(kRow, c.item, stored);
-    EXPECT_EQ(shownText(image, c.item, false), QString::fromUtf8(c.english));
+    EXPECT_EQ(shownText(image, c.item, Language::English), QString::fromUtf8(c.english));
 }
 
 INSTANTIATE_TEST_SUITE_P(Options, OptionValueTest, testing::Values(
@@ -58,19 +58,19 @@ INSTANTIATE_TEST_SUITE_P(Options, OptionValueTest, testing::Values(
 
 TEST(Options, ChoicesAndWhatTheyWrite)
 {
-    const QStringList timeOut = choices(kTimeOut, true);
+    const QStringList timeOut = choices(kTimeOut, Language::Chinese);
     ASSERT_EQ(timeOut.size(), 40);
     EXPECT_EQ(timeOut.first(), "15");
     EXPECT_EQ(timeOut.last(), "600");
     EXPECT_EQ(storedValue(kTimeOut, 39), 40);  // choosing 600 s writes 40 to 0x130
     EXPECT_EQ(storedValue(kVoice, 2), 2);      // choosing English writes 2 to 0x132
-    EXPECT_EQ(choices(kSquelch, false).size(), 10);
-    EXPECT_EQ(choices(kCurrentChannel, false).size(), 16);
-    EXPECT_EQ(choices(kVolume, false).last(), "12");
-    EXPECT_EQ(choices(kVoice, true), (QStringList{"关", "中文", "英语"}));
-    EXPECT_EQ(choices(kVoice, false), (QStringList{"Off", "Chinese", "English"}));
-    EXPECT_EQ(choices(kPowerState, false), (QStringList{"关机", "开机"}));
-    EXPECT_TRUE(choices(kBeep, false).isEmpty());
+    EXPECT_EQ(choices(kSquelch, Language::English).size(), 10);
+    EXPECT_EQ(choices(kCurrentChannel, Language::English).size(), 16);
+    EXPECT_EQ(choices(kVolume, Language::English).last(), "12");
+    EXPECT_EQ(choices(kVoice, Language::Chinese), (QStringList{"关", "中文", "英语"}));
+    EXPECT_EQ(choices(kVoice, Language::English), (QStringList{"Off", "Chinese", "English"}));
+    EXPECT_EQ(choices(kPowerState, Language::English), (QStringList{"关机", "开机"}));
+    EXPECT_TRUE(choices(kBeep, Language::English).isEmpty());
 }
 
 TEST(Options, CaptionsWithoutAnEnglishFormStayChinese)

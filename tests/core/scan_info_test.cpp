@@ -24,9 +24,9 @@ TEST(Scan, FreshImageOpensNormalised)
 {
     RadioImage image = startUpImage(kUhfModel);  // row 22 erased
     EXPECT_EQ(mode(image), kSelected);
-    EXPECT_EQ(shownText(image, kLookBackA, false), "5.00");
-    EXPECT_EQ(shownText(image, kRevert, false), "Priority+Talk Back");
-    EXPECT_EQ(shownText(image, kDropout, false), "300");
+    EXPECT_EQ(shownText(image, kLookBackA, Language::English), "5.00");
+    EXPECT_EQ(shownText(image, kRevert, Language::English), "Priority+Talk Back");
+    EXPECT_EQ(shownText(image, kDropout, Language::English), "300");
     EXPECT_TRUE(priorityChannelText(image).isEmpty());
 
     normaliseRow(image);
@@ -111,7 +111,7 @@ TEST(Scan, ChangingModeRefitsRevertCode)
 
     applyChoice(image, kModeItem, kSelected);
     EXPECT_EQ(image.cell(kRow, kRevertCell), 3);
-    EXPECT_EQ(choices(kRevert, kSelected, false), (QStringList{"Priority", "Priority+Talk Back"}));
+    EXPECT_EQ(choices(kRevert, kSelected, Language::English), (QStringList{"Priority", "Priority+Talk Back"}));
     applyChoice(image, kRevert, 0);
     EXPECT_EQ(image.cell(kRow, kRevertCell), 2);
 }
@@ -132,7 +132,7 @@ TEST(Scan, DelaysAreSixteenBitLowByteFirst)
 TEST(Scan, PriorityModeAboveSelectedReadsAsSelected)
 {
     RadioImage image = imageWithRow({7});
-    EXPECT_EQ(shownText(image, kModeItem, false), "Selected");
+    EXPECT_EQ(shownText(image, kModeItem, Language::English), "Selected");
     normaliseRow(image);
     EXPECT_EQ(image.cell(kRow, kModeCell), 2);
 }

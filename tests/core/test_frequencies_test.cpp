@@ -1,6 +1,6 @@
 #include "model/defaults.h"
-#include "model/radio_models.h"
 #include "model/frequency_input.h"
+#include "model/radio_models.h"
 #include "model/test_frequencies.h"
 
 #include "test_names.h"
@@ -91,7 +91,7 @@ TEST_P(ReceiveCommitTest, Rules)
         EXPECT_EQ(*result.otherCell, c.transmitAfter);
     EXPECT_EQ(result.message.has_value(), c.message);
     if (c.message && result.message)
-        EXPECT_EQ(result.message->in(false), "Over the range of receive frequency .");
+        EXPECT_EQ(result.message->in(Language::English), "Over the range of receive frequency .");
 }
 
 INSTANTIATE_TEST_SUITE_P(TestFrequencies, ReceiveCommitTest, testing::Values(
@@ -109,7 +109,7 @@ TEST(TestFrequencies, TransmitNeedsReceiveFirst)
 {
     TestCommit r = commitTestTransmit("150", "", "", kLow, kHigh);
     ASSERT_TRUE(r.message);
-    EXPECT_EQ(r.message->in(false), "Please input the receive frequency in advance.");
+    EXPECT_EQ(r.message->in(Language::English), "Please input the receive frequency in advance.");
     EXPECT_EQ(r.cellText, "");
 
     r = commitTestTransmit("150", "145.00000", "146.00000", kLow, kHigh);
@@ -118,7 +118,7 @@ TEST(TestFrequencies, TransmitNeedsReceiveFirst)
 
     r = commitTestTransmit("200", "145.00000", "146.00000", kLow, kHigh);
     ASSERT_TRUE(r.message);
-    EXPECT_EQ(r.message->in(true), QString::fromUtf8("发射频率超出范围 ！"));
+    EXPECT_EQ(r.message->in(Language::Chinese), QString::fromUtf8("发射频率超出范围 ！"));
     EXPECT_EQ(r.cellText, "136.00000");
 
     // Blanks only clear the cell, with or without a receive frequency.

@@ -76,7 +76,7 @@ TEST_P(NumberBoxTest, CheckAndFallBack)
     EXPECT_EQ(c.offset ? adjust.cell(10, 1) : adjust.cell(8, 3), c.stored);
     if (c.message) {
         ASSERT_TRUE(out.message);
-        EXPECT_EQ(out.message->in(false), QString::fromUtf8(c.message));
+        EXPECT_EQ(out.message->in(Language::English), QString::fromUtf8(c.message));
     } else {
         EXPECT_FALSE(out.message);
     }
@@ -103,7 +103,7 @@ TEST(TuningBlock, RangeLimitChecks)
     RangeOutcome out = leaveRangeHigh(1, 200, 275);
     EXPECT_EQ(out.check, RangeCheck::HighAboveBand);
     EXPECT_EQ(out.resetValue, 270);
-    EXPECT_EQ(out.message->in(true), QString::fromUtf8("上限频率不可大于该频段最大工作频率"));
+    EXPECT_EQ(out.message->in(Language::Chinese), QString::fromUtf8("上限频率不可大于该频段最大工作频率"));
 
     EXPECT_EQ(leaveRangeHigh(1, 200, 270).check, RangeCheck::Accepted);
     EXPECT_EQ(leaveRangeHigh(2, 450, 450).check, RangeCheck::Accepted);
@@ -114,7 +114,7 @@ TEST(TuningBlock, RangeLimitChecks)
     out = leaveRangeLow(2, 450, 430);
     EXPECT_EQ(out.check, RangeCheck::LowAboveHigh);
     EXPECT_EQ(out.resetValue, 400);
-    EXPECT_EQ(out.message->in(true), QString::fromUtf8("下限频率不可大于该频段上限频率"));
+    EXPECT_EQ(out.message->in(Language::Chinese), QString::fromUtf8("下限频率不可大于该频段上限频率"));
 
     out = leaveRangeLow(3, 349, 390);
     EXPECT_EQ(out.check, RangeCheck::LowBelowBand);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "windows/link_context.h"
 #include "app/main_window.h"
 #include "link/link_timer.h"
 #include "link/port_table.h"
@@ -8,6 +7,7 @@
 #include "link/serial_port.h"
 #include "model/app_state.h"
 #include "support/link_fakes.h"
+#include "windows/link_context.h"
 
 #include <QByteArray>
 #include <QList>

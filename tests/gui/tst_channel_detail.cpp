@@ -51,7 +51,7 @@ private slots:
     void aTypedFrequencyStaysWithItsChannel();
 
 private:
-    void open(bool chinese = false);
+    void open(Language language = Language::English);
     template <typename W>
     W* find(const char* name) const
     {
@@ -119,9 +119,9 @@ void ChannelDetailTest::cleanup()
     state_.reset();
 }
 
-void ChannelDetailTest::open(bool chinese)
+void ChannelDetailTest::open(Language language)
 {
-    state_->language = chinese;
+    state_->language = language;
     window_ = std::make_unique<ChannelDetailWindow>(*state_);
     window_->show();
     window_->activateWindow();
@@ -130,26 +130,26 @@ void ChannelDetailTest::open(bool chinese)
 
 void ChannelDetailTest::opensOnCurrentChannelWithCaptions_data()
 {
-    QTest::addColumn<bool>("chinese");
+    QTest::addColumn<Language>("language");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("receiveCaption");
     QTest::addColumn<QString>("bandwidthCaption");
     QTest::addColumn<QString>("companderCaption");
     QTest::addColumn<QString>("firstTone");
-    QTest::newRow("Chinese") << true << "信道编辑" << "接收频率" << "宽带/窄带" << "压括器" << "无";
-    QTest::newRow("English") << false << "Channel Edit" << "Receive Frequency " << "Wide/Narror" << "Compander" << "OFF";
+    QTest::newRow("Chinese") << Language::Chinese << "信道编辑" << "接收频率" << "宽带/窄带" << "压括器" << "无";
+    QTest::newRow("English") << Language::English << "Channel Edit" << "Receive Frequency " << "Wide/Narror" << "Compander" << "OFF";
 }
 
 void ChannelDetailTest::opensOnCurrentChannelWithCaptions()
 {
-    QFETCH(bool, chinese);
+    QFETCH(Language, language);
     QFETCH(QString, title);
     QFETCH(QString, receiveCaption);
     QFETCH(QString, bandwidthCaption);
     QFETCH(QString, companderCaption);
     QFETCH(QString, firstTone);
     state_->currentChannel = 13;
-    open(chinese);
+    open(language);
 
     QCOMPARE(window_->windowTitle(), title);
     QCOMPARE(find<QLabel>("Label_RX_freq")->text(), receiveCaption);
@@ -396,25 +396,25 @@ void ChannelDetailTest::receiveForAnExistingChannelKeepsTransmit()
 
 void ChannelDetailTest::frequenciesOutsideTheBand_data()
 {
-    QTest::addColumn<bool>("chinese");
+    QTest::addColumn<Language>("language");
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("message");
-    QTest::newRow("receive") << false << "Text_RX_Freq" << "100" << "Over the range of receive frequency .";
-    QTest::newRow("receive, two points") << false << "Text_RX_Freq" << "145.5.5"
+    QTest::newRow("receive") << Language::English << "Text_RX_Freq" << "100" << "Over the range of receive frequency .";
+    QTest::newRow("receive, two points") << Language::English << "Text_RX_Freq" << "145.5.5"
                                          << "Over the range of receive frequency .";
-    QTest::newRow("transmit") << false << "Text_TX_Freq" << "500" << "Over the range of Transmit frequency .";
-    QTest::newRow("transmit, Chinese") << true << "Text_TX_Freq" << "0150" << "发射频率超出范围 ！";
+    QTest::newRow("transmit") << Language::English << "Text_TX_Freq" << "500" << "Over the range of Transmit frequency .";
+    QTest::newRow("transmit, Chinese") << Language::Chinese << "Text_TX_Freq" << "0150" << "发射频率超出范围 ！";
 }
 
 void ChannelDetailTest::frequenciesOutsideTheBand()
 {
-    QFETCH(bool, chinese);
+    QFETCH(Language, language);
     QFETCH(QString, field);
     QFETCH(QString, typed);
     QFETCH(QString, message);
     state_->currentChannel = 2;
-    open(chinese);
+    open(language);
     typeAndLeave(qPrintable(field), typed);
     QTRY_COMPARE(prompts_->prompts().size(), 1);
     QCOMPARE(prompts_->lastText(), message);

@@ -35,7 +35,7 @@ private slots:
     void cliListingMatchesTheGrid();
 
 private:
-    void open(bool chinese);
+    void open(Language language);
     void openDetail();
     void activate(ChildWindow* window);
 
@@ -85,9 +85,9 @@ void ChannelEditingTest::cleanup()
     detail_ = nullptr;
 }
 
-void ChannelEditingTest::open(bool chinese)
+void ChannelEditingTest::open(Language language)
 {
-    state_->language = chinese;
+    state_->language = language;
     area_ = std::make_unique<QMdiArea>();
     area_->resize(1300, 900);
     // As the main window does: a window that becomes active redraws itself.
@@ -136,7 +136,7 @@ QStringList ChannelEditingTest::cliListing(const QString& path)
 
 void ChannelEditingTest::editorsShowEachOthersEdits()
 {
-    open(false);
+    open(Language::English);
     clickCell(4, 5);
     QCOMPARE(state_->currentChannel, 4);
     QTest::mouseClick(grid_->findChild<QPushButton*>("Command_Edit"), Qt::LeftButton);
@@ -170,17 +170,17 @@ void ChannelEditingTest::editorsShowEachOthersEdits()
 
 void ChannelEditingTest::cliListingMatchesTheGrid_data()
 {
-    QTest::addColumn<bool>("chinese");
-    QTest::newRow("typed in English") << false;
-    QTest::newRow("typed in Chinese") << true;
+    QTest::addColumn<Language>("language");
+    QTest::newRow("typed in English") << Language::English;
+    QTest::newRow("typed in Chinese") << Language::Chinese;
 }
 
 void ChannelEditingTest::cliListingMatchesTheGrid()
 {
-    QFETCH(bool, chinese);
+    QFETCH(Language, language);
     if (qEnvironmentVariable("R5CLI").isEmpty())
         QSKIP("R5CLI names no r5prog-cli (run through ctest)");
-    open(chinese);
+    open(language);
     QTest::mouseClick(grid_->findChild<QPushButton*>("Command_clear"), Qt::LeftButton);
 
     // A new user's plan, line by line with Enter, as the grid leads him.
@@ -231,7 +231,7 @@ void ChannelEditingTest::cliListingMatchesTheGrid()
     QTest::keyClick(signalling, Qt::Key_Down);
     activate(grid_);
 
-    const QStringList line1 = chinese
+    const QStringList line1 = language == Language::Chinese
         ? QStringList{"145.50000", "146.10000", "88.5", "D754I", "低", "窄带", "有", "3", "开"}
         : QStringList{"145.50000", "146.10000", "88.5", "D754I", "Low", "Narrow", "Yes", "3", "ON"};
     for (int column = 1; column <= 9; ++column)
@@ -254,7 +254,7 @@ void ChannelEditingTest::cliListingMatchesTheGrid()
     const QString header = listing[0];
     QList<qsizetype> starts;
     qsizetype from = 0;
-    for (const QString& caption : r5::grid::headerTexts(false)) {
+    for (const QString& caption : r5::grid::headerTexts(Language::English)) {
         const qsizetype at = header.indexOf(caption.trimmed(), from);
         QVERIFY2(at >= 0, qPrintable(caption));
         starts << at;
@@ -264,8 +264,8 @@ void ChannelEditingTest::cliListingMatchesTheGrid()
     // grid opened on the same image.
     std::unique_ptr<ChannelGridWindow> english;
     QTableWidget* shown = grid();
-    if (chinese) {
-        state_->language = false;
+    if (language == Language::Chinese) {
+        state_->language = Language::English;
         english = std::make_unique<ChannelGridWindow>(*state_);
         shown = english->findChild<QTableWidget*>("MSF_chann");
     }

@@ -54,7 +54,7 @@ private slots:
     void closeAsksTheMainWindowOrClosesItself();
 
 private:
-    void open(bool chinese = false);
+    void open(Language language = Language::English);
     QTableWidget* grid() const { return window_->findChild<QTableWidget*>("MSF_chann"); }
     QLineEdit* textEdit() const { return window_->findChild<QLineEdit*>("Text_Edit"); }
     QComboBox* comboEdit() const { return window_->findChild<QComboBox*>("Combo_edit"); }
@@ -107,9 +107,9 @@ void ChannelGridTest::cleanup()
     state_.reset();
 }
 
-void ChannelGridTest::open(bool chinese)
+void ChannelGridTest::open(Language language)
 {
-    state_->language = chinese;
+    state_->language = language;
     window_ = std::make_unique<ChannelGridWindow>(*state_);
     window_->resize(1100, 700);
     window_->show();
@@ -119,22 +119,22 @@ void ChannelGridTest::open(bool chinese)
 
 void ChannelGridTest::opensWithHeaderTitleAndHiddenEditors_data()
 {
-    QTest::addColumn<bool>("chinese");
+    QTest::addColumn<Language>("language");
     QTest::addColumn<QString>("firstHeader");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("editCaption");
-    QTest::newRow("Chinese") << true << " 信道号 " << "信道参数编辑 [ 信道 -  1 ]" << "信道编辑";
-    QTest::newRow("English") << false << " Channel " << "Channel Information [ Channel -  1 ]" << "Channel Edit";
+    QTest::newRow("Chinese") << Language::Chinese << " 信道号 " << "信道参数编辑 [ 信道 -  1 ]" << "信道编辑";
+    QTest::newRow("English") << Language::English << " Channel " << "Channel Information [ Channel -  1 ]" << "Channel Edit";
 }
 
 void ChannelGridTest::opensWithHeaderTitleAndHiddenEditors()
 {
-    QFETCH(bool, chinese);
+    QFETCH(Language, language);
     QFETCH(QString, firstHeader);
     QFETCH(QString, title);
     QFETCH(QString, editCaption);
     state_->currentChannel = 9;
-    open(chinese);
+    open(language);
 
     QCOMPARE(grid()->rowCount(), 16);
     QCOMPARE(grid()->columnCount(), 10);
@@ -152,19 +152,19 @@ void ChannelGridTest::opensWithHeaderTitleAndHiddenEditors()
 
 void ChannelGridTest::newVhfChannelTypedAs145_5_data()
 {
-    QTest::addColumn<bool>("chinese");
+    QTest::addColumn<Language>("language");
     QTest::addColumn<QStringList>("shown");
-    QTest::newRow("English") << false
+    QTest::newRow("English") << Language::English
                              << QStringList{"145.50000", "145.50000", "None", "None", "High", "Wide", "Yes", "OFF", "OFF"};
-    QTest::newRow("Chinese") << true << QStringList{"145.50000", "145.50000", "无", "无", "高", "宽带", "有", "关", "关"};
+    QTest::newRow("Chinese") << Language::Chinese << QStringList{"145.50000", "145.50000", "无", "无", "高", "宽带", "有", "关", "关"};
 }
 
 void ChannelGridTest::newVhfChannelTypedAs145_5()
 {
-    QFETCH(bool, chinese);
+    QFETCH(Language, language);
     QFETCH(QStringList, shown);
     clearChannel(state_->image, 3);
-    open(chinese);
+    open(language);
     typeInto(3, 1, "145.5");
 
     for (int column = 1; column <= 9; ++column)
@@ -227,28 +227,28 @@ void ChannelGridTest::emptyingReceiveAndTransmit()
 
 void ChannelGridTest::frequenciesOutsideTheBandOrUnstorable_data()
 {
-    QTest::addColumn<bool>("chinese");
+    QTest::addColumn<Language>("language");
     QTest::addColumn<int>("column");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("title");
     const QString receive = "Over the range of receive frequency .";
-    QTest::newRow("receive 100") << false << 1 << "100" << receive << "Operate prompt";
-    QTest::newRow("receive 100, Chinese") << true << 1 << "100" << "接收频率超出范围 ！" << "操作提示";
-    QTest::newRow("second point") << false << 1 << "145.5.3" << receive << "Operate prompt";
-    QTest::newRow("four digits") << false << 1 << "0145.5" << receive << "Operate prompt";
-    QTest::newRow("transmit 500") << false << 2 << "500" << "Over the range of transmit frequency ." << "Operate prompt";
-    QTest::newRow("transmit, Chinese") << true << 2 << "145.5.5" << "发射频率超出范围 ！" << "操作提示";
+    QTest::newRow("receive 100") << Language::English << 1 << "100" << receive << "Operate prompt";
+    QTest::newRow("receive 100, Chinese") << Language::Chinese << 1 << "100" << "接收频率超出范围 ！" << "操作提示";
+    QTest::newRow("second point") << Language::English << 1 << "145.5.3" << receive << "Operate prompt";
+    QTest::newRow("four digits") << Language::English << 1 << "0145.5" << receive << "Operate prompt";
+    QTest::newRow("transmit 500") << Language::English << 2 << "500" << "Over the range of transmit frequency ." << "Operate prompt";
+    QTest::newRow("transmit, Chinese") << Language::Chinese << 2 << "145.5.5" << "发射频率超出范围 ！" << "操作提示";
 }
 
 void ChannelGridTest::frequenciesOutsideTheBandOrUnstorable()
 {
-    QFETCH(bool, chinese);
+    QFETCH(Language, language);
     QFETCH(int, column);
     QFETCH(QString, typed);
     QFETCH(QString, message);
     QFETCH(QString, title);
-    open(chinese);
+    open(language);
     typeInto(7, column, typed);
     QTRY_COMPARE(prompts_->prompts().size(), 1);
     QCOMPARE(prompts_->lastText(), message);

@@ -16,24 +16,24 @@ void CommandLineTest::parses_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QStringList>("ports");
-    QTest::addColumn<bool>("chinese");
+    QTest::addColumn<Language>("language");
     QTest::addColumn<bool>("factory");
     QTest::addColumn<QString>("error");
     QTest::addColumn<bool>("unknown");
-    QTest::newRow("nothing") << QStringList{} << QStringList{} << true << false << "" << false;
+    QTest::newRow("nothing") << QStringList{} << QStringList{} << Language::Chinese << false << "" << false;
     QTest::newRow("ports in order")
         << QStringList{"--port", "/dev/ttyUSB0", "--port=/tmp/radio"} << QStringList{"/dev/ttyUSB0", "/tmp/radio"}
-        << true << false << "" << false;
-    QTest::newRow("English, factory") << QStringList{"--language", "en", "--factory"} << QStringList{} << false
+        << Language::Chinese << false << "" << false;
+    QTest::newRow("English, factory") << QStringList{"--language", "en", "--factory"} << QStringList{} << Language::English
                                       << true << "" << false;
-    QTest::newRow("Chinese") << QStringList{"--language=zh"} << QStringList{} << true << false << "" << false;
-    QTest::newRow("bad language") << QStringList{"--language", "fr"} << QStringList{} << true << false
+    QTest::newRow("Chinese") << QStringList{"--language=zh"} << QStringList{} << Language::Chinese << false << "" << false;
+    QTest::newRow("bad language") << QStringList{"--language", "fr"} << QStringList{} << Language::Chinese << false
                                   << "--language takes zh or en, not 'fr'" << false;
-    QTest::newRow("port without device") << QStringList{"--port"} << QStringList{} << true << false
+    QTest::newRow("port without device") << QStringList{"--port"} << QStringList{} << Language::Chinese << false
                                          << "--port needs a value" << false;
-    QTest::newRow("empty port") << QStringList{"--port="} << QStringList{} << true << false
+    QTest::newRow("empty port") << QStringList{"--port="} << QStringList{} << Language::Chinese << false
                                 << "--port needs a device" << false;
-    QTest::newRow("unknown") << QStringList{"-platform", "offscreen"} << QStringList{} << true << false
+    QTest::newRow("unknown") << QStringList{"-platform", "offscreen"} << QStringList{} << Language::Chinese << false
                              << "unknown argument '-platform'" << true;
 }
 
@@ -41,7 +41,7 @@ void CommandLineTest::parses()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QStringList, ports);
-    QFETCH(bool, chinese);
+    QFETCH(Language, language);
     QFETCH(bool, factory);
     QFETCH(QString, error);
     QFETCH(bool, unknown);
@@ -50,7 +50,7 @@ void CommandLineTest::parses()
     QCOMPARE(options.unknownArgument, unknown);
     if (error.isEmpty()) {
         QCOMPARE(options.ports, ports);
-        QCOMPARE(options.chinese, chinese);
+        QCOMPARE(options.language, language);
         QCOMPARE(options.factory, factory);
     }
     QVERIFY(parseProgramOptions({"--help"}).help);

@@ -1,10 +1,10 @@
 // The channel file pickers: the name checks through the window, the composed
 // path, a save and load round trip and the reports of bad files.
-#include "windows/channel_file_windows.h"
 #include "files/channel_file.h"
 #include "gui/program_helpers.h"
 #include "gui/prompt_helpers.h"
 #include "model/defaults.h"
+#include "windows/channel_file_windows.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -69,23 +69,23 @@ void FilePickerTest::init()
 
 void FilePickerTest::captions_data()
 {
-    QTest::addColumn<bool>("chinese");
+    QTest::addColumn<Language>("language");
     QTest::addColumn<QString>("command");
     QTest::addColumn<QStringList>("texts");  // title, Label_drive, Label_name, Command_enter, Command_close
-    QTest::newRow("open zh") << true << "File_Open"
+    QTest::newRow("open zh") << Language::Chinese << "File_Open"
         << QStringList{"打开信道参数文件", "驱动器：", "打开文件名：", "确  定", "取  消"};
-    QTest::newRow("save en") << false << "File_saveas"
+    QTest::newRow("save en") << Language::English << "File_saveas"
         << QStringList{"Save Channel File", "Drive:", "Save File:", "Confirm", "Cancel"};
-    QTest::newRow("open en") << false << "File_Open"
+    QTest::newRow("open en") << Language::English << "File_Open"
         << QStringList{"Open Channcle File", "Drive:", "Open File:", "Confirm", "Cancel"};
 }
 
 void FilePickerTest::captions()
 {
-    QFETCH(bool, chinese);
+    QFETCH(Language, language);
     QFETCH(QString, command);
     QFETCH(QStringList, texts);
-    TestProgram program({}, MainWindow::Options{chinese, false});
+    TestProgram program({}, MainWindow::Options{language, false});
     program.startUp();
     program.frame.menuItem(command)->trigger();
     ChildWindow* picker = program.frame.child(command == "File_Open" ? "Form_open_chann" : "Form_save_chann");
@@ -146,7 +146,7 @@ void FilePickerTest::nameChecks()
 
 void FilePickerTest::saveAndLoadRoundTrip()
 {
-    TestProgram program({}, MainWindow::Options{false, false});
+    TestProgram program({}, MainWindow::Options{Language::English, false});
     program.startUp();
     PromptCatcher prompts;
     program.state.image.setCell(5, 3, 0x42);

@@ -1,8 +1,8 @@
 // The model window and the port window.
-#include "windows/model_window.h"
-#include "windows/port_window.h"
 #include "gui/program_helpers.h"
 #include "model/defaults.h"
+#include "windows/model_window.h"
+#include "windows/port_window.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -59,17 +59,17 @@ private slots:
 
 void ModelPortWindowTest::modelWindowCaptions_data()
 {
-    QTest::addColumn<bool>("chinese");
+    QTest::addColumn<Language>("language");
     QTest::addColumn<QStringList>("texts");  // title, Label1, Label2, Command_enter, Command_Cancel
-    QTest::newRow("Chinese") << true << QStringList{"机型选择", "机  型", "频  段", "确 定", "取 消"};
-    QTest::newRow("English") << false << QStringList{"Model Select", "Model", "Band", "Confirm", "Cancel"};
+    QTest::newRow("Chinese") << Language::Chinese << QStringList{"机型选择", "机  型", "频  段", "确 定", "取 消"};
+    QTest::newRow("English") << Language::English << QStringList{"Model Select", "Model", "Band", "Confirm", "Cancel"};
 }
 
 void ModelPortWindowTest::modelWindowCaptions()
 {
-    QFETCH(bool, chinese);
+    QFETCH(Language, language);
     QFETCH(QStringList, texts);
-    TestProgram program({}, MainWindow::Options{chinese, false});
+    TestProgram program({}, MainWindow::Options{language, false});
     program.startUp();
     ChildWindow* window = openModelWindow(program);
     QCOMPARE(window->windowTitle(), texts[0]);
@@ -210,7 +210,7 @@ void ModelPortWindowTest::portWindowConfirmAndCancel()
     QFETCH(int, choice);
     QFETCH(QString, button);
     QFETCH(int, comPort);
-    TestProgram program(eightBuiltInPorts().mid(0, 6), MainWindow::Options{false, false}, TestProgram::Link::Fake,
+    TestProgram program(eightBuiltInPorts().mid(0, 6), MainWindow::Options{Language::English, false}, TestProgram::Link::Fake,
                         {builtInDevice(3)});
     program.startUp();
     QCOMPARE(program.state.comPort, 3);

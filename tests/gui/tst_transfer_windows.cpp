@@ -1,10 +1,10 @@
 // The read and write windows: end to end against the virtual radio r5sim on a
 // pseudo-terminal, and their failure paths on a line that never answers.
-#include "windows/read_write_windows.h"
 #include "gui/program_helpers.h"
 #include "gui/prompt_helpers.h"
 #include "link/link_texts.h"
 #include "model/defaults.h"
+#include "windows/read_write_windows.h"
 
 #include <QFile>
 #include <QLabel>
@@ -115,25 +115,25 @@ void TransferWindowTest::initTestCase()
 
 void TransferWindowTest::captions_data()
 {
-    QTest::addColumn<bool>("chinese");
+    QTest::addColumn<Language>("language");
     QTest::addColumn<QString>("command");
     QTest::addColumn<QStringList>("texts");  // window, title, start button name, its text, Cancel, Help, Label1
-    QTest::newRow("read zh") << true << "Prog_read"
+    QTest::newRow("read zh") << Language::Chinese << "Prog_read"
         << QStringList{"Form_Comm_Read", "从对讲机读取数据", "Command_read", "读取", "取消", "帮助", "读出密码"};
-    QTest::newRow("read en") << false << "Prog_read"
+    QTest::newRow("read en") << Language::English << "Prog_read"
         << QStringList{"Form_Comm_Read", "Read Data From Radio", "Command_read", "Read", "Cancel", "Help", "读出密码"};
-    QTest::newRow("write zh") << true << "Prog_write"
+    QTest::newRow("write zh") << Language::Chinese << "Prog_write"
         << QStringList{"Form_Comm_Write", "写数据到对讲机", "Command_Write", "写入", "取消", "帮助", "写入密码"};
-    QTest::newRow("write en") << false << "Prog_write"
+    QTest::newRow("write en") << Language::English << "Prog_write"
         << QStringList{"Form_Comm_Write", "Write Data to Radio", "Command_Write", "Write", "Cancel", "Help", "写入密码"};
 }
 
 void TransferWindowTest::captions()
 {
-    QFETCH(bool, chinese);
+    QFETCH(Language, language);
     QFETCH(QString, command);
     QFETCH(QStringList, texts);
-    TestProgram program({}, MainWindow::Options{chinese, false});
+    TestProgram program({}, MainWindow::Options{language, false});
     program.startUp();
     program.frame.menuItem(command)->trigger();
     ChildWindow* window = program.frame.child(texts[0]);
@@ -157,7 +157,7 @@ void TransferWindowTest::readFromTheVirtualRadio()
     const QByteArray memory = patternedMemory();
     VirtualRadioProcess radio(folder.path(), memory, true);
     QVERIFY(radio.waitUntilUp());
-    TestProgram program({SystemPort{radio.link(), "", "", false, true}}, MainWindow::Options{false, false},
+    TestProgram program({SystemPort{radio.link(), "", "", false, true}}, MainWindow::Options{Language::English, false},
                         TestProgram::Link::Real);
     program.startUp();
     QCOMPARE(program.frame.panelText(3), QString("COM1"));
@@ -189,7 +189,7 @@ void TransferWindowTest::writeToTheVirtualRadio()
     const QByteArray memory = patternedMemory();
     VirtualRadioProcess radio(folder.path(), memory, false);  // at the wire's pace
     QVERIFY(radio.waitUntilUp());
-    TestProgram program({SystemPort{radio.link(), "", "", false, true}}, MainWindow::Options{true, false},
+    TestProgram program({SystemPort{radio.link(), "", "", false, true}}, MainWindow::Options{Language::Chinese, false},
                         TestProgram::Link::Real);
     program.startUp();
     buildVhfChannels(program.state.image);
@@ -254,7 +254,7 @@ void TransferWindowTest::failureAfterFourAttempts()
 
 void TransferWindowTest::portThatCannotOpen()
 {
-    TestProgram program(eightBuiltInPorts(), MainWindow::Options{false, false});
+    TestProgram program(eightBuiltInPorts(), MainWindow::Options{Language::English, false});
     program.startUp();
     program.frame.show();
     QVERIFY(QTest::qWaitForWindowActive(&program.frame));

@@ -34,7 +34,7 @@
 namespace r5::cli {
 namespace {
 
-constexpr bool kEnglish = false;
+constexpr Language kEnglish = Language::English;
 
 void printProgress(const QString& text)
 {
@@ -95,7 +95,7 @@ std::optional<QString> choosePort(Link& link, const QString& value)
     const PortArgument port = parsePortArgument(value);
     if (!port.ok())
         return port.error;
-    link.state.language = false;
+    link.state.language = Language::English;
     if (port.comPort > 0) {
         link.ports = PortTable::fromSystem();
         link.state.comPort = port.comPort;

@@ -14,7 +14,7 @@
 namespace r5::cli {
 namespace {
 
-constexpr bool kEnglish = false;
+constexpr Language kEnglish = Language::English;
 
 int runDefaults(const QStringList& arguments)
 {
