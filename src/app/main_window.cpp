@@ -2,7 +2,9 @@
 
 #include "app/menu_table.h"
 #include "model/defaults.h"
+#include "model/window_names.h"
 #include "ui/child_frame.h"
+#include "ui/program_title.h"
 #include "ui/toolbar_icons.h"
 
 #include <QCloseEvent>
@@ -29,12 +31,12 @@ struct ToolbarButtonSpec {
 };
 
 constexpr std::array kToolbarButtons = {
-    ToolbarButtonSpec{"open", "File_Open", {"打开信道参数文件", "Open a channel file"}},
-    ToolbarButtonSpec{"save", "File_save", {"保存信道参数文件", "Save the channel file"}},
-    ToolbarButtonSpec{"edit_chann", "Channel_edit", {"信道信息", "Channel information"}},
-    ToolbarButtonSpec{"read", "Prog_read", {"从对讲机读取数据", "Read from radio"}},
-    ToolbarButtonSpec{"write", "Prog_write", {"向对讲机写入数据", "Write to radio"}},
-    ToolbarButtonSpec{"Exit", "Menu_exit", {"退出", "Exit"}},
+    ToolbarButtonSpec{"open", command::kOpenFile, {"打开信道参数文件", "Open a channel file"}},
+    ToolbarButtonSpec{"save", command::kSaveFile, {"保存信道参数文件", "Save the channel file"}},
+    ToolbarButtonSpec{"edit_chann", command::kChannels, {"信道信息", "Channel information"}},
+    ToolbarButtonSpec{"read", command::kRead, {"从对讲机读取数据", "Read from radio"}},
+    ToolbarButtonSpec{"write", command::kWrite, {"向对讲机写入数据", "Write to radio"}},
+    ToolbarButtonSpec{"Exit", command::kExit, {"退出", "Exit"}},
 };
 
 bool isSubmenu(const char* name)
@@ -45,7 +47,6 @@ bool isSubmenu(const char* name)
     return false;
 }
 
-bool isMenuSeparator(const MenuItemSpec& item) { return QLatin1String(item.name).startsWith(QLatin1String("sep_")); }
 
 } // namespace
 
@@ -69,8 +70,16 @@ MainWindow::MainWindow(AppState& state, Options options, QWidget* parent)
 void MainWindow::registerWindow(const QString& windowName, const QStringList& commands, WindowBuilder build)
 {
     builders_[windowName] = std::move(build);
-    for (const QString& command : commands)
+    for (const QString& command : commands) {
+        Q_ASSERT_X(menuItems_.count(command) > 0, "MainWindow::registerWindow", qPrintable(command));
         commandWindows_[command] = windowName;
+    }
+}
+
+QString MainWindow::windowFor(const QString& command) const
+{
+    const auto it = commandWindows_.find(command);
+    return it == commandWindows_.end() ? QString() : it->second;
 }
 
 bool MainWindow::hasWindow(const QString& windowName) const { return builders_.count(windowName) > 0; }
@@ -86,7 +95,7 @@ QStringList MainWindow::windowNames() const
 void MainWindow::startUp(const std::function<int()>& probePort)
 {
     state_.versionText = AppState::kVersionText;
-    state_.language = options_.chineseAtStart;
+    state_.language = options_.language;
     // The About box and the radio's access sequence need no preparation: the
     // box takes its texts when it opens, the sequence is a constant.
 
@@ -112,7 +121,7 @@ void MainWindow::startUp(const std::function<int()>& probePort)
     state_.image = startUpImage(state_.currentModel);
     state_.adjust = defaultAdjustImage();
 
-    openWindow("frm_chann");
+    openWindow(window::kChannelGrid);
 }
 
 void MainWindow::buildMenus()
@@ -138,8 +147,8 @@ void MainWindow::buildMenus()
             action->setShortcut(QKeySequence(QString::fromLatin1(item.key)));
         menuItems_[item.name] = action;
     }
-    menuItems_.at("Language_chn")->setCheckable(true);
-    menuItems_.at("Language_eng")->setCheckable(true);
+    menuItems_.at(command::kChinese)->setCheckable(true);
+    menuItems_.at(command::kEnglish)->setCheckable(true);
 }
 
 void MainWindow::buildToolbar()
@@ -206,12 +215,13 @@ void MainWindow::applyCaptions(bool atStartUp)
     for (const MenuItemSpec& item : menuItems()) {
         if (isMenuSeparator(item))
             continue;
-        const QString caption = (language == Language::Chinese && atStartUp && item.startUpZh) ? QString::fromUtf8(item.startUpZh)
-                                                                         : item.caption.in(language);
+        const QString caption = (language == Language::Chinese && atStartUp && item.startUpZh)
+                                    ? QString::fromUtf8(item.startUpZh)
+                                    : item.caption.in(language);
         menuItems_.at(item.name)->setText(caption);
     }
-    menuItems_.at("Language_chn")->setChecked(language);
-    menuItems_.at("Language_eng")->setChecked(language != Language::Chinese);
+    menuItems_.at(command::kChinese)->setChecked(language == Language::Chinese);
+    menuItems_.at(command::kEnglish)->setChecked(language != Language::Chinese);
 
     int number = 1;
     for (const StatusPanelSpec& layout : statusPanels()) {
@@ -270,9 +280,9 @@ QAction* MainWindow::toolbarButton(const QString& key) const
 
 void MainWindow::runCommand(const QString& command)
 {
-    if (command == "Language_chn" || command == "Language_eng") {
-        switchLanguage(command == "Language_chn");
-    } else if (command == "File_exit" || command == "Menu_exit") {
+    if (command == command::kChinese || command == command::kEnglish) {
+        switchLanguage(command == command::kChinese ? Language::Chinese : Language::English);
+    } else if (command == command::kExitFromFile || command == command::kExit) {
         close();
     } else if (const auto it = commandWindows_.find(command); it != commandWindows_.end()) {
         openWindow(it->second);
@@ -304,6 +314,9 @@ void MainWindow::closeWindow(const QString& windowName)
 ChildWindow* MainWindow::openWindow(const QString& windowName)
 {
     const auto builder = builders_.find(windowName);
+    // Every name the program opens is registered at start-up; an unknown one
+    // is a slip in the wiring, not something a user can cause.
+    Q_ASSERT_X(builder != builders_.end(), "MainWindow::openWindow", qPrintable(windowName));
     if (builder == builders_.end())
         return nullptr;
     closeWindow(windowName);

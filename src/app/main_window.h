@@ -28,7 +28,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     struct Options {
-        bool chineseAtStart = true;
+        Language language = Language::Chinese;
         bool factory = false;  // shows the factory adjustment command
     };
     using WindowBuilder = std::function<ChildWindow*()>;
@@ -40,6 +40,7 @@ public:
     // window before startUp().
     void registerWindow(const QString& windowName, const QStringList& commands, WindowBuilder build);
     bool hasWindow(const QString& windowName) const;
+    QString windowFor(const QString& command) const;  // empty when no window is registered for it
     QStringList windowNames() const;
 
     // The start-up of a fresh run, in its fixed order, ending with the channel

@@ -1,5 +1,9 @@
 #include "app/menu_table.h"
 
+#include "model/window_names.h"
+
+#include <QString>
+
 #include <array>
 
 namespace r5 {
@@ -8,38 +12,38 @@ namespace {
 using S = MenuShown;
 
 constexpr std::array kMenuItems = {
-    MenuItemSpec{"File", nullptr, {"文件", "File"}, "", S::Always},
-    MenuItemSpec{"File_New", "File", {"新建", "New"}, "Ctrl+N", S::Always},
-    MenuItemSpec{"File_Open", "File", {"打开", "Open"}, "Ctrl+O", S::Always},
-    MenuItemSpec{"File_save", "File", {"保存", "Save"}, "Ctrl+S", S::Always},
-    MenuItemSpec{"File_saveas", "File", {"另存为", "Save As"}, "", S::Always},
-    MenuItemSpec{"File_exit", "File", {"退出", "Exit"}, "", S::Always},
-    MenuItemSpec{"proc_type", nullptr, {"机型", "Model"}, "", S::WhenBuilt},
-    MenuItemSpec{"Edit", nullptr, {"编辑", "Edit"}, "", S::Always},
-    MenuItemSpec{"Channel_edit", "Edit", {"信道信息", "Channel Information "}, "", S::Always},
-    MenuItemSpec{"Optional_edit", "Edit", {"可选功能", "Optional Features"}, "", S::WhenBuilt},
-    MenuItemSpec{"key_edit", "Edit", {"键设定", "Key Assignment"}, "", S::WhenBuilt},
-    MenuItemSpec{"sep_key_edit", "Edit", {"", ""}, "", S::WhenBuilt},
-    MenuItemSpec{"Scan_edit", "Edit", {"扫描信息", "Scan Information"}, "", S::WhenBuilt},
-    MenuItemSpec{"Dtmf_edit", "Edit", {"DTMF(双音多频)", "DTMF"}, "", S::Never},
-    MenuItemSpec{"Fleetsync_edit", "Edit", {"FleetSync(队列同步)", "FleetSync"}, "", S::Never},
-    MenuItemSpec{"Test_edit", "Edit", {"收音机编辑", "Radio"}, "", S::WhenBuilt},
-    MenuItemSpec{"sep_Test_edit", "Edit", {"", ""}, "", S::WhenBuilt},
-    MenuItemSpec{"Message_edit", "Edit", {"嵌入信息", "Embedded Message"}, "", S::WhenBuilt},
-    MenuItemSpec{"Program", nullptr, {"编程", "Program"}, "", S::Always},
-    MenuItemSpec{"Prog_read", "Program", {"从对讲机读取数据", "Read from radio"}, "Ctrl+R", S::Always},
-    MenuItemSpec{"Prog_write", "Program", {"向对讲机写入数据", "Write to radio"}, "Ctrl+W", S::Always},
-    MenuItemSpec{"Prog_test", "Program", {"测试模式", "Test Mode"}, "Ctrl+T", S::Never},
-    MenuItemSpec{"Adjust", nullptr, {"调整", "Adjust"}, "", S::Never},
-    MenuItemSpec{"Adj_Txp", "Adjust", {"发射功率调整", "Power Adjust"}, "", S::Never},
-    MenuItemSpec{"PC_PassWord", nullptr, {"修改密码", "Edit PassWord"}, "", S::WhenBuilt},
-    MenuItemSpec{"proc_setup", nullptr, {"端口设置", "Communication"}, "", S::Always, "端口"},
-    MenuItemSpec{"Other", nullptr, {"调试", "Test"}, "", S::FactoryOnly},
-    MenuItemSpec{"Language_Setup", nullptr, {"语言", "Language"}, "", S::Always},
-    MenuItemSpec{"Language_chn", "Language_Setup", {"中文", "中文"}, "", S::Always},
-    MenuItemSpec{"Language_eng", "Language_Setup", {"English", "English"}, "", S::Always},
-    MenuItemSpec{"Menu_About", nullptr, {"关于", "About"}, "", S::WhenBuilt},
-    MenuItemSpec{"Menu_exit", nullptr, {"退出", "Exit"}, "", S::Always},
+    MenuItemSpec{command::kFileMenu, nullptr, {"文件", "File"}, "", S::Always},
+    MenuItemSpec{command::kNewFile, command::kFileMenu, {"新建", "New"}, "Ctrl+N", S::Always},
+    MenuItemSpec{command::kOpenFile, command::kFileMenu, {"打开", "Open"}, "Ctrl+O", S::Always},
+    MenuItemSpec{command::kSaveFile, command::kFileMenu, {"保存", "Save"}, "Ctrl+S", S::Always},
+    MenuItemSpec{command::kSaveFileAs, command::kFileMenu, {"另存为", "Save As"}, "", S::Always},
+    MenuItemSpec{command::kExitFromFile, command::kFileMenu, {"退出", "Exit"}, "", S::Always},
+    MenuItemSpec{command::kModel, nullptr, {"机型", "Model"}, "", S::WhenBuilt},
+    MenuItemSpec{command::kEditMenu, nullptr, {"编辑", "Edit"}, "", S::Always},
+    MenuItemSpec{command::kChannels, command::kEditMenu, {"信道信息", "Channel Information "}, "", S::Always},
+    MenuItemSpec{command::kOptionalFeatures, command::kEditMenu, {"可选功能", "Optional Features"}, "", S::WhenBuilt},
+    MenuItemSpec{command::kKeyAssignment, command::kEditMenu, {"键设定", "Key Assignment"}, "", S::WhenBuilt},
+    MenuItemSpec{"sep_key_edit", command::kEditMenu, {"", ""}, "", S::WhenBuilt},
+    MenuItemSpec{command::kScanInformation, command::kEditMenu, {"扫描信息", "Scan Information"}, "", S::WhenBuilt},
+    MenuItemSpec{command::kDtmf, command::kEditMenu, {"DTMF(双音多频)", "DTMF"}, "", S::Never},
+    MenuItemSpec{command::kFleetSync, command::kEditMenu, {"FleetSync(队列同步)", "FleetSync"}, "", S::Never},
+    MenuItemSpec{command::kTestFrequencies, command::kEditMenu, {"收音机编辑", "Radio"}, "", S::WhenBuilt},
+    MenuItemSpec{"sep_Test_edit", command::kEditMenu, {"", ""}, "", S::WhenBuilt},
+    MenuItemSpec{command::kEmbeddedMessage, command::kEditMenu, {"嵌入信息", "Embedded Message"}, "", S::WhenBuilt},
+    MenuItemSpec{command::kProgramMenu, nullptr, {"编程", "Program"}, "", S::Always},
+    MenuItemSpec{command::kRead, command::kProgramMenu, {"从对讲机读取数据", "Read from radio"}, "Ctrl+R", S::Always},
+    MenuItemSpec{command::kWrite, command::kProgramMenu, {"向对讲机写入数据", "Write to radio"}, "Ctrl+W", S::Always},
+    MenuItemSpec{command::kTestMode, command::kProgramMenu, {"测试模式", "Test Mode"}, "Ctrl+T", S::Never},
+    MenuItemSpec{command::kAdjustMenu, nullptr, {"调整", "Adjust"}, "", S::Never},
+    MenuItemSpec{command::kPowerAdjust, command::kAdjustMenu, {"发射功率调整", "Power Adjust"}, "", S::Never},
+    MenuItemSpec{command::kPassword, nullptr, {"修改密码", "Edit PassWord"}, "", S::WhenBuilt},
+    MenuItemSpec{command::kPort, nullptr, {"端口设置", "Communication"}, "", S::Always, "端口"},
+    MenuItemSpec{command::kFactoryAdjust, nullptr, {"调试", "Test"}, "", S::FactoryOnly},
+    MenuItemSpec{command::kLanguageMenu, nullptr, {"语言", "Language"}, "", S::Always},
+    MenuItemSpec{command::kChinese, command::kLanguageMenu, {"中文", "中文"}, "", S::Always},
+    MenuItemSpec{command::kEnglish, command::kLanguageMenu, {"English", "English"}, "", S::Always},
+    MenuItemSpec{command::kAbout, nullptr, {"关于", "About"}, "", S::WhenBuilt},
+    MenuItemSpec{command::kExit, nullptr, {"退出", "Exit"}, "", S::Always},
 };
 
 constexpr std::array kStatusPanels = {
@@ -56,6 +60,7 @@ constexpr std::array kStatusPanels = {
 } // namespace
 
 std::span<const MenuItemSpec> menuItems() { return kMenuItems; }
+bool isMenuSeparator(const MenuItemSpec& item) { return QLatin1String(item.name).startsWith(QLatin1String("sep_")); }
 std::span<const StatusPanelSpec> statusPanels() { return kStatusPanels; }
 
 } // namespace r5

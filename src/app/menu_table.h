@@ -29,9 +29,7 @@ struct MenuItemSpec {
 
 // Every item in menu order.
 std::span<const MenuItemSpec> menuItems();
-
-// Texts the frame sets at each language switch besides the menus.
-inline constexpr Text kMainWindowTitle = {"Harlan R5 系列对讲机写频软件", "R5 Series Program Software "};
+bool isMenuSeparator(const MenuItemSpec& item);
 
 // The eight panels of the status bar, left to right. A panel whose texts are
 // null shows what the program puts there (port, version, band).

@@ -9,6 +9,7 @@
 #include "features/scan_window.h"
 #include "features/test_frequency_window.h"
 #include "link/port_probe.h"
+#include "model/window_names.h"
 #include "windows/about_window.h"
 #include "windows/channel_file_windows.h"
 #include "windows/link_context.h"
@@ -20,16 +21,17 @@ namespace r5 {
 namespace {
 
 // The windows that close with the channel grid's Close button.
-constexpr const char* kChannelWindows[] = {"Form_Chann_Edit", "Form_open_chann", "Form_save_chann", "frm_chann"};
+constexpr const char* kChannelWindows[] = {window::kChannelDetail, window::kOpenChannelFile, window::kSaveChannelFile,
+                                           window::kChannelGrid};
 
 } // namespace
 
 void registerProgramWindows(MainWindow& frame, AppState& state, const LinkContext& link)
 {
-    frame.registerWindow("frm_chann", {"Channel_edit"}, [&frame, &state] {
+    frame.registerWindow(window::kChannelGrid, {command::kChannels}, [&frame, &state] {
         auto* grid = new ChannelGridWindow(state);
         QObject::connect(grid, &ChannelGridWindow::channelEditRequested, &frame,
-                         [&frame] { frame.openWindow("Form_Chann_Edit"); });
+                         [&frame] { frame.openWindow(window::kChannelDetail); });
         QObject::connect(grid, &ChannelGridWindow::closeRequested, &frame, [&frame] {
             for (const char* name : kChannelWindows)
                 frame.closeWindow(name);
@@ -37,35 +39,36 @@ void registerProgramWindows(MainWindow& frame, AppState& state, const LinkContex
         return grid;
     });
     // Opened by the grid's Channel Edit button only.
-    frame.registerWindow("Form_Chann_Edit", {}, [&frame, &state] {
+    frame.registerWindow(window::kChannelDetail, {}, [&frame, &state] {
         auto* editor = new ChannelDetailWindow(state);
         QObject::connect(editor, &ChannelDetailWindow::currentChannelChanged, &frame, [&frame] {
-            if (auto* grid = qobject_cast<ChannelGridWindow*>(frame.child("frm_chann")))
+            if (auto* grid = qobject_cast<ChannelGridWindow*>(frame.child(window::kChannelGrid)))
                 grid->updateTitle();
         });
         return editor;
     });
-    frame.registerWindow("Form_open_chann", {"File_Open"}, [&state] { return new OpenChannelFileWindow(state); });
-    frame.registerWindow("Form_save_chann", {"File_save", "File_saveas"},
+    frame.registerWindow(window::kOpenChannelFile, {command::kOpenFile},
+                         [&state] { return new OpenChannelFileWindow(state); });
+    frame.registerWindow(window::kSaveChannelFile, {command::kSaveFile, command::kSaveFileAs},
                          [&state] { return new SaveChannelFileWindow(state); });
-    frame.registerWindow("Form_type", {"proc_type"}, [&frame, &state] {
+    frame.registerWindow(window::kModel, {command::kModel}, [&frame, &state] {
         auto* window = new ModelWindow(state);
         QObject::connect(window, &ModelWindow::modelConfirmed, &frame, &MainWindow::showBandInStatusBar);
         return window;
     });
-    frame.registerWindow("Form_setup", {"proc_setup"}, [&frame, &state, &link] {
+    frame.registerWindow(window::kPort, {command::kPort}, [&frame, &state, &link] {
         auto* window = new PortWindow(state, link.ports);
         QObject::connect(window, &PortWindow::portConfirmed, &frame, &MainWindow::showPortInStatusBar);
         return window;
     });
-    frame.registerWindow("Form_Comm_Read", {"Prog_read"}, [&state, &link] { return new ReadWindow(state, link); });
-    frame.registerWindow("Form_Comm_Write", {"Prog_write"}, [&state, &link] { return new WriteWindow(state, link); });
-    frame.registerWindow("frm_option", {"Optional_edit"}, [&state] { return new OptionsWindow(state); });
-    frame.registerWindow("Form_edit_Key", {"key_edit"}, [&state] { return new KeyAssignmentWindow(state); });
-    frame.registerWindow("Form_Edit_scan", {"Scan_edit"}, [&state] { return new ScanWindow(state); });
-    frame.registerWindow("Form_Edit_Test", {"Test_edit"}, [&state] { return new TestFrequencyWindow(state); });
-    frame.registerWindow("Form_Edit_Message", {"Message_edit"}, [&state] { return new MessageWindow(state); });
-    frame.registerWindow("Form_About", {"Menu_About"}, [&state] { return new AboutWindow(state); });
+    frame.registerWindow(window::kRead, {command::kRead}, [&state, &link] { return new ReadWindow(state, link); });
+    frame.registerWindow(window::kWrite, {command::kWrite}, [&state, &link] { return new WriteWindow(state, link); });
+    frame.registerWindow(window::kOptions, {command::kOptionalFeatures}, [&state] { return new OptionsWindow(state); });
+    frame.registerWindow(window::kKeyAssignment, {command::kKeyAssignment}, [&state] { return new KeyAssignmentWindow(state); });
+    frame.registerWindow(window::kScan, {command::kScanInformation}, [&state] { return new ScanWindow(state); });
+    frame.registerWindow(window::kTestFrequencies, {command::kTestFrequencies}, [&state] { return new TestFrequencyWindow(state); });
+    frame.registerWindow(window::kMessage, {command::kEmbeddedMessage}, [&state] { return new MessageWindow(state); });
+    frame.registerWindow(window::kAbout, {command::kAbout}, [&state] { return new AboutWindow(state); });
 }
 
 int probeStartUpPort(AppState& state, const LinkContext& link)

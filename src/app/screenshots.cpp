@@ -1,6 +1,7 @@
 #include "app/screenshots.h"
 
 #include "app/main_window.h"
+#include "model/window_names.h"
 
 #include <QApplication>
 #include <QDir>
@@ -34,20 +35,20 @@ int writeScreenshots(MainWindow& frame, const QString& folder)
     const QDir out(folder);
     int failures = 0;
     frame.show();
-    for (const Language language : {true, false}) {
-        const QString language = language == Language::Chinese ? "zh" : "en";
-        if (frame.menuItem("Language_chn")->isChecked() != language)
+    for (const Language language : {Language::Chinese, Language::English}) {
+        const QString prefix = language == Language::Chinese ? "zh" : "en";
+        if (frame.menuItem(command::kChinese)->isChecked() != (language == Language::Chinese))
             frame.switchLanguage(language);
         for (const QString& name : frame.windowNames())
             frame.closeWindow(name);
         // The main window as a dealer first sees it: the channel grid open.
-        frame.openWindow("frm_chann");
-        failures += !save(&frame, out.filePath(language + "-MDImain.png"));
+        frame.openWindow(window::kChannelGrid);
+        failures += !save(&frame, out.filePath(prefix + "-MDImain.png"));
         for (const QString& name : frame.windowNames()) {
             ChildWindow* window = frame.openWindow(name);
             QWidget* framed = window->parentWidget() ? window->parentWidget() : window;
-            failures += !save(framed, out.filePath(language + "-" + name + ".png"));
-            if (name != "frm_chann")
+            failures += !save(framed, out.filePath(prefix + "-" + name + ".png"));
+            if (name != window::kChannelGrid)
                 frame.closeWindow(name);
         }
     }

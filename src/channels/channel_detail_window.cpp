@@ -3,6 +3,7 @@
 #include "model/channel_record.h"
 #include "model/frequency_input.h"
 #include "model/tone_table.h"
+#include "model/window_names.h"
 #include "ui/editor_keys.h"
 #include "ui/input_filter.h"
 #include "ui/prompt.h"
@@ -96,7 +97,7 @@ void setChecked(QCheckBox* box, bool checked)
 ChannelDetailWindow::ChannelDetailWindow(AppState& state, QWidget* parent)
     : ChildWindow(state, parent), language_(state.language)
 {
-    setObjectName("Form_Chann_Edit");
+    setObjectName(window::kChannelDetail);
     setWindowTitle(detail::kWindowTitle.in(language_));
     buildControls();
     connectControls();

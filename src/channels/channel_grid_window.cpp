@@ -5,6 +5,7 @@
 #include "model/channel_record.h"
 #include "model/frequency_input.h"
 #include "model/tone_table.h"
+#include "model/window_names.h"
 #include "ui/editor_keys.h"
 #include "ui/input_filter.h"
 #include "ui/prompt.h"
@@ -72,7 +73,7 @@ QStringList widestSamples(int column, Language language)
 ChannelGridWindow::ChannelGridWindow(AppState& state, QWidget* parent)
     : ChildWindow(state, parent), language_(state.language)
 {
-    setObjectName("frm_chann");
+    setObjectName(window::kChannelGrid);
 
     grid_ = new QTableWidget(channel::kCount, grid::kColumnCount, this);
     grid_->setObjectName("MSF_chann");

@@ -1,6 +1,7 @@
 #include "features/key_window.h"
 
 #include "features/feature_widgets.h"
+#include "model/window_names.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -24,7 +25,7 @@ constexpr KeyNames kKeys[] = {{keys::kPf1, "Combo_pf1", "Label_PF1"}, {keys::kPf
 KeyAssignmentWindow::KeyAssignmentWindow(AppState& state, QWidget* parent) : ChildWindow(state, parent)
 {
     const Language language = state.language;
-    setObjectName("Form_edit_Key");
+    setObjectName(window::kKeyAssignment);
     setWindowTitle(keys::kWindowTitle.in(language));
 
     auto* grid = new QGridLayout;

@@ -2,6 +2,7 @@
 
 #include "features/feature_widgets.h"
 #include "ui/input_filter.h"
+#include "model/window_names.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -19,7 +20,7 @@ constexpr const char* kBoxNames[message::kLineCount] = {"Text_MS1", "Text_MS2"};
 MessageWindow::MessageWindow(AppState& state, QWidget* parent) : ChildWindow(state, parent)
 {
     const Language language = state.language;
-    setObjectName("Form_Edit_Message");
+    setObjectName(window::kMessage);
     setWindowTitle(message::kWindowTitle.in(language));
 
     auto* layout = new QVBoxLayout(this);

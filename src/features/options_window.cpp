@@ -1,6 +1,7 @@
 #include "features/options_window.h"
 
 #include "features/feature_widgets.h"
+#include "model/window_names.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -44,7 +45,7 @@ bool takesTyping(Item item) { return item == kTimeOut || item == kSquelch; }
 OptionsWindow::OptionsWindow(AppState& state, QWidget* parent)
     : ChildWindow(state, parent), language_(state.language)
 {
-    setObjectName("frm_option");
+    setObjectName(window::kOptions);
     setWindowTitle(kWindowTitle.in(language_));
 
     auto* listGroup = new QGroupBox(this);

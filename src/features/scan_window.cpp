@@ -3,6 +3,7 @@
 #include "features/feature_widgets.h"
 #include "ui/input_filter.h"
 #include "ui/prompt.h"
+#include "model/window_names.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -34,7 +35,7 @@ constexpr ListNames kLists[] = {
 ScanWindow::ScanWindow(AppState& state, QWidget* parent)
     : ChildWindow(state, parent), language_(state.language)
 {
-    setObjectName("Form_Edit_scan");
+    setObjectName(window::kScan);
     setWindowTitle(kWindowTitle.in(language_));
 
     priorityChannel_ = named(new QLineEdit(this), "Text_prich");

@@ -2,6 +2,7 @@
 
 #include "features/feature_widgets.h"
 #include "ui/prompt.h"
+#include "model/window_names.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -29,7 +30,7 @@ bool isFrequencyColumn(int column) { return column == kReceiveColumn || column =
 TestFrequencyWindow::TestFrequencyWindow(AppState& state, QWidget* parent) : ChildWindow(state, parent)
 {
     const Language language = state.language;
-    setObjectName("Form_Edit_Test");
+    setObjectName(window::kTestFrequencies);
     setWindowTitle(kWindowTitle.in(language));
 
     grid_ = named(new QTableWidget(kCount, kColumnCount, this), "MSF_chann");

@@ -1,9 +1,11 @@
 #include "files/file_picker_rules.h"
 
+#include "model/window_names.h"
+
 namespace r5 {
 
 const FilePickerKind kOpenChannelPicker = {
-    "Form_open_chann",
+    window::kOpenChannelFile,
     {"打开信道参数文件", "Open Channcle File"},
     ".chann",
     false,
@@ -12,7 +14,7 @@ const FilePickerKind kOpenChannelPicker = {
 };
 
 const FilePickerKind kSaveChannelPicker = {
-    "Form_save_chann",
+    window::kSaveChannelFile,
     {"保存信道参数文件", "Save Channel File"},
     ".chann",
     true,
@@ -21,7 +23,7 @@ const FilePickerKind kSaveChannelPicker = {
 };
 
 const FilePickerKind kOpenAdjustPicker = {
-    "Form_open_adj",
+    window::kOpenAdjustFile,
     {"打开调整参数文件", "Open Adjust File"},
     ".adj",
     false,
@@ -30,7 +32,7 @@ const FilePickerKind kOpenAdjustPicker = {
 };
 
 const FilePickerKind kSaveAdjustPicker = {
-    "Form_save_adj",
+    window::kSaveAdjustFile,
     {"保存调整参数文件", "Save Adjust File"},
     ".adj",
     true,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/text.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>

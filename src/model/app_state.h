@@ -3,6 +3,7 @@
 #include "model/defaults.h"
 #include "model/radio_image.h"
 #include "model/radio_models.h"
+#include "model/text.h"
 #include "version.h"
 
 #include <QString>
@@ -17,7 +18,7 @@ struct AppState {
     static constexpr const char* kVersionText = r5::kVersionText;
 
     QString versionText = kVersionText;
-    Language language = Language::Chinese;  // true: Chinese texts, false: English
+    Language language = Language::Chinese;
 
     int comPort = 1;           // 1 to 8, see the port table
     bool portOpenFailed = false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/radio_image.h"
+#include "model/text.h"
 #include "model/tone_table.h"
 
 #include <QString>

@@ -42,8 +42,9 @@ QStringList choices(Item item, Language language)
     case kSquelch:
         return numbers(0, 9);
     case kVoice:
-        return language == Language::Chinese ? QStringList{QString::fromUtf8("关"), QString::fromUtf8("中文"), QString::fromUtf8("英语")}
-                       : QStringList{"Off", "Chinese", "English"};
+        return language == Language::Chinese
+                   ? QStringList{QString::fromUtf8("关"), QString::fromUtf8("中文"), QString::fromUtf8("英语")}
+                   : QStringList{"Off", "Chinese", "English"};
     case kPowerState:
         return {QString::fromUtf8("关机"), QString::fromUtf8("开机")};
     case kCurrentChannel:
@@ -59,7 +60,7 @@ int shownPosition(Item item, quint8 stored)
 {
     if (isCheckBox(item))
         return stored != 0 ? 1 : 0;
-    const int last = static_cast<int>(choices(item, true).size()) - 1;
+    const int last = static_cast<int>(choices(item, Language::Chinese).size()) - 1;
     if (item == kTimeOut)
         return std::min(std::max<int>(stored, 1) - 1, last);
     return std::min<int>(stored, last);

@@ -4,6 +4,10 @@
 
 namespace r5 {
 
+// The language of the program's texts. Chinese is the radio maker's own and
+// the one the program starts in.
+enum class Language { Chinese, English };
+
 // A text the program shows in both of its languages. The Chinese text is the
 // radio maker's original; the English one is kept exactly as dealers know it,
 // odd spellings included, because manuals and screenshots quote it.

@@ -1,7 +1,8 @@
 #include "windows/about_window.h"
 
-#include "app/menu_table.h"
+#include "model/window_names.h"
 #include "ui/child_frame.h"
+#include "ui/program_title.h"
 #include "ui/toolbar_icons.h"
 
 #include <QHBoxLayout>
@@ -24,7 +25,7 @@ constexpr Text kClose{"确 定", "OK"};
 
 AboutWindow::AboutWindow(AppState& state, QWidget* parent) : ChildWindow(state, parent)
 {
-    setObjectName("Form_About");
+    setObjectName(window::kAbout);
     setWindowTitle(kTitle.in(language()));
 
     auto* icon = new QLabel(this);

@@ -2,6 +2,7 @@
 
 #include "model/radio_models.h"
 #include "model/text.h"
+#include "model/window_names.h"
 #include "ui/child_frame.h"
 #include "ui/named_widgets.h"
 
@@ -27,7 +28,7 @@ constexpr Text kCancel{"取 消", "Cancel"};
 ModelWindow::ModelWindow(AppState& state, QWidget* parent)
     : ChildWindow(state, parent), modelList_(new QComboBox(this)), bandLabel_(new QLabel(this))
 {
-    setObjectName("Form_type");
+    setObjectName(window::kModel);
     setWindowTitle(kTitle.in(language()));
 
     modelList_->setObjectName("Combo_type");

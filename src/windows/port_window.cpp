@@ -2,6 +2,7 @@
 
 #include "link/port_table.h"
 #include "model/text.h"
+#include "model/window_names.h"
 #include "ui/child_frame.h"
 #include "ui/named_widgets.h"
 
@@ -27,7 +28,7 @@ constexpr int kRaiseAboveCentre = 500 / 15;
 
 PortWindow::PortWindow(AppState& state, const PortTable& ports, QWidget* parent) : ChildWindow(state, parent)
 {
-    setObjectName("Form_setup");
+    setObjectName(window::kPort);
     setWindowTitle(kTitle.in(language()));
 
     auto* frame = new QGroupBox(kFrame.in(language()), this);

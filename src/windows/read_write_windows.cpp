@@ -2,6 +2,7 @@
 
 #include "link/read_exchange.h"
 #include "link/write_exchange.h"
+#include "model/window_names.h"
 
 namespace r5 {
 namespace {
@@ -19,13 +20,13 @@ const TransferWindow::Captions kWriteCaptions = {
 ReadWindow::ReadWindow(AppState& state, const LinkContext& link, QWidget* parent)
     : TransferWindow(state, new ReadExchange(state, link.ports, link.serialPorts, link.timers), kReadCaptions, parent)
 {
-    setObjectName("Form_Comm_Read");
+    setObjectName(window::kRead);
 }
 
 WriteWindow::WriteWindow(AppState& state, const LinkContext& link, QWidget* parent)
     : TransferWindow(state, new WriteExchange(state, link.ports, link.serialPorts, link.timers), kWriteCaptions, parent)
 {
-    setObjectName("Form_Comm_Write");
+    setObjectName(window::kWrite);
 }
 
 } // namespace r5

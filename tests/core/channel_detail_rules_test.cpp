@@ -34,11 +34,11 @@ TEST(DetailLists, SpUnmuteAndLockoutFollowSignallingAndDecode)
         {2, true, {"QT/DQT", "QT/DQT+ Opt.Sig", "QT/DQT or Opt.Sig"}, {"Off", "Carrier", "QT/DQY", "Option Signalling"}},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(spUnmuteChoices(c.signalling, c.decodeSet, false), c.spUnmute) << c.signalling << c.decodeSet;
-        EXPECT_EQ(busyLockoutChoices(c.signalling, c.decodeSet, false), c.lockout) << c.signalling << c.decodeSet;
+        EXPECT_EQ(spUnmuteChoices(c.signalling, c.decodeSet, Language::English), c.spUnmute) << c.signalling << c.decodeSet;
+        EXPECT_EQ(busyLockoutChoices(c.signalling, c.decodeSet, Language::English), c.lockout) << c.signalling << c.decodeSet;
     }
-    EXPECT_EQ(spUnmuteChoices(1, true, true), (QStringList{"QT/DQT", "QT/DQT + 可选信令", "QT/DQT 或可选信令"}));
-    EXPECT_EQ(busyLockoutChoices(1, true, true), (QStringList{"关", "载波", "QT/DQT", "可选信令"}));
+    EXPECT_EQ(spUnmuteChoices(1, true, Language::Chinese), (QStringList{"QT/DQT", "QT/DQT + 可选信令", "QT/DQT 或可选信令"}));
+    EXPECT_EQ(busyLockoutChoices(1, true, Language::Chinese), (QStringList{"关", "载波", "QT/DQT", "可选信令"}));
 }
 
 TEST(viewChannel, ValuesWithoutAnEntryShowRawAndStayAsStored)
@@ -62,7 +62,7 @@ TEST(viewChannel, ValuesWithoutAnEntryShowRawAndStayAsStored)
         for (size_t i = 0; i < c.bytes.size(); ++i)
             state.image.setAt(c.address + static_cast<int>(i), c.bytes[i]);
         const RadioImage before = state.image;
-        const auto view = viewChannel(state.image, 5, false);
+        const auto view = viewChannel(state.image, 5, Language::English);
         ASSERT_TRUE(view) << c.what;
         EXPECT_EQ((*view).*c.selection, (Selection{-1, c.raw})) << c.what;
         EXPECT_EQ(state.image, before) << c.what;
@@ -77,7 +77,7 @@ TEST(viewChannel, WritesBackWhatItSelects)
     state.image.setAt(0x5A, 0x75);  // ... so no encode tone either
     state.image.setAt(0x5B, 0x03);
     state.image.setAt(0x5C, 0x60);  // SP unmute 3 without option signalling
-    const auto view = viewChannel(state.image, 5, false);
+    const auto view = viewChannel(state.image, 5, Language::English);
     ASSERT_TRUE(view);
     EXPECT_EQ(view->decode.position, 0);
     EXPECT_FALSE(view->decodeSet);
@@ -92,9 +92,9 @@ TEST(DetailRules, NothingForEmptyOrInvalidChannels)
     AppState state = vhfState();
     clearChannel(state.image, 4);
     const RadioImage before = state.image;
-    EXPECT_FALSE(viewChannel(state.image, 4, false));
+    EXPECT_FALSE(viewChannel(state.image, 4, Language::English));
     for (int n : {0, 17}) {
-        EXPECT_FALSE(viewChannel(state.image, n, false));
+        EXPECT_FALSE(viewChannel(state.image, n, Language::English));
         EXPECT_EQ(commitReceiveBox(state, n, "145").result, ReceiveCommit::Result::Refused);
         commitTransmitBox(state, n, "");
         viewEmptyChannel(state.image, n, true);

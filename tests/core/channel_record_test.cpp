@@ -88,15 +88,15 @@ TEST(GridTexts, RowOfAFactoryChannelInBothLanguages)
     const QStringList english{"14", "400.02500", "400.02500", "D023N", "100.3", "Low", "Narrow", "None", "15", "ON"};
     const QStringList language{"14", "400.02500", "400.02500", "D023N", "100.3", "低", "窄带", "无", "15", "开"};
     for (int column = 0; column < grid::kColumnCount; ++column) {
-        EXPECT_EQ(grid::cellText(image, 14, column, false).trimmed(), english[column]) << column;
-        EXPECT_EQ(grid::cellText(image, 14, column, true).trimmed(), language[column]) << column;
+        EXPECT_EQ(grid::cellText(image, 14, column, Language::English).trimmed(), english[column]) << column;
+        EXPECT_EQ(grid::cellText(image, 14, column, Language::Chinese).trimmed(), language[column]) << column;
     }
-    EXPECT_EQ(grid::cellText(image, 1, grid::kScramblerColumn, false), "OFF");
-    EXPECT_EQ(grid::toneText(ToneCode{0x14, 0x28}, false), "");  // a DCS pair the radio lists nowhere
+    EXPECT_EQ(grid::cellText(image, 1, grid::kScramblerColumn, Language::English), "OFF");
+    EXPECT_EQ(grid::toneText(ToneCode{0x14, 0x28}, Language::English), "");  // a DCS pair the radio lists nowhere
     image.setAt(0x34, 0xFF);  // channel 3 without transmit hides transmit and encode
-    EXPECT_EQ(grid::cellText(image, 3, grid::kTransmitColumn, false), "");
-    EXPECT_EQ(grid::cellText(image, 3, grid::kEncodeColumn, false), "");
-    EXPECT_EQ(grid::cellText(image, 3, grid::kDecodeColumn, false), "None");
+    EXPECT_EQ(grid::cellText(image, 3, grid::kTransmitColumn, Language::English), "");
+    EXPECT_EQ(grid::cellText(image, 3, grid::kEncodeColumn, Language::English), "");
+    EXPECT_EQ(grid::cellText(image, 3, grid::kDecodeColumn, Language::English), "None");
 }
 
 TEST(GridChoices, WhatEachColumnWrites)

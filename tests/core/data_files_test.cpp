@@ -137,7 +137,7 @@ TEST_P(BadChannelFileTest, NamesThePlaceAndLeavesTheImageAlone)
     const QString message = error->message(Language::English);
     EXPECT_TRUE(message.contains("bad.chann")) << message.toStdString();
     EXPECT_TRUE(message.contains(QString("row %1, cell %2").arg(c.row).arg(c.cell))) << message.toStdString();
-    EXPECT_FALSE(error->message(true).isEmpty());
+    EXPECT_FALSE(error->message(Language::Chinese).isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(DataFiles, BadChannelFileTest, testing::Values(
@@ -210,7 +210,7 @@ TEST(DataFiles, OnlyRegularFilesAreReadOrReplaced)
     ASSERT_TRUE(error);
     EXPECT_EQ(error->kind, FileError::Kind::NotAFile);
     EXPECT_TRUE(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
-    EXPECT_NE(error->message(true), error->message(Language::English));
+    EXPECT_NE(error->message(Language::Chinese), error->message(Language::English));
 
     const QString target = dir.filePath("target.chann");
     const QString link = dir.filePath("link.chann");

@@ -25,7 +25,7 @@ TEST(EmbeddedMessage, StoresTrimmedTextAndErasesTheRestOfItsLineOnly)
         for (int k = 0; k < 5; ++k)
             EXPECT_EQ(image.at(base + k), expected[k]) << line << "/" << k;
         EXPECT_EQ(image.at(base + 31), 0xFF) << line;
-        EXPECT_EQ(shownLine(image, line), "ABC") << line;  // the space is stored, never shown
+        EXPECT_EQ(shownLine(image, line), "AB C") << line;  // an inner space is shown, so the next edit keeps it
         EXPECT_EQ(image.at(other), 'Q') << line;
         EXPECT_EQ(image.at(0x2FF), 0x11) << line;
         EXPECT_EQ(image.at(0x340), 0x22) << line;

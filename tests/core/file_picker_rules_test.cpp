@@ -45,13 +45,13 @@ INSTANTIATE_TEST_SUITE_P(Pickers, PickerNameTest, testing::Values(
 
 TEST(PickerMessages, EachVerdictShowsItsPickersText)
 {
-    EXPECT_EQ(pickerCheckMessage(checkPickerName("a#b.chann", kSaveChannelPicker), kSaveChannelPicker, true),
+    EXPECT_EQ(pickerCheckMessage(checkPickerName("a#b.chann", kSaveChannelPicker), kSaveChannelPicker, Language::Chinese),
               QString::fromUtf8("保存信道参数所需要的文件名无效 "));
-    EXPECT_EQ(pickerCheckMessage(checkPickerName("a.txt", kSaveChannelPicker), kSaveChannelPicker, false),
+    EXPECT_EQ(pickerCheckMessage(checkPickerName("a.txt", kSaveChannelPicker), kSaveChannelPicker, Language::English),
               QString::fromUtf8("Advice don't modify file suffix name of system default ！"));
-    EXPECT_EQ(pickerCheckMessage(checkPickerName("a.txt", kOpenChannelPicker), kOpenChannelPicker, false),
+    EXPECT_EQ(pickerCheckMessage(checkPickerName("a.txt", kOpenChannelPicker), kOpenChannelPicker, Language::English),
               "Nullity file suffix name of channel parameter.");
-    EXPECT_TRUE(pickerCheckMessage(checkPickerName("a.chann", kOpenChannelPicker), kOpenChannelPicker, true).isEmpty());
+    EXPECT_TRUE(pickerCheckMessage(checkPickerName("a.chann", kOpenChannelPicker), kOpenChannelPicker, Language::Chinese).isEmpty());
 }
 
 TEST(PickerPath, JoinsDirectoryAndNameWithOneSeparator)

@@ -24,8 +24,8 @@ TEST_P(KeyCodeTest, ShowsAndWritesBack)
     image.setAt(0x11C, 0x01);
     image.setAt(0x11D, GetParam().stored);
     image.setAt(0x11E, 0x06);
-    EXPECT_EQ(keys::shownText(image, keys::kPf1, false), GetParam().english);
-    EXPECT_EQ(keys::shownText(image, keys::kPf2, false), "Scan");
+    EXPECT_EQ(keys::shownText(image, keys::kPf1, Language::English), GetParam().english);
+    EXPECT_EQ(keys::shownText(image, keys::kPf2, Language::English), "Scan");
     keys::normaliseKeys(image);
     EXPECT_EQ(image.at(0x11D), GetParam().writtenBack);
     EXPECT_EQ(image.at(0x11E), 0x06);
@@ -48,7 +48,7 @@ TEST(Keys, ChoiceWritesOnlyItsOwnKey)
     EXPECT_EQ(image.at(0x11D), 0x00);
     keys::assign(image, keys::kPf2, 0);  // None is 0xFF, not 0x00
     EXPECT_EQ(image.at(0x11E), 0xFF);
-    EXPECT_EQ(keys::shownText(image, keys::kPf2, true), QString::fromUtf8("无"));
+    EXPECT_EQ(keys::shownText(image, keys::kPf2, Language::Chinese), QString::fromUtf8("无"));
 }
 
 } // namespace

@@ -585,8 +585,8 @@ TEST_P(OutcomeTextTest, BothLanguages)
     const LinkOutcome o{.operation = GetParam().operation, .kind = GetParam().kind, .comPort = 2,
                         .device = "/dev/ttyUSB0", .reason = "No such file or directory",
                         .blocksDone = GetParam().blocksDone, .blocksTotal = 49};
-    EXPECT_EQ(linkOutcomeText(o, true), QString::fromUtf8(GetParam().zh));
-    EXPECT_EQ(linkOutcomeText(o, false), QString::fromUtf8(GetParam().en));
+    EXPECT_EQ(linkOutcomeText(o, Language::Chinese), QString::fromUtf8(GetParam().zh));
+    EXPECT_EQ(linkOutcomeText(o, Language::English), QString::fromUtf8(GetParam().en));
 }
 
 using Op = LinkOperation;
@@ -616,12 +616,12 @@ INSTANTIATE_TEST_SUITE_P(Link, OutcomeTextTest, testing::Values(
 TEST(OutcomeText, PortMessageNamesAMissingPortAndTheGroupOnPermissionDenied)
 {
     LinkOutcome o{.kind = Kind::PortCannotOpen, .comPort = 5};
-    EXPECT_EQ(linkOutcomeText(o, false).split('\n').last(), "COM5: there is no such port on this system");
+    EXPECT_EQ(linkOutcomeText(o, Language::English).split('\n').last(), "COM5: there is no such port on this system");
     QTemporaryFile device;
     ASSERT_TRUE(device.open());
     o.device = device.fileName();
     o.permissionDenied = true;
-    const QStringList lines = linkOutcomeText(o, false).split('\n');
+    const QStringList lines = linkOutcomeText(o, Language::English).split('\n');
     ASSERT_EQ(lines.size(), 3);
     EXPECT_TRUE(lines[2].contains(QFileInfo(device.fileName()).group()));
 }

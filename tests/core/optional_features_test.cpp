@@ -26,7 +26,7 @@ TEST_P(OptionValueTest, ShowsAndWritesBack)
     const OptionCase& c = GetParam();
     RadioImage image = startUpImage(kUhfModel);
     image.setAt(c.address, static_cast<quint8>(c.stored));
-    EXPECT_EQ(shownText(image, c.item, false), QString::fromUtf8(c.english));
+    EXPECT_EQ(shownText(image, c.item, Language::English), QString::fromUtf8(c.english));
     EXPECT_EQ(normalised(c.item, static_cast<quint8>(c.stored)), c.writtenBack);
 }
 

@@ -25,8 +25,8 @@ RadioImage withRow(std::initializer_list<int> cells)
 TEST(Scan, ErasedRowOpensAsSelectedAndIsWrittenBackNormalised)
 {
     RadioImage image = startUpImage(kUhfModel);
-    EXPECT_EQ(shownText(image, kModeItem, false), "Selected");
-    EXPECT_EQ(shownText(image, kRevert, false), "Priority+Talk Back");
+    EXPECT_EQ(shownText(image, kModeItem, Language::English), "Selected");
+    EXPECT_EQ(shownText(image, kRevert, Language::English), "Priority+Talk Back");
     EXPECT_TRUE(priorityChannelText(image).isEmpty());
     normaliseRow(image);
     const quint8 expected[16] = {2, 0xFF, 91, 91, 3, 0x2C, 0x01, 0x2C, 0x01,
@@ -46,7 +46,7 @@ TEST(Scan, DelaysAreLowByteFirst)
         image.setAt(low + 1, 0x01);
         EXPECT_EQ(shownPosition(image, item), 261) << low;
         image.setAt(low + 1, 0xFF);
-        EXPECT_EQ(shownText(image, item, false), "300") << low;
+        EXPECT_EQ(shownText(image, item, Language::English), "300") << low;
         applyChoice(image, item, 258);
         EXPECT_EQ(image.at(low), 0x02) << low;
         EXPECT_EQ(image.at(low + 1), 0x01) << low;
@@ -69,7 +69,7 @@ TEST(Scan, LookBackCodesShowAndWriteBack)
                  {2, "0.55", 2}, {11, "1.00", 11}, {91, "5.00", 91}, {95, "5.00", 91}};
     for (const auto& c : cases) {
         RadioImage image = withRow({kFixed, 1, c.code, 0x20});
-        EXPECT_EQ(shownText(image, kLookBackA, false), c.text) << int(c.code);
+        EXPECT_EQ(shownText(image, kLookBackA, Language::English), c.text) << int(c.code);
         normaliseRow(image);
         EXPECT_EQ(image.at(0x162), c.writtenBack) << int(c.code);
         EXPECT_EQ(image.at(0x163), 0x20) << int(c.code);
@@ -91,7 +91,7 @@ TEST(Scan, RevertCodeFitsTheModesList)
     };
     for (const auto& c : cases) {
         RadioImage image = withRow({c.mode, 1, 0, 0, c.code});
-        EXPECT_EQ(shownText(image, kRevert, false), c.shown) << c.mode << "/" << int(c.code);
+        EXPECT_EQ(shownText(image, kRevert, Language::English), c.shown) << c.mode << "/" << int(c.code);
         normaliseRow(image);
         EXPECT_EQ(image.at(0x164), c.writtenBack) << c.mode << "/" << int(c.code);
     }
@@ -115,7 +115,7 @@ TEST(Scan, ChoicesWriteTheirOwnCell)
     EXPECT_EQ(image.at(0x162), 0);
     EXPECT_EQ(image.at(0x163), 2);
     image.setAt(0x160, 7);  // beyond Selected reads as Selected
-    EXPECT_EQ(shownText(image, kModeItem, false), "Selected");
+    EXPECT_EQ(shownText(image, kModeItem, Language::English), "Selected");
 }
 
 TEST(Scan, PriorityChannelOnlyInFixedMode)

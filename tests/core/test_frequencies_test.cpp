@@ -76,7 +76,7 @@ TEST_P(ReceiveCommitTest, Rules)
     EXPECT_EQ(result.otherCell.value_or("unchanged"), c.transmitAfter ? c.transmitAfter : "unchanged");
     EXPECT_EQ(result.message.has_value(), c.message);
     if (result.message)
-        EXPECT_EQ(result.message->in(false), "Over the range of receive frequency .");
+        EXPECT_EQ(result.message->in(Language::English), "Over the range of receive frequency .");
 }
 
 INSTANTIATE_TEST_SUITE_P(TestFrequencies, ReceiveCommitTest, testing::Values(
@@ -96,14 +96,14 @@ TEST(TestFrequencies, TransmitNeedsReceiveFirst)
 {
     TestCommit r = commitTestTransmit("150", "", "146.00000", kLow, kHigh);
     ASSERT_TRUE(r.message);
-    EXPECT_EQ(r.message->in(false), "Please input the receive frequency in advance.");
+    EXPECT_EQ(r.message->in(Language::English), "Please input the receive frequency in advance.");
     EXPECT_EQ(r.cellText, "146.00000");
     r = commitTestTransmit("150", "145.00000", "146.00000", kLow, kHigh);
     EXPECT_FALSE(r.message);
     EXPECT_EQ(r.cellText, "150.00000");
     r = commitTestTransmit("200", "145.00000", "146.00000", kLow, kHigh);
     ASSERT_TRUE(r.message);
-    EXPECT_EQ(r.message->in(true), QString::fromUtf8("发射频率超出范围 ！"));
+    EXPECT_EQ(r.message->in(Language::Chinese), QString::fromUtf8("发射频率超出范围 ！"));
     EXPECT_EQ(r.cellText, "136.00000");
     r = commitTestTransmit(" ", "", "146.00000", kLow, kHigh);  // blanks only clear the cell
     EXPECT_FALSE(r.message);

@@ -58,7 +58,7 @@ TEST_P(NumberBoxTest, CheckAndFallBack)
     EXPECT_EQ(c.offset ? adjust.cell(10, 1) : adjust.cell(8, 3), c.stored);
     if (c.message) {
         ASSERT_TRUE(out.message);
-        EXPECT_EQ(out.message->in(false), QString::fromUtf8(c.message));
+        EXPECT_EQ(out.message->in(Language::English), QString::fromUtf8(c.message));
     } else {
         EXPECT_FALSE(out.message);
     }
@@ -98,7 +98,7 @@ TEST(TuningBlock, RangeLimitChecks)
         if (c.check != RangeCheck::Accepted)
             EXPECT_EQ(out.resetValue, c.resetValue) << c.range << "/" << c.low << "/" << c.high;
     }
-    EXPECT_EQ(leaveRangeLow(2, 450, 430).message->in(true), QString::fromUtf8("下限频率不可大于该频段上限频率"));
+    EXPECT_EQ(leaveRangeLow(2, 450, 430).message->in(Language::Chinese), QString::fromUtf8("下限频率不可大于该频段上限频率"));
 }
 
 TEST(TuningBlock, StoresRangesAsThreeDigits)

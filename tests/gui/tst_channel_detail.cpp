@@ -46,7 +46,7 @@ private slots:
     void aTypedFrequencyStaysWithItsChannel();
 
 private:
-    void open(Language language = false);
+    void open(Language language = Language::English);
     template <typename W>
     W* find(const char* name) const
     {
@@ -123,7 +123,7 @@ void ChannelDetailTest::open(Language language)
 void ChannelDetailTest::opensOnCurrentChannelWithCaptions()
 {
     state_->currentChannel = 13;
-    open(true);
+    open(Language::Chinese);
     QCOMPARE(window_->windowTitle(), QString("信道编辑"));
     QCOMPARE(find<QLabel>("Label_WN")->text(), QString("宽带/窄带"));
     QCOMPARE(check("Check_Comp")->text(), QString("压括器"));
@@ -243,7 +243,7 @@ void ChannelDetailTest::receiveForAnEmptyChannelMakesANewChannel()
 
 void ChannelDetailTest::frequencyCommits_data()
 {
-    QTest::addColumn<bool>("chinese");
+    QTest::addColumn<Language>("language");
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("stored");
@@ -257,7 +257,7 @@ void ChannelDetailTest::frequencyCommits_data()
 
 void ChannelDetailTest::frequencyCommits()
 {
-    QFETCH(bool, chinese);
+    QFETCH(Language, language);
     QFETCH(QString, field);
     QFETCH(QString, typed);
     QFETCH(QString, stored);

@@ -44,7 +44,7 @@ private slots:
     void defaultAndClear();
 
 private:
-    void open(Language language = false);
+    void open(Language language = Language::English);
     QTableWidget* grid() const { return window_->findChild<QTableWidget*>("MSF_chann"); }
     QLineEdit* textEdit() const { return window_->findChild<QLineEdit*>("Text_Edit"); }
     QComboBox* comboEdit() const { return window_->findChild<QComboBox*>("Combo_edit"); }
@@ -111,7 +111,7 @@ void ChannelGridTest::open(Language language)
 void ChannelGridTest::opensWithHeaderTitleAndHiddenEditors()
 {
     state_->currentChannel = 9;
-    open(true);
+    open(Language::Chinese);
     QCOMPARE(grid()->horizontalHeaderItem(0)->text(), QString(" 信道号 "));
     QCOMPARE(window_->windowTitle(), QString("信道参数编辑 [ 信道 -  1 ]"));
     QCOMPARE(text(16, 0), QString("16"));
@@ -166,7 +166,7 @@ void ChannelGridTest::frequencyCommits()
     QFETCH(QString, stored);
     QFETCH(QString, message);
     open();
-    state_->language = chineseThen;  // messages follow the language of the moment
+    state_->language = chineseThen ? Language::Chinese : Language::English;  // messages follow the language of the moment
     typeInto(7, column, typed);
     QCOMPARE(text(7, column), stored);
     const FrequencyBytes bytes = column == 1 ? channel::receive(state_->image, 7) : channel::transmit(state_->image, 7);

@@ -70,22 +70,22 @@ void TransferWindowTest::initTestCase()
 
 void TransferWindowTest::captions_data()
 {
-    QTest::addColumn<bool>("chinese");
+    QTest::addColumn<Language>("language");
     QTest::addColumn<QString>("command");
     QTest::addColumn<QStringList>("texts");  // window, title, start button name, its text, Cancel, Help, Label1
-    QTest::newRow("read zh") << true << "Prog_read"
+    QTest::newRow("read zh") << Language::Chinese << "Prog_read"
         << QStringList{"Form_Comm_Read", "从对讲机读取数据", "Command_read", "读取", "取消", "帮助", "读出密码"};
-    QTest::newRow("read en") << false << "Prog_read"
+    QTest::newRow("read en") << Language::English << "Prog_read"
         << QStringList{"Form_Comm_Read", "Read Data From Radio", "Command_read", "Read", "Cancel", "Help", "读出密码"};
-    QTest::newRow("write zh") << true << "Prog_write"
+    QTest::newRow("write zh") << Language::Chinese << "Prog_write"
         << QStringList{"Form_Comm_Write", "写数据到对讲机", "Command_Write", "写入", "取消", "帮助", "写入密码"};
-    QTest::newRow("write en") << false << "Prog_write"
+    QTest::newRow("write en") << Language::English << "Prog_write"
         << QStringList{"Form_Comm_Write", "Write Data to Radio", "Command_Write", "Write", "Cancel", "Help", "写入密码"};
 }
 
 void TransferWindowTest::captions()
 {
-    QFETCH(bool, chinese);
+    QFETCH(Language, language);
     QFETCH(QString, command);
     QFETCH(QStringList, texts);
     TestProgram program({}, MainWindow::Options{language, false});
