@@ -65,7 +65,6 @@ void AdjustExchange::startExchange(bool write)
 void AdjustExchange::beginAttempt()
 {
     connected_ = false;
-    clearInput();
     blockIndex_ = 0;
     queueCommand(QByteArray(reinterpret_cast<const char*>(protocol::HandshakeMagic.data()),
                             static_cast<int>(protocol::HandshakeMagic.size())));
@@ -91,9 +90,9 @@ bool AdjustExchange::receiveStep()
         queueCommand(command(DataRecord, AdjustRecordAddress, WriteBlockBytes, record, true));
         blockIndex_ = 0;
     } else {
-        queueCommand(command(ReadCommand, AdjustBaseAddress, ReadBlockBytes, {}, true));
+        expectedAddress_ = AdjustBaseAddress;
+        queueCommand(command(ReadCommand, expectedAddress_, ReadBlockBytes, {}, true));
         blockIndex_ = AdjustFirstFrame;
-        clearInput();
     }
     return false;
 }
@@ -103,13 +102,17 @@ bool AdjustExchange::readStep()
     using namespace protocol;
     if (bytesWaiting() < EchoedReplyBytes)
         return false;
+    const QByteArray frame = takeBytes(EchoedReplyBytes);
+    if (static_cast<quint8>(frame[0]) != Ack
+        || !readHeaderAt(frame, AdjustDataStart - CommandHeaderBytes, expectedAddress_))
+        return true;  // not the block asked for: the time-out retries
     stopReplyTimer();
-    frames_[static_cast<size_t>(blockIndex_)] = takeBytes(EchoedReplyBytes);
-    clearInput();
+    frames_[static_cast<size_t>(blockIndex_)] = frame;
     sendNow(Ack);
     if (blockIndex_ <= kLastReadFrame - 1) {
         const int block = blockIndex_ - 1;  // the block after the one just taken
-        queueCommand(command(ReadCommand, AdjustBaseAddress + block * ReadBlockBytes, ReadBlockBytes, {}, true));
+        expectedAddress_ = AdjustBaseAddress + block * ReadBlockBytes;
+        queueCommand(command(ReadCommand, expectedAddress_, ReadBlockBytes, {}, true));
         ++blockIndex_;
         showProgress(blockIndex_, kLastReadFrame);
         emit statusChanged(linktext::numbered(ReadingBefore, blockIndex_, ReadingAfter, chinese()));

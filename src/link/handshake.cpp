@@ -25,4 +25,10 @@ QByteArray command(quint8 code, int address, int length, const QByteArray& data,
     return bytes;
 }
 
+bool readHeaderAt(const QByteArray& answer, int at, int address)
+{
+    const QByteArray expected = command(protocol::DataRecord, address, protocol::ReadBlockBytes);
+    return at >= 0 && answer.mid(at, expected.size()) == expected;
+}
+
 } // namespace r5

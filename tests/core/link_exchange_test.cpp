@@ -420,6 +420,42 @@ INSTANTIATE_TEST_SUITE_P(Link, RecoveryTest, testing::Values(
     sim::Fault{sim::Fault::Kind::ShortReply, 6}, sim::Fault{sim::Fault::Kind::Garbage, 6},
     sim::Fault{sim::Fault::Kind::ShortReply, 1}));
 
+struct StrayCase {
+    const char* exchange;     // "read" or "tuning-read"
+    sim::Fault fault;         // None: every data answer names the next address instead
+};
+
+class StrayBytesTest : public LinkTest, public testing::WithParamInterface<StrayCase> {};
+
+// Bytes that are no answer to the command just sent (the radio's reply to a
+// lone 06, a stray byte after each answer, a header for another address) never
+// reach the stored data: the read gets it exactly or fails and stores nothing.
+TEST_P(StrayBytesTest, ReadsExactlyOrStoresNothing)
+{
+    const bool tuning = std::string(GetParam().exchange) == "tuning-read";
+    const bool wrongAddress = GetParam().fault.kind == sim::Fault::Kind::None;
+    if (wrongAddress) {
+        line.radio = [this](const QByteArray& command) {
+            QByteArray a = radio.answer(command).bytes;
+            if (a.size() == pr::EchoedReplyBytes)
+                a[3] = static_cast<char>(a[3] + 0x40);
+            return a;
+        };
+    }
+    radio.setFault(GetParam().fault);
+    const QByteArray before = tuning ? state.adjust.toBytes() : state.image.toBytes();
+    auto x = start(GetParam().exchange);
+    ASSERT_TRUE(runToEnd());
+    const QByteArray stored = tuning ? state.adjust.toBytes() : state.image.toBytes();
+    EXPECT_EQ(seen.kind(), wrongAddress ? Kind::NoAnswer : Kind::Completed);
+    EXPECT_EQ(stored, wrongAddress ? before : (tuning ? radio.adjust() : radio.memory()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Link, StrayBytesTest, testing::Values(
+    StrayCase{"tuning-read", {sim::Fault::Kind::AnswerEveryAck, 0}},
+    StrayCase{"tuning-read", {sim::Fault::Kind::Noise, 0}},
+    StrayCase{"tuning-read", {}}));
+
 // --- Password ---------------------------------------------------------------
 
 struct PasswordLineCase {
