@@ -452,8 +452,11 @@ TEST_P(StrayBytesTest, ReadsExactlyOrStoresNothing)
 }
 
 INSTANTIATE_TEST_SUITE_P(Link, StrayBytesTest, testing::Values(
+    StrayCase{"read", {sim::Fault::Kind::AnswerEveryAck, 0}},
     StrayCase{"tuning-read", {sim::Fault::Kind::AnswerEveryAck, 0}},
+    StrayCase{"read", {sim::Fault::Kind::Noise, 0}},
     StrayCase{"tuning-read", {sim::Fault::Kind::Noise, 0}},
+    StrayCase{"read", {}},
     StrayCase{"tuning-read", {}}));
 
 // --- Password ---------------------------------------------------------------
