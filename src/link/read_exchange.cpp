@@ -6,17 +6,17 @@
 namespace r5 {
 namespace {
 
-constexpr Text ReadingBefore{"正在读取 ", "Reading "};
-constexpr Text ReadingAfter{" 数据块", " Data Block"};
-constexpr Text ReadDone{"数据读出正常 ！", "Read Data in gear. "};
+constexpr Text kReadingBefore{"正在读取 ", "Reading "};
+constexpr Text kReadingAfter{" 数据块", " Data Block"};
+constexpr Text kReadDone{"数据读出正常 ！", "Read Data in gear. "};
 
-constexpr LinkValues kReadValues{protocol::ReplyTimeoutMs, protocol::RetryPauseMs, protocol::Retries};
+constexpr LinkValues kReadValues{protocol::kReplyTimeoutMs, protocol::kRetryPauseMs, protocol::kRetries};
 
 // Position of the first 58 among positions 0 to 19; -1 when there is none.
 int markerAt(const QByteArray& frame)
 {
-    for (int p = 0; p <= protocol::MemoryMarkerSearchLast && p < frame.size(); ++p)
-        if (static_cast<quint8>(frame[p]) == protocol::DataRecord)
+    for (int p = 0; p <= protocol::kMemoryMarkerSearchLast && p < frame.size(); ++p)
+        if (static_cast<quint8>(frame[p]) == protocol::kDataRecord)
             return p;
     return -1;
 }
@@ -28,8 +28,8 @@ int dataStart(const QByteArray& frame)
 {
     const int marker = markerAt(frame);
     if (marker < 0)
-        return protocol::MemoryDefaultDataStart;
-    return marker <= protocol::MemoryMarkerLastSound ? marker + protocol::CommandHeaderBytes : -1;
+        return protocol::kMemoryDefaultDataStart;
+    return marker <= protocol::kMemoryMarkerLastSound ? marker + protocol::kCommandHeaderBytes : -1;
 }
 
 } // namespace
@@ -49,14 +49,14 @@ void ReadExchange::beginDataPhase()
 {
     blockIndex_ = 0;
     expectedAddress_ = 0;
-    queueCommand(command(protocol::ReadCommand, expectedAddress_, protocol::ReadBlockBytes, {}, true));
+    queueCommand(command(protocol::kReadCommand, expectedAddress_, protocol::kReadBlockBytes, {}, true));
 }
 
 bool ReadExchange::dataStep()
 {
-    if (bytesWaiting() < protocol::EchoedReplyBytes)
+    if (bytesWaiting() < protocol::kEchoedReplyBytes)
         return false;
-    const QByteArray frame = takeBytes(protocol::EchoedReplyBytes);
+    const QByteArray frame = takeBytes(protocol::kEchoedReplyBytes);
     // A header that does not echo the address and length asked for belongs to
     // no answer of this read; the time-out then retries. A marker too late to
     // hold the data fails the read at the end.
@@ -65,15 +65,15 @@ bool ReadExchange::dataStep()
         return true;
     stopReplyTimer();
     frames_[static_cast<size_t>(blockIndex_)] = frame;
-    sendNow(protocol::Ack);
+    sendNow(protocol::kAck);
 
-    if (blockIndex_ < protocol::MemoryReadBlocks) {
+    if (blockIndex_ < protocol::kMemoryReadBlocks) {
         // Taken before the count moves on, so the first address is asked twice.
-        expectedAddress_ = blockIndex_ * protocol::ReadBlockBytes;
-        queueCommand(command(protocol::ReadCommand, expectedAddress_, protocol::ReadBlockBytes, {}, true));
+        expectedAddress_ = blockIndex_ * protocol::kReadBlockBytes;
+        queueCommand(command(protocol::kReadCommand, expectedAddress_, protocol::kReadBlockBytes, {}, true));
         ++blockIndex_;
-        showProgress(blockIndex_, protocol::MemoryReadBlocks + 1);
-        emit statusChanged(linktext::numbered(ReadingBefore, blockIndex_, ReadingAfter, chinese()));
+        showProgress(blockIndex_, protocol::kMemoryReadBlocks + 1);
+        emit statusChanged(linktext::numbered(kReadingBefore, blockIndex_, kReadingAfter, language()));
         return true;
     }
     complete();
@@ -82,7 +82,7 @@ bool ReadExchange::dataStep()
 
 void ReadExchange::complete()
 {
-    pauseThen(protocol::CompletionPauseMs, [this] {
+    pauseThen(protocol::kCompletionPauseMs, [this] {
         stopTimers();
         setBusy(false);
         sendEndByte();
@@ -97,27 +97,27 @@ void ReadExchange::storeAndFinish()
     bool usable = start >= 0;
     // Every answer carries its header where the first one does; one that does
     // not was shifted on the line and its data would land at the wrong place.
-    for (int f = 1; usable && marker >= 0 && f <= protocol::MemoryReadBlocks; ++f)
-        usable = readHeaderAt(frames_[static_cast<size_t>(f)], marker, (f - 1) * protocol::ReadBlockBytes);
+    for (int f = 1; usable && marker >= 0 && f <= protocol::kMemoryReadBlocks; ++f)
+        usable = readHeaderAt(frames_[static_cast<size_t>(f)], marker, (f - 1) * protocol::kReadBlockBytes);
     if (!usable) {
         // Data that would have to come from beyond the answer or from a
         // shifted one: nothing is stored and the read ends as a failed one.
-        pauseThen(protocol::CompletionPauseMs, [this] { failRun(LinkOutcome::Kind::UnusableAnswer); });
+        pauseThen(protocol::kCompletionPauseMs, [this] { failRun(LinkOutcome::Kind::UnusableAnswer); });
         return;
     }
     QByteArray memory;
     memory.reserve(RadioImage::kSize);
-    for (int f = 1; f <= protocol::MemoryReadBlocks; ++f)
-        memory.append(frames_[static_cast<size_t>(f)].mid(start, protocol::ReadBlockBytes));
+    for (int f = 1; f <= protocol::kMemoryReadBlocks; ++f)
+        memory.append(frames_[static_cast<size_t>(f)].mid(start, protocol::kReadBlockBytes));
     // All frames are full-length, so this is the whole memory in address order.
     if (!state().image.setBytes(memory)) {
-        pauseThen(protocol::CompletionPauseMs, [this] { failRun(LinkOutcome::Kind::UnusableAnswer); });
+        pauseThen(protocol::kCompletionPauseMs, [this] { failRun(LinkOutcome::Kind::UnusableAnswer); });
         return;
     }
     emit progressChanged(100);
-    pauseThen(protocol::CompletionPauseMs, [this] {
+    pauseThen(protocol::kCompletionPauseMs, [this] {
         closePort();
-        emit statusChanged(text(ReadDone));
+        emit statusChanged(text(kReadDone));
         finishRun(LinkOutcome::Kind::Completed);
     });
 }

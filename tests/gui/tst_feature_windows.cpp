@@ -75,7 +75,7 @@ private:
 void FeatureWindowTest::init()
 {
     prompts_.reset();
-    program_ = std::make_unique<TestProgram>(eightBuiltInPorts(), MDImain::Options{false, false});
+    program_ = std::make_unique<TestProgram>(eightBuiltInPorts(), MainWindow::Options{Language::English, false});
     program_->startUp();
     program_->state.selectModel(kVhfModel);
     program_->frame.show();
@@ -283,7 +283,7 @@ void FeatureWindowTest::writeAndReadBackWithTheVirtualRadio()
     VirtualRadioProcess radio(folder.path(), QByteArray(RadioImage::kSize, char(0xFF)), true);
     QVERIFY(radio.waitUntilUp());
     program_ = std::make_unique<TestProgram>(QList<SystemPort>{SystemPort{radio.link(), "", "", false, true}},
-                                             MDImain::Options{false, false}, TestProgram::Link::Real);
+                                             MainWindow::Options{Language::English, false}, TestProgram::Link::Real);
     program_->startUp();
     program_->state.selectModel(kVhfModel);
 
