@@ -65,7 +65,6 @@ void AdjustExchange::startExchange(bool write)
 void AdjustExchange::beginAttempt()
 {
     connected_ = false;
-    clearInput();
     blockIndex_ = 0;
     queueCommand(QByteArray(reinterpret_cast<const char*>(protocol::kHandshakeMagic.data()),
                             static_cast<int>(protocol::kHandshakeMagic.size())));
@@ -91,9 +90,9 @@ bool AdjustExchange::receiveStep()
         queueCommand(command(kDataRecord, kAdjustRecordAddress, kWriteBlockBytes, record, true));
         blockIndex_ = 0;
     } else {
-        queueCommand(command(kReadCommand, kAdjustBaseAddress, kReadBlockBytes, {}, true));
+        expectedAddress_ = kAdjustBaseAddress;
+        queueCommand(command(kReadCommand, expectedAddress_, kReadBlockBytes, {}, true));
         blockIndex_ = kAdjustFirstFrame;
-        clearInput();
     }
     return false;
 }
@@ -103,13 +102,17 @@ bool AdjustExchange::readStep()
     using namespace protocol;
     if (bytesWaiting() < kEchoedReplyBytes)
         return false;
+    const QByteArray frame = takeBytes(kEchoedReplyBytes);
+    if (static_cast<quint8>(frame[0]) != kAck
+        || !readHeaderAt(frame, kAdjustDataStart - kCommandHeaderBytes, expectedAddress_))
+        return true;  // not the block asked for: the time-out retries
     stopReplyTimer();
-    frames_[static_cast<size_t>(blockIndex_)] = takeBytes(kEchoedReplyBytes);
-    clearInput();
+    frames_[static_cast<size_t>(blockIndex_)] = frame;
     sendNow(kAck);
     if (blockIndex_ <= kLastReadFrame - 1) {
         const int block = blockIndex_ - 1;  // the block after the one just taken
-        queueCommand(command(kReadCommand, kAdjustBaseAddress + block * kReadBlockBytes, kReadBlockBytes, {}, true));
+        expectedAddress_ = kAdjustBaseAddress + block * kReadBlockBytes;
+        queueCommand(command(kReadCommand, expectedAddress_, kReadBlockBytes, {}, true));
         ++blockIndex_;
         showProgress(blockIndex_, kLastReadFrame);
         emit statusChanged(linktext::numbered(kReadingBefore, blockIndex_, kReadingAfter, language()));

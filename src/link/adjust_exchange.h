@@ -49,6 +49,7 @@ private:
     int confirmed_ = 0;   // tuning blocks the radio acknowledged in any attempt of this run
     // Answers by block number; 2 to 9 hold the tuning data.
     std::array<QByteArray, protocol::kAdjustFirstFrame + protocol::kAdjustReadBlocks> frames_;
+    int expectedAddress_ = 0;   // of the block the last read command asked for
 };
 
 } // namespace r5

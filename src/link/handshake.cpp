@@ -25,4 +25,10 @@ QByteArray command(quint8 code, int address, int length, const QByteArray& data,
     return bytes;
 }
 
+bool readHeaderAt(const QByteArray& answer, int at, int address)
+{
+    const QByteArray expected = command(protocol::kDataRecord, address, protocol::kReadBlockBytes);
+    return at >= 0 && answer.mid(at, expected.size()) == expected;
+}
+
 } // namespace r5

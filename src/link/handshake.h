@@ -14,4 +14,10 @@ bool handshakeAccepted(const QByteArray& reply, quint8 first, quint8 second, int
 // length, then any data; `ack` puts an acknowledgement in front.
 QByteArray command(quint8 code, int address, int length, const QByteArray& data = {}, bool ack = false);
 
+// Whether `answer` holds, from position `at`, the header the radio puts in
+// front of the data it reads out: the data record byte, the address asked
+// for (high byte first) and the block length. An answer without it belongs to
+// another command or was damaged on the line.
+bool readHeaderAt(const QByteArray& answer, int at, int address);
+
 } // namespace r5

@@ -102,6 +102,9 @@ bool LinkExchange::openPort()
 
 void LinkExchange::queueCommand(const QByteArray& bytes)
 {
+    // Whatever is waiting now answered something earlier (the radio's reply
+    // to a lone acknowledgement, a stray byte on the line): never this command.
+    clearInput();
     sendBuffer_ = bytes;
     sendDone_ = false;
     sendTimer_->start(protocol::kSendTickMs);
@@ -112,6 +115,8 @@ void LinkExchange::sendQueued()
     sendTimer_->stop();
     if (!port_->isOpen())
         return;
+    // Only bytes that arrive after the command has left can be its answer.
+    port_->clearInput();
     // The whole command leaves back to back, one byte per write.
     for (const char byte : std::as_const(sendBuffer_))
         port_->writeByte(static_cast<quint8>(byte));
@@ -223,6 +228,11 @@ void LinkExchange::showProgress(int done, int total)
 
 void LinkExchange::onDataArrived()
 {
+    if (sendTimer_->isActive()) {
+        // A command waits to leave: these bytes cannot be its answer.
+        clearInput();
+        return;
+    }
     QPointer<LinkExchange> self(this);
     while (self && !afterPause_ && port_->isOpen() && port_->bytesWaiting() > 0 && receiveStep()) {
     }

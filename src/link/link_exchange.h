@@ -94,7 +94,9 @@ protected:
 
     // --- Sending -----------------------------------------------------------
     // Replaces the send queue; it leaves on the next tick of the send timer,
-    // after which the reply time-out runs.
+    // after which the reply time-out runs. The input is emptied now and again
+    // as the command leaves, and bytes arriving while it waits are dropped, so
+    // an exchange only ever sees bytes that came after its command.
     void queueCommand(const QByteArray& bytes);
     void sendNow(quint8 byte);
     bool sendDone() const { return sendDone_; }

@@ -8,7 +8,6 @@ namespace r5 {
 
 void MemoryExchange::beginAttempt()
 {
-    clearInput();
     stage_ = Stage::Handshake;
     programmingMode_ = false;
     resetDataPhase();
@@ -34,7 +33,6 @@ bool MemoryExchange::receiveStep()
         pauseThen(protocol::kAckPauseMs, [this] {
             stage_ = Stage::PasswordBlock;
             queueCommand(command(protocol::kReadCommand, protocol::kPasswordBlockAddress, protocol::kReadBlockBytes));
-            clearInput();
         });
         return true;
     }
@@ -50,7 +48,6 @@ bool MemoryExchange::receiveStep()
             stopReplyTimer();
             stopRetryTimer();
             beginDataPhase();
-            clearInput();
         });
         return true;
     }

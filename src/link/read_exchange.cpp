@@ -12,15 +12,24 @@ constexpr Text kReadDone{"数据读出正常 ！", "Read Data in gear. "};
 
 constexpr LinkValues kReadValues{protocol::kReplyTimeoutMs, protocol::kRetryPauseMs, protocol::kRetries};
 
-// Where the data start in a frame: four bytes after the first 58 among
-// positions 0 to 19, or position 5 when there is none. -1 when the marker sits
-// so late that the 64 bytes would run past the end of the answer.
-int dataStart(const QByteArray& frame)
+// Position of the first 58 among positions 0 to 19; -1 when there is none.
+int markerAt(const QByteArray& frame)
 {
     for (int p = 0; p <= protocol::kMemoryMarkerSearchLast && p < frame.size(); ++p)
         if (static_cast<quint8>(frame[p]) == protocol::kDataRecord)
-            return p <= protocol::kMemoryMarkerLastSound ? p + protocol::kCommandHeaderBytes : -1;
-    return protocol::kMemoryDefaultDataStart;
+            return p;
+    return -1;
+}
+
+// Where the data start in a frame: four bytes after the marker, or position 5
+// when there is none. -1 when the marker sits so late that the 64 bytes would
+// run past the end of the answer.
+int dataStart(const QByteArray& frame)
+{
+    const int marker = markerAt(frame);
+    if (marker < 0)
+        return protocol::kMemoryDefaultDataStart;
+    return marker <= protocol::kMemoryMarkerLastSound ? marker + protocol::kCommandHeaderBytes : -1;
 }
 
 } // namespace
@@ -39,23 +48,29 @@ void ReadExchange::resetDataPhase()
 void ReadExchange::beginDataPhase()
 {
     blockIndex_ = 0;
-    queueCommand(command(protocol::kReadCommand, 0, protocol::kReadBlockBytes, {}, true));
-    clearInput();
+    expectedAddress_ = 0;
+    queueCommand(command(protocol::kReadCommand, expectedAddress_, protocol::kReadBlockBytes, {}, true));
 }
 
 bool ReadExchange::dataStep()
 {
     if (bytesWaiting() < protocol::kEchoedReplyBytes)
         return false;
+    const QByteArray frame = takeBytes(protocol::kEchoedReplyBytes);
+    // A header that does not echo the address and length asked for belongs to
+    // no answer of this read; the time-out then retries. A marker too late to
+    // hold the data fails the read at the end.
+    const int marker = markerAt(frame);
+    if (dataStart(frame) > 0 && marker >= 0 && !readHeaderAt(frame, marker, expectedAddress_))
+        return true;
     stopReplyTimer();
-    frames_[static_cast<size_t>(blockIndex_)] = takeBytes(protocol::kEchoedReplyBytes);
-    clearInput();
+    frames_[static_cast<size_t>(blockIndex_)] = frame;
     sendNow(protocol::kAck);
 
     if (blockIndex_ < protocol::kMemoryReadBlocks) {
         // Taken before the count moves on, so the first address is asked twice.
-        const int address = blockIndex_ * protocol::kReadBlockBytes;
-        queueCommand(command(protocol::kReadCommand, address, protocol::kReadBlockBytes, {}, true));
+        expectedAddress_ = blockIndex_ * protocol::kReadBlockBytes;
+        queueCommand(command(protocol::kReadCommand, expectedAddress_, protocol::kReadBlockBytes, {}, true));
         ++blockIndex_;
         showProgress(blockIndex_, protocol::kMemoryReadBlocks + 1);
         emit statusChanged(linktext::numbered(kReadingBefore, blockIndex_, kReadingAfter, language()));
@@ -78,9 +93,15 @@ void ReadExchange::complete()
 void ReadExchange::storeAndFinish()
 {
     const int start = dataStart(frames_[1]);
-    if (start < 0) {
-        // Data that would have to come from beyond the answer: nothing is
-        // stored and the read ends as a failed one.
+    const int marker = markerAt(frames_[1]);
+    bool usable = start >= 0;
+    // Every answer carries its header where the first one does; one that does
+    // not was shifted on the line and its data would land at the wrong place.
+    for (int f = 1; usable && marker >= 0 && f <= protocol::kMemoryReadBlocks; ++f)
+        usable = readHeaderAt(frames_[static_cast<size_t>(f)], marker, (f - 1) * protocol::kReadBlockBytes);
+    if (!usable) {
+        // Data that would have to come from beyond the answer or from a
+        // shifted one: nothing is stored and the read ends as a failed one.
         pauseThen(protocol::kCompletionPauseMs, [this] { failRun(LinkOutcome::Kind::UnusableAnswer); });
         return;
     }

@@ -33,6 +33,7 @@ private:
     // (f - 1) * 64 with their header.
     std::array<QByteArray, protocol::kMemoryReadBlocks + 1> frames_;
     int blockIndex_ = 0;
+    int expectedAddress_ = 0;   // of the block the last read command asked for
 };
 
 } // namespace r5

@@ -420,6 +420,25 @@ INSTANTIATE_TEST_SUITE_P(Link, RecoveryTest, testing::Values(
     sim::Fault{sim::Fault::Kind::ShortReply, 6}, sim::Fault{sim::Fault::Kind::Garbage, 6},
     sim::Fault{sim::Fault::Kind::ShortReply, 1}));
 
+class StrayBytesTest : public LinkTest,
+                       public testing::WithParamInterface<std::tuple<const char*, sim::Fault::Kind>> {};
+
+// Bytes that answer no command just sent (the radio's reply to a lone 06, a
+// stray byte after each answer) never shift the data a read stores.
+TEST_P(StrayBytesTest, ReadGetsExactlyWhatTheRadioHolds)
+{
+    const auto [exchange, fault] = GetParam();
+    radio.setFault({fault, 0});
+    auto x = start(exchange);
+    ASSERT_TRUE(runToEnd());
+    EXPECT_EQ(seen.kind(), Kind::Completed);
+    const bool tuning = std::string(exchange) == "tuning-read";
+    EXPECT_EQ(tuning ? state.adjust.toBytes() : state.image.toBytes(), tuning ? radio.adjust() : radio.memory());
+}
+
+INSTANTIATE_TEST_SUITE_P(Link, StrayBytesTest, testing::Combine(testing::Values("read", "tuning-read"),
+    testing::Values(sim::Fault::Kind::AnswerEveryAck, sim::Fault::Kind::Noise)));
+
 // --- Password ---------------------------------------------------------------
 
 struct PasswordLineCase {
