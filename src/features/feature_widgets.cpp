@@ -31,9 +31,9 @@ protected:
 
 } // namespace
 
-QPushButton* makeFeatureButton(const char* name, const Text& caption, bool chinese, QWidget* parent)
+QPushButton* makeFeatureButton(const char* name, const Text& caption, Language language, QWidget* parent)
 {
-    auto* button = named(new QPushButton(caption.in(chinese), parent), name);
+    auto* button = named(new QPushButton(caption.in(language), parent), name);
     button->setAutoDefault(false);
     return button;
 }

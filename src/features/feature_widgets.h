@@ -23,7 +23,7 @@ W* named(W* widget, const char* name)
 
 // A button of a settings window: it never takes Enter as the default button,
 // so Enter in a box does not close the window.
-QPushButton* makeFeatureButton(const char* name, const Text& caption, bool chinese, QWidget* parent);
+QPushButton* makeFeatureButton(const char* name, const Text& caption, Language language, QWidget* parent);
 
 // Closes the window with the workspace frame around it.
 void closeFramed(QWidget* window);

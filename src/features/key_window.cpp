@@ -23,15 +23,15 @@ constexpr KeyNames kKeys[] = {{keys::kPf1, "Combo_pf1", "Label_PF1"}, {keys::kPf
 
 KeyAssignmentWindow::KeyAssignmentWindow(AppState& state, QWidget* parent) : ChildWindow(state, parent)
 {
-    const bool chinese = state.LanguageFlag;
+    const Language language = state.language;
     setObjectName("Form_edit_Key");
-    setWindowTitle(keys::kWindowTitle.in(chinese));
+    setWindowTitle(keys::kWindowTitle.in(language));
 
     auto* grid = new QGridLayout;
     for (const KeyNames& names : kKeys) {
         QComboBox* list = named(new QComboBox(this), names.list);
         list->setMaxVisibleItems(keys::kFunctionCount);
-        fillQuietly(list, keys::choices(chinese));
+        fillQuietly(list, keys::choices(language));
         const keys::Key key = names.key;
         connect(list, &QComboBox::currentIndexChanged, this, [this, key](int position) {
             if (position >= 0)
@@ -43,8 +43,8 @@ KeyAssignmentWindow::KeyAssignmentWindow(AppState& state, QWidget* parent) : Chi
     }
     grid->setColumnStretch(1, 1);
 
-    QPushButton* help = makeFeatureButton("Command_help", kHelpCaption, chinese, this);
-    QPushButton* close = makeFeatureButton("Command_close", kCloseCaption, chinese, this);
+    QPushButton* help = makeFeatureButton("Command_help", kHelpCaption, language, this);
+    QPushButton* close = makeFeatureButton("Command_close", kCloseCaption, language, this);
     connect(close, &QPushButton::clicked, this, [this] { closeFramed(this); });
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

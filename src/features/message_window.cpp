@@ -18,9 +18,9 @@ constexpr const char* kBoxNames[message::kLineCount] = {"Text_MS1", "Text_MS2"};
 
 MessageWindow::MessageWindow(AppState& state, QWidget* parent) : ChildWindow(state, parent)
 {
-    const bool chinese = state.LanguageFlag;
+    const Language language = state.language;
     setObjectName("Form_Edit_Message");
-    setWindowTitle(message::kWindowTitle.in(chinese));
+    setWindowTitle(message::kWindowTitle.in(language));
 
     auto* layout = new QVBoxLayout(this);
     for (int i = 0; i < message::kLineCount; ++i) {
@@ -37,8 +37,8 @@ MessageWindow::MessageWindow(AppState& state, QWidget* parent) : ChildWindow(sta
         boxes_[i] = box;
     }
 
-    QPushButton* help = makeFeatureButton("Command_help", kHelpCaption, chinese, this);
-    QPushButton* close = makeFeatureButton("Command_close", kCloseCaption, chinese, this);
+    QPushButton* help = makeFeatureButton("Command_help", kHelpCaption, language, this);
+    QPushButton* close = makeFeatureButton("Command_close", kCloseCaption, language, this);
     connect(close, &QPushButton::clicked, this, [this] { closeFramed(this); });
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/child_window.h"
 #include "model/embedded_message.h"
+#include "ui/child_window.h"
 
 #include <array>
 

@@ -42,10 +42,10 @@ bool takesTyping(Item item) { return item == kTimeOut || item == kSquelch; }
 } // namespace
 
 OptionsWindow::OptionsWindow(AppState& state, QWidget* parent)
-    : ChildWindow(state, parent), chinese_(state.LanguageFlag)
+    : ChildWindow(state, parent), language_(state.language)
 {
     setObjectName("frm_option");
-    setWindowTitle(kWindowTitle.in(chinese_));
+    setWindowTitle(kWindowTitle.in(language_));
 
     auto* listGroup = new QGroupBox(this);
     auto* listLayout = new QFormLayout(listGroup);
@@ -54,7 +54,7 @@ OptionsWindow::OptionsWindow(AppState& state, QWidget* parent)
     for (const ControlNames& names : kControls) {
         const Item item = names.item;
         if (isCheckBox(item)) {
-            QCheckBox* box = named(new QCheckBox(caption(item).in(chinese_), checkGroup), names.control);
+            QCheckBox* box = named(new QCheckBox(caption(item).in(language_), checkGroup), names.control);
             connect(box, &QCheckBox::toggled, this, [this, item] { write(item); });
             checkLayout->addWidget(box);
             checks_[item] = box;
@@ -70,9 +70,9 @@ OptionsWindow::OptionsWindow(AppState& state, QWidget* parent)
         } else {
             ignoreTyping(list);
         }
-        fillQuietly(list, choices(item, chinese_));
+        fillQuietly(list, choices(item, language_));
         connect(list, &QComboBox::currentIndexChanged, this, [this, item] { write(item); });
-        listLayout->addRow(named(new QLabel(caption(item).in(chinese_), listGroup), names.label), list);
+        listLayout->addRow(named(new QLabel(caption(item).in(language_), listGroup), names.label), list);
         lists_[item] = list;
     }
     checkLayout->addStretch();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/child_window.h"
 #include "model/optional_features.h"
+#include "ui/child_window.h"
 
 #include <array>
 
@@ -28,7 +28,7 @@ private:
     void write(options::Item item);
     void typedInto(options::Item item);
 
-    const bool chinese_;
+    const Language language_;
     std::array<QComboBox*, options::kItemCount> lists_{};
     std::array<QCheckBox*, options::kItemCount> checks_{};
 };

@@ -1,8 +1,8 @@
 #include "features/scan_window.h"
 
-#include "app/prompt.h"
 #include "features/feature_widgets.h"
 #include "ui/input_filter.h"
+#include "ui/prompt.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -32,10 +32,10 @@ constexpr ListNames kLists[] = {
 } // namespace
 
 ScanWindow::ScanWindow(AppState& state, QWidget* parent)
-    : ChildWindow(state, parent), chinese_(state.LanguageFlag)
+    : ChildWindow(state, parent), language_(state.language)
 {
     setObjectName("Form_Edit_scan");
-    setWindowTitle(kWindowTitle.in(chinese_));
+    setWindowTitle(kWindowTitle.in(language_));
 
     priorityChannel_ = named(new QLineEdit(this), "Text_prich");
     restrictInput(priorityChannel_, isPriorityChannelCharacter);
@@ -48,20 +48,20 @@ ScanWindow::ScanWindow(AppState& state, QWidget* parent)
         ignoreTyping(list);
         const Item item = names.item;
         if (item != kRevert)
-            fillQuietly(list, choices(item, kNoPriority, chinese_));
+            fillQuietly(list, choices(item, kNoPriority, language_));
         connect(list, &QComboBox::currentIndexChanged, this, [this, item](int position) {
             if (position >= 0)
                 choose(item, position);
         });
-        form->addRow(named(new QLabel(caption(item).in(chinese_), this), names.label), list);
+        form->addRow(named(new QLabel(caption(item).in(language_), this), names.label), list);
         lists_[item] = list;
         if (item == kModeItem)
-            form->addRow(named(new QLabel(kPriorityChannelCaption.in(chinese_), this), "Label_prich"),
+            form->addRow(named(new QLabel(kPriorityChannelCaption.in(language_), this), "Label_prich"),
                          priorityChannel_);
     }
 
-    QPushButton* help = makeFeatureButton("Command_help", kHelpCaption, chinese_, this);
-    QPushButton* close = makeFeatureButton("Command_close", kCloseCaption, chinese_, this);
+    QPushButton* help = makeFeatureButton("Command_help", kHelpCaption, language_, this);
+    QPushButton* close = makeFeatureButton("Command_close", kCloseCaption, language_, this);
     connect(close, &QPushButton::clicked, this, [this] { closeFramed(this); });
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -88,7 +88,7 @@ void ScanWindow::showRow()
     const QString channelText = priorityChannelText(image);
     if (priorityChannel_->text() != channelText)
         priorityChannel_->setText(channelText);
-    fillQuietly(lists_[kRevert], choices(kRevert, mode(image), chinese_));
+    fillQuietly(lists_[kRevert], choices(kRevert, mode(image), language_));
     for (Item item : {kLookBackA, kLookBackB, kRevert, kDropout, kDwell})
         if (selectQuietly(lists_[item], shownPosition(image, item)))
             applyChoice(image, item, lists_[item]->currentIndex());
@@ -118,7 +118,7 @@ void ScanWindow::priorityChannelEdited(const QString& typed)
     }
     if (enterPriorityChannel(state().image, text) != PriorityChannelEntry::OutOfRange)
         return;
-    showPrompt(this, kPriorityChannelMessage.in(state().LanguageFlag), state().LanguageFlag);
+    showPrompt(this, kPriorityChannelMessage.in(state().language), state().language);
     priorityChannel_->clear();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/child_window.h"
 #include "model/scan_info.h"
+#include "ui/child_window.h"
 
 #include <array>
 
@@ -27,7 +27,7 @@ private:
     void choose(scan::Item item, int position);
     void priorityChannelEdited(const QString& text);
 
-    const bool chinese_;
+    const Language language_;
     std::array<QComboBox*, scan::kItemCount> lists_{};
     QLineEdit* priorityChannel_;
 };

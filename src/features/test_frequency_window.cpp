@@ -1,7 +1,7 @@
 #include "features/test_frequency_window.h"
 
-#include "app/prompt.h"
 #include "features/feature_widgets.h"
+#include "ui/prompt.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -28,12 +28,12 @@ bool isFrequencyColumn(int column) { return column == kReceiveColumn || column =
 
 TestFrequencyWindow::TestFrequencyWindow(AppState& state, QWidget* parent) : ChildWindow(state, parent)
 {
-    const bool chinese = state.LanguageFlag;
+    const Language language = state.language;
     setObjectName("Form_Edit_Test");
-    setWindowTitle(kWindowTitle.in(chinese));
+    setWindowTitle(kWindowTitle.in(language));
 
     grid_ = named(new QTableWidget(kCount, kColumnCount, this), "MSF_chann");
-    grid_->setHorizontalHeaderLabels(headerTexts(chinese));
+    grid_->setHorizontalHeaderLabels(headerTexts(language));
     grid_->verticalHeader()->hide();
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -47,7 +47,7 @@ TestFrequencyWindow::TestFrequencyWindow(AppState& state, QWidget* parent) : Chi
             grid_->setItem(row, column, item);
         }
     const QFontMetrics metrics = grid_->fontMetrics();
-    const QStringList headers = headerTexts(chinese);
+    const QStringList headers = headerTexts(language);
     for (int column = 0; column < kColumnCount; ++column)
         grid_->setColumnWidth(column, std::max(metrics.horizontalAdvance(headers[column]),
                                                metrics.horizontalAdvance("000.00000"))
@@ -59,17 +59,17 @@ TestFrequencyWindow::TestFrequencyWindow(AppState& state, QWidget* parent) : Chi
             commitCell();
     });
 
-    textEdit_ = named(new QLineEdit(grid_->viewport()), "Text_Edit");
-    textEdit_->hide();
-    textEdit_->installEventFilter(this);
+    textEditor_ = named(new QLineEdit(grid_->viewport()), "Text_Edit");
+    textEditor_->hide();
+    textEditor_->installEventFilter(this);
     // Every line is as high as the text box laid over it, so more lines show.
     grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grid_->verticalHeader()->setDefaultSectionSize(textEdit_->sizeHint().height());
+    grid_->verticalHeader()->setDefaultSectionSize(textEditor_->sizeHint().height());
     // The text box floats over the viewport; it moves with its cell.
     connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this, &TestFrequencyWindow::placeEditor);
 
-    QPushButton* help = makeFeatureButton("Command_help", kHelpCaption, chinese, this);
-    QPushButton* close = makeFeatureButton("Command_close", kCloseCaption, chinese, this);
+    QPushButton* help = makeFeatureButton("Command_help", kHelpCaption, language, this);
+    QPushButton* close = makeFeatureButton("Command_close", kCloseCaption, language, this);
     connect(close, &QPushButton::clicked, this, [this] { closeFramed(this); });
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -101,7 +101,7 @@ void TestFrequencyWindow::setCellText(int n, int column, const QString& text)
 
 void TestFrequencyWindow::showLines()
 {
-    const TestLines lines = ShowTestLines(state().image);
+    const TestLines lines = readTestLines(state().image);
     for (int n = 1; n <= kCount; ++n) {
         setCellText(n, kReceiveColumn, lines[size_t(n - 1)].receive);
         setCellText(n, kTransmitColumn, lines[size_t(n - 1)].transmit);
@@ -113,7 +113,7 @@ void TestFrequencyWindow::storeLines()
     TestLines lines;
     for (int n = 1; n <= kCount; ++n)
         lines[size_t(n - 1)] = {cellText(n, kReceiveColumn), cellText(n, kTransmitColumn)};
-    StoreTestLines(state().image, lines, state().twoDigitMegahertz());
+    storeTestLines(state().image, lines, state().twoDigitMegahertz());
 }
 
 void TestFrequencyWindow::openCell(int n, int column)
@@ -125,18 +125,18 @@ void TestFrequencyWindow::openCell(int n, int column)
     opened_ = true;
     editLine_ = n;
     editColumn_ = column;
-    textEdit_->setText(cellText(n, column));
-    textEdit_->selectAll();
+    textEditor_->setText(cellText(n, column));
+    textEditor_->selectAll();
     placeEditor();
-    textEdit_->show();
-    textEdit_->raise();
-    textEdit_->setFocus(Qt::OtherFocusReason);
+    textEditor_->show();
+    textEditor_->raise();
+    textEditor_->setFocus(Qt::OtherFocusReason);
 }
 
 void TestFrequencyWindow::placeEditor()
 {
     if (opened_)
-        textEdit_->setGeometry(grid_->visualRect(grid_->model()->index(editLine_ - 1, editColumn_)));
+        textEditor_->setGeometry(grid_->visualRect(grid_->model()->index(editLine_ - 1, editColumn_)));
 }
 
 void TestFrequencyWindow::commitCell()
@@ -145,16 +145,16 @@ void TestFrequencyWindow::commitCell()
         return;
     opened_ = false;
     const int n = editLine_;
-    const QString typed = textEdit_->text();
-    if (textEdit_->hasFocus())
+    const QString typed = textEditor_->text();
+    if (textEditor_->hasFocus())
         grid_->setFocus(Qt::OtherFocusReason);
-    textEdit_->hide();
-    textEdit_->clear();
+    textEditor_->hide();
+    textEditor_->clear();
 
     const TestCommit commit = editColumn_ == kReceiveColumn
-        ? CommitTestReceive(typed, cellText(n, kTransmitColumn), state().BandLow, state().BandHigh)
-        : CommitTestTransmit(typed, cellText(n, kReceiveColumn), cellText(n, kTransmitColumn), state().BandLow,
-                             state().BandHigh);
+        ? commitTestReceive(typed, cellText(n, kTransmitColumn), state().bandLow, state().bandHigh)
+        : commitTestTransmit(typed, cellText(n, kReceiveColumn), cellText(n, kTransmitColumn), state().bandLow,
+                             state().bandHigh);
     setCellText(n, editColumn_, commit.cellText);
     if (commit.otherCell)
         setCellText(n, editColumn_ == kReceiveColumn ? kTransmitColumn : kReceiveColumn, *commit.otherCell);
@@ -162,7 +162,7 @@ void TestFrequencyWindow::commitCell()
     // sends what the grid shows.
     storeLines();
     if (commit.message)
-        showPrompt(this, commit.message->in(state().LanguageFlag), state().LanguageFlag);
+        showPrompt(this, commit.message->in(state().language), state().language);
 }
 
 void TestFrequencyWindow::commitOnFocusLeaving(QFocusEvent* event)
@@ -189,11 +189,11 @@ bool TestFrequencyWindow::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-        if (watched == textEdit_ && enter) {
+        if (watched == textEditor_ && enter) {
             commitCell();
             return true;
         }
-        if (watched == textEdit_ && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
+        if (watched == textEditor_ && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
             // Tab ends the edit and moves on, as from the grid.
             commitCell();
             focusNextPrevChild(key->key() == Qt::Key_Tab);
@@ -204,7 +204,7 @@ bool TestFrequencyWindow::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
-    if (watched == textEdit_ && event->type() == QEvent::FocusOut)
+    if (watched == textEditor_ && event->type() == QEvent::FocusOut)
         commitOnFocusLeaving(static_cast<QFocusEvent*>(event));
     return ChildWindow::eventFilter(watched, event);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/child_window.h"
 #include "model/test_frequencies.h"
+#include "ui/child_window.h"
 
 class QFocusEvent;
 class QLineEdit;
@@ -36,7 +36,7 @@ private:
     void commitOnFocusLeaving(QFocusEvent* event);
 
     QTableWidget* grid_;
-    QLineEdit* textEdit_;
+    QLineEdit* textEditor_;
     // The cell the text box was laid over; only such a cell commits when left.
     bool opened_ = false;
     int editLine_ = 0;

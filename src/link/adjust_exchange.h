@@ -48,7 +48,7 @@ private:
     int blockIndex_ = 0;
     int confirmed_ = 0;   // tuning blocks the radio acknowledged in any attempt of this run
     // Answers by block number; 2 to 9 hold the tuning data.
-    std::array<QByteArray, protocol::AdjustFirstFrame + protocol::AdjustReadBlocks> frames_;
+    std::array<QByteArray, protocol::kAdjustFirstFrame + protocol::kAdjustReadBlocks> frames_;
 };
 
 } // namespace r5

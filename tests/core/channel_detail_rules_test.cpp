@@ -41,7 +41,7 @@ TEST(DetailLists, SpUnmuteAndLockoutFollowSignallingAndDecode)
     EXPECT_EQ(busyLockoutChoices(1, true, true), (QStringList{"关", "载波", "QT/DQT", "可选信令"}));
 }
 
-TEST(ShowChannelDetail, ValuesWithoutAnEntryShowRawAndStayAsStored)
+TEST(viewChannel, ValuesWithoutAnEntryShowRawAndStayAsStored)
 {
     // Channel 5: flags A at 0x5C, decode tone at 0x58, encode tone at 0x5A.
     const struct {
@@ -62,14 +62,14 @@ TEST(ShowChannelDetail, ValuesWithoutAnEntryShowRawAndStayAsStored)
         for (size_t i = 0; i < c.bytes.size(); ++i)
             state.image.setAt(c.address + static_cast<int>(i), c.bytes[i]);
         const RadioImage before = state.image;
-        const auto view = ShowChannelDetail(state.image, 5, false);
+        const auto view = viewChannel(state.image, 5, false);
         ASSERT_TRUE(view) << c.what;
         EXPECT_EQ((*view).*c.selection, (Selection{-1, c.raw})) << c.what;
         EXPECT_EQ(state.image, before) << c.what;
     }
 }
 
-TEST(ShowChannelDetail, WritesBackWhatItSelects)
+TEST(viewChannel, WritesBackWhatItSelects)
 {
     AppState state = vhfState();
     state.image.setAt(0x59, 0x12);  // erased low byte, stray high byte
@@ -77,7 +77,7 @@ TEST(ShowChannelDetail, WritesBackWhatItSelects)
     state.image.setAt(0x5A, 0x75);  // ... so no encode tone either
     state.image.setAt(0x5B, 0x03);
     state.image.setAt(0x5C, 0x60);  // SP unmute 3 without option signalling
-    const auto view = ShowChannelDetail(state.image, 5, false);
+    const auto view = viewChannel(state.image, 5, false);
     ASSERT_TRUE(view);
     EXPECT_EQ(view->decode.position, 0);
     EXPECT_FALSE(view->decodeSet);
@@ -90,17 +90,17 @@ TEST(ShowChannelDetail, WritesBackWhatItSelects)
 TEST(DetailRules, NothingForEmptyOrInvalidChannels)
 {
     AppState state = vhfState();
-    ClearChannel(state.image, 4);
+    clearChannel(state.image, 4);
     const RadioImage before = state.image;
-    EXPECT_FALSE(ShowChannelDetail(state.image, 4, false));
+    EXPECT_FALSE(viewChannel(state.image, 4, false));
     for (int n : {0, 17}) {
-        EXPECT_FALSE(ShowChannelDetail(state.image, n, false));
-        EXPECT_EQ(CommitDetailReceive(state, n, "145").result, ReceiveCommit::Result::Refused);
-        CommitDetailTransmit(state, n, "");
-        ShowEmptyDetail(state.image, n, true);
+        EXPECT_FALSE(viewChannel(state.image, n, false));
+        EXPECT_EQ(commitReceiveBox(state, n, "145").result, ReceiveCommit::Result::Refused);
+        commitTransmitBox(state, n, "");
+        viewEmptyChannel(state.image, n, true);
         applyDetailChoice(state.image, n, Field::Power, 1);
     }
-    CommitDetailTransmit(state, 4, "150");  // no receive frequency to go with it
+    commitTransmitBox(state, 4, "150");  // no receive frequency to go with it
     applyDetailChoice(state.image, 9, Field::Decode, -1);
     applyDetailChoice(state.image, 9, Field::Decode, ToneTable::kCount);
     EXPECT_EQ(state.image, before);

@@ -24,8 +24,8 @@ TEST(GridCommits, NothingOutsideChannels1To16)
     AppState state = vhfState();
     const RadioImage before = state.image;
     for (int n : {0, 17}) {
-        CommitReceive(state, n, "145.5");
-        CommitTransmit(state, n, "");
+        commitReceive(state, n, "145.5");
+        commitTransmit(state, n, "");
         commitToneText(state.image, n, kDecodeColumn, "88.5");
         settleEmptyChannel(state.image, n);
         EXPECT_FALSE(isEditableCell(state.image, n, kReceiveColumn));
@@ -33,28 +33,28 @@ TEST(GridCommits, NothingOutsideChannels1To16)
     EXPECT_EQ(state.image, before);
 }
 
-TEST(CommitTransmit, InRangeKeepsTheEncodeToneOutOfRangeDropsIt)
+TEST(commitTransmit, InRangeKeepsTheEncodeToneOutOfRangeDropsIt)
 {
     AppState state = vhfState();  // channel 12 carries 67.0 Hz tones
-    EXPECT_FALSE(CommitTransmit(state, 12, "150.125").message);
+    EXPECT_FALSE(commitTransmit(state, 12, "150.125").message);
     const quint8 stored[] = {0x00, 0x25, 0x01, 0x15, 0x9E, 0x02, 0x9E, 0x02};
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(state.image.at(0xC4 + i), stored[i]) << i;
 
-    const CommitOutcome outcome = CommitTransmit(state, 12, "500");
+    const CommitOutcome outcome = commitTransmit(state, 12, "500");
     ASSERT_TRUE(outcome.message);
     EXPECT_STREQ(outcome.message->en, "Over the range of transmit frequency .");
-    EXPECT_EQ(FreqBcdToText(channel::transmit(state.image, 12)), "136.00000");
+    EXPECT_EQ(frequencyText(channel::transmit(state.image, 12)), "136.00000");
     EXPECT_EQ(state.image.at(0xCA), 0xFF);
     EXPECT_EQ(state.image.at(0xCB), 0xFF);
     EXPECT_EQ(state.image.at(0xC8), 0x9E);
 }
 
-TEST(CommitReceive, AHalfErasedRecordStartsClean)
+TEST(commitReceive, AHalfErasedRecordStartsClean)
 {
     AppState state = vhfState();
     state.image.setAt(0x80, 0xFF);  // as a radio may hold it
-    CommitReceive(state, 8, "150");
+    commitReceive(state, 8, "150");
     EXPECT_EQ(state.image.at(0x8D), channel::kNewFlagsBGrid);
     EXPECT_EQ(state.image.at(0x88), 0xFF);
     EXPECT_EQ(channel::transmit(state.image, 8), channel::receive(state.image, 8));

@@ -56,12 +56,12 @@ TEST(ScanBits, OneBitPerChannel)
 TEST(ChannelRecord, ClearAndNewChannel)
 {
     RadioImage image = startUpImage(kUhfModel);
-    ClearChannel(image, 9);
+    clearChannel(image, 9);
     for (int a = 0x90; a < 0xA0; ++a)
         EXPECT_EQ(image.at(a), 0xFF) << a;
     EXPECT_EQ(image.at(0x17F), 0xFE);
     EXPECT_TRUE(channel::isEmpty(image, 9));
-    InitNewChannel(image, 9);
+    startNewChannel(image, 9);
     const quint8 expected[] = {0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0xB0, 0xB0, 0xF8};
     for (int c = 8; c < 16; ++c)
         EXPECT_EQ(image.at(0x90 + c), expected[c - 8]) << c;
@@ -86,10 +86,10 @@ TEST(GridTexts, RowOfAFactoryChannelInBothLanguages)
     image.setAt(0xEE, 0x01);  // PTT ID on
     image.setAt(0x17F, 0xDF); // not in scan
     const QStringList english{"14", "400.02500", "400.02500", "D023N", "100.3", "Low", "Narrow", "None", "15", "ON"};
-    const QStringList chinese{"14", "400.02500", "400.02500", "D023N", "100.3", "低", "窄带", "无", "15", "开"};
+    const QStringList language{"14", "400.02500", "400.02500", "D023N", "100.3", "低", "窄带", "无", "15", "开"};
     for (int column = 0; column < grid::kColumnCount; ++column) {
         EXPECT_EQ(grid::cellText(image, 14, column, false).trimmed(), english[column]) << column;
-        EXPECT_EQ(grid::cellText(image, 14, column, true).trimmed(), chinese[column]) << column;
+        EXPECT_EQ(grid::cellText(image, 14, column, true).trimmed(), language[column]) << column;
     }
     EXPECT_EQ(grid::cellText(image, 1, grid::kScramblerColumn, false), "OFF");
     EXPECT_EQ(grid::toneText(ToneCode{0x14, 0x28}, false), "");  // a DCS pair the radio lists nowhere

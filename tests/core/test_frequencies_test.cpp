@@ -24,12 +24,12 @@ void expectBytes(const RadioImage& image, int address, std::array<quint8, 4> byt
 TEST(TestFrequencies, EachLineStoresItsOwnEightBytes)
 {
     RadioImage image = startUpImage(kUhfModel);
-    TestLines lines = ShowTestLines(image);
+    TestLines lines = readTestLines(image);
     for (const TestLine& line : lines)
         EXPECT_TRUE(line.receive.isEmpty() && line.transmit.isEmpty());
     lines[1] = {"145.50000", "146.00000"};
     lines[15] = {"150.12500", "150.00000"};
-    StoreTestLines(image, lines);
+    storeTestLines(image, lines);
     expectBytes(image, 0x288, {0x00, 0x00, 0x55, 0x14});
     expectBytes(image, 0x28C, {0x00, 0x00, 0x60, 0x14});
     expectBytes(image, 0x2F8, {0x00, 0x25, 0x01, 0x15});
@@ -40,7 +40,7 @@ TEST(TestFrequencies, EachLineStoresItsOwnEightBytes)
     EXPECT_EQ(shownText(image, 2, kTransmit), "146.00000");
 
     lines[15] = {"", ""};
-    StoreTestLines(image, lines);
+    storeTestLines(image, lines);
     expectBytes(image, 0x2F8, {0xFF, 0xFF, 0xFF, 0xFF});
     expectBytes(image, 0x2FC, {0xFF, 0xFF, 0xFF, 0xFF});
     expectBytes(image, 0x28C, {0x00, 0x00, 0x60, 0x14});
@@ -52,9 +52,9 @@ TEST(TestFrequencies, UntouchedCellsKeepTheirBytes)
 {
     RadioImage image = startUpImage(kUhfModel);
     setFrequency(image, 16, kReceive, {0x00, 0x00, 0x50, 0x04});
-    TestLines lines = ShowTestLines(image);
+    TestLines lines = readTestLines(image);
     EXPECT_EQ(lines[15].receive, "45.00000");
-    StoreTestLines(image, lines);
+    storeTestLines(image, lines);
     expectBytes(image, 0x2F8, {0x00, 0x00, 0x50, 0x04});
 }
 
@@ -66,12 +66,12 @@ struct ReceiveCase {
     bool message;
 };
 
-class CommitReceiveTest : public testing::TestWithParam<ReceiveCase> {};
+class ReceiveCommitTest : public testing::TestWithParam<ReceiveCase> {};
 
-TEST_P(CommitReceiveTest, Rules)
+TEST_P(ReceiveCommitTest, Rules)
 {
     const ReceiveCase& c = GetParam();
-    const TestCommit result = CommitTestReceive(c.typed, c.transmitBefore, kLow, kHigh);
+    const TestCommit result = commitTestReceive(c.typed, c.transmitBefore, kLow, kHigh);
     EXPECT_EQ(result.cellText, c.cell);
     EXPECT_EQ(result.otherCell.value_or("unchanged"), c.transmitAfter ? c.transmitAfter : "unchanged");
     EXPECT_EQ(result.message.has_value(), c.message);
@@ -79,7 +79,7 @@ TEST_P(CommitReceiveTest, Rules)
         EXPECT_EQ(result.message->in(false), "Over the range of receive frequency .");
 }
 
-INSTANTIATE_TEST_SUITE_P(TestFrequencies, CommitReceiveTest, testing::Values(
+INSTANTIATE_TEST_SUITE_P(TestFrequencies, ReceiveCommitTest, testing::Values(
     ReceiveCase{"145.5", "", "145.50000", "145.50000", false},
     ReceiveCase{"150", "146.00000", "150.00000", nullptr, false},   // never overwrites transmit
     ReceiveCase{"174", " ", "174.00000", "174.00000", false},       // band ends included
@@ -94,18 +94,18 @@ INSTANTIATE_TEST_SUITE_P(TestFrequencies, CommitReceiveTest, testing::Values(
 
 TEST(TestFrequencies, TransmitNeedsReceiveFirst)
 {
-    TestCommit r = CommitTestTransmit("150", "", "146.00000", kLow, kHigh);
+    TestCommit r = commitTestTransmit("150", "", "146.00000", kLow, kHigh);
     ASSERT_TRUE(r.message);
     EXPECT_EQ(r.message->in(false), "Please input the receive frequency in advance.");
     EXPECT_EQ(r.cellText, "146.00000");
-    r = CommitTestTransmit("150", "145.00000", "146.00000", kLow, kHigh);
+    r = commitTestTransmit("150", "145.00000", "146.00000", kLow, kHigh);
     EXPECT_FALSE(r.message);
     EXPECT_EQ(r.cellText, "150.00000");
-    r = CommitTestTransmit("200", "145.00000", "146.00000", kLow, kHigh);
+    r = commitTestTransmit("200", "145.00000", "146.00000", kLow, kHigh);
     ASSERT_TRUE(r.message);
     EXPECT_EQ(r.message->in(true), QString::fromUtf8("发射频率超出范围 ！"));
     EXPECT_EQ(r.cellText, "136.00000");
-    r = CommitTestTransmit(" ", "", "146.00000", kLow, kHigh);  // blanks only clear the cell
+    r = commitTestTransmit(" ", "", "146.00000", kLow, kHigh);  // blanks only clear the cell
     EXPECT_FALSE(r.message);
     EXPECT_EQ(r.cellText, "");
 }

@@ -26,7 +26,7 @@ TEST(TuningBlock, LabelsAndCells)
 
 TEST(TuningBlock, ComboChoicesStayInTheirList)
 {
-    AdjustImage adjust = DefaultAdjustTable();
+    AdjustImage adjust = defaultAdjustImage();
     EXPECT_EQ(comboItems(kModulation, 12).size(), 256);
     EXPECT_EQ(comboText(adjust, kModulation, 12), "106");
     EXPECT_TRUE(chooseComboItem(adjust, kLevel, 9, 15));
@@ -50,7 +50,7 @@ class NumberBoxTest : public testing::TestWithParam<NumberCase> {};
 TEST_P(NumberBoxTest, CheckAndFallBack)
 {
     const NumberCase& c = GetParam();
-    AdjustImage adjust = DefaultAdjustTable();
+    AdjustImage adjust = defaultAdjustImage();
     // Squelch level 3 (default 20) or offset point 17 (row 10, cell 1, default 6).
     const NumberOutcome out = c.offset ? enterSquelchOffset(adjust, 17, c.text) : enterSquelchLevel(adjust, 3, c.text);
     EXPECT_EQ(out.entry, c.entry);
@@ -103,7 +103,7 @@ TEST(TuningBlock, RangeLimitChecks)
 
 TEST(TuningBlock, StoresRangesAsThreeDigits)
 {
-    AdjustImage adjust = DefaultAdjustTable();
+    AdjustImage adjust = defaultAdjustImage();
     EXPECT_EQ(rangeLow(adjust, 2), 400);
     EXPECT_EQ(rangeHigh(adjust, 2), 480);
     storeRanges(adjust, {{{200, 270}, {430, 450}, {350.6, 389.4}}});
@@ -122,7 +122,7 @@ TEST(TuningBlock, StoresRangesAsThreeDigits)
 
 TEST(TuningBlock, TransmitAllowedFlag)
 {
-    AdjustImage adjust = DefaultAdjustTable();
+    AdjustImage adjust = defaultAdjustImage();
     adjust.setCell(27, 7, 5);
     EXPECT_TRUE(transmitAllowed(adjust, 3));
     setTransmitAllowed(adjust, 3, true);
@@ -141,7 +141,7 @@ TEST(TuningBlock, PasswordCentredInSixCells)
         {"ABCDEFGH", {'A', 'B', 'C', 'D', 'E', 'F'}}, {"A?", {32, 32, 'A', 11, 32, 32}},  // outside the set: 11
     };
     for (const auto& [typed, cells] : cases) {
-        AdjustImage adjust = DefaultAdjustTable();
+        AdjustImage adjust = defaultAdjustImage();
         storePassword(adjust, kSuperPassword, typed);
         for (int i = 0; i < 6; ++i)
             EXPECT_EQ(adjust.cell(31, 6 + i), cells[static_cast<size_t>(i)]) << typed << "/" << i;
@@ -151,7 +151,7 @@ TEST(TuningBlock, PasswordCentredInSixCells)
 
 TEST(TuningBlock, PasswordReadsBack)
 {
-    AdjustImage adjust = DefaultAdjustTable();
+    AdjustImage adjust = defaultAdjustImage();
     EXPECT_EQ(passwordText(adjust, kUserPassword), kDefaultUserPassword);
     storePassword(adjust, kUserPassword, "ab");
     EXPECT_EQ(passwordText(adjust, kUserPassword), "  AB  ");

@@ -45,7 +45,7 @@ private slots:
     void aTypedFrequencyStaysWithItsChannel();
 
 private:
-    void open(bool chinese = false);
+    void open(Language language = false);
     template <typename W>
     W* find(const char* name) const
     {
@@ -92,7 +92,7 @@ private:
     }
 
     std::unique_ptr<AppState> state_;
-    std::unique_ptr<Form_Chann_Edit> window_;
+    std::unique_ptr<ChannelDetailWindow> window_;
     std::unique_ptr<test::PromptCatcher> prompts_;
 };
 
@@ -110,10 +110,10 @@ void ChannelDetailTest::cleanup()
     state_.reset();
 }
 
-void ChannelDetailTest::open(bool chinese)
+void ChannelDetailTest::open(Language language)
 {
-    state_->LanguageFlag = chinese;
-    window_ = std::make_unique<Form_Chann_Edit>(*state_);
+    state_->language = language;
+    window_ = std::make_unique<ChannelDetailWindow>(*state_);
     window_->show();
     window_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
@@ -121,7 +121,7 @@ void ChannelDetailTest::open(bool chinese)
 
 void ChannelDetailTest::opensOnCurrentChannel()
 {
-    state_->CurrentChannel = 13;
+    state_->currentChannel = 13;
     open(true);
     QCOMPARE(box("Text_CHN")->text(), QString("13"));
     QCOMPARE(scrollBar()->value(), 13);
@@ -135,11 +135,11 @@ void ChannelDetailTest::scrollBarWrapsAroundAndShowsItsHandle()
     open();
     scrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);  // up from channel 1
     QCOMPARE(scrollBar()->value(), 16);
-    QCOMPARE(state_->CurrentChannel, 16);
+    QCOMPARE(state_->currentChannel, 16);
     QCOMPARE(box("Text_CHN")->text(), QString("16"));
     QCOMPARE(box("Text_RX_Freq")->text(), QString("150.97500"));
     scrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);  // down from 16
-    QCOMPARE(state_->CurrentChannel, 1);
+    QCOMPARE(state_->currentChannel, 1);
 
     QStyleOptionSlider option;
     option.initFrom(scrollBar());
@@ -167,12 +167,12 @@ void ChannelDetailTest::channelBoxTakesDigitsOnly()
     QTest::keyClick(channelBox, Qt::Key_7);      // 17 is no channel
     QCOMPARE(channelBox->text(), QString("1"));
     QTest::keyClick(channelBox, Qt::Key_2);
-    QCOMPARE(state_->CurrentChannel, 12);        // a channel number shows at once
+    QCOMPARE(state_->currentChannel, 12);        // a channel number shows at once
     QCOMPARE(box("Text_RX_Freq")->text(), QString("130.17500"));
 
     channelBox->selectAll();
     QTest::keyClick(channelBox, Qt::Key_0);
-    QCOMPARE(state_->CurrentChannel, 12);        // never 0
+    QCOMPARE(state_->currentChannel, 12);        // never 0
     const RadioImage before = state_->image;
     QTest::mouseClick(check("Check_Comp"), Qt::LeftButton);  // leaving with 0 shows 1, then ticks
     QCOMPARE(channelBox->text(), QString("1"));
@@ -183,7 +183,7 @@ void ChannelDetailTest::channelBoxTakesDigitsOnly()
 
 void ChannelDetailTest::listsAreRebuiltBySignallingAndDecode()
 {
-    state_->CurrentChannel = 3;  // option signalling 0, no decode tone
+    state_->currentChannel = 3;  // option signalling 0, no decode tone
     open();
     chooseByKeys("Combo_Optsig", 1);  // DTMF
     QCOMPARE(entries("Combo_Spunmute"), (QStringList{"Carrier", "Carrier+ Opt.Sig", "Carrier or Opt.Sig"}));
@@ -196,7 +196,7 @@ void ChannelDetailTest::listsAreRebuiltBySignallingAndDecode()
 void ChannelDetailTest::valuesWithoutAnEntryAreShownRawAndKept()
 {
     channel::setDecode(state_->image, 5, ctcssCode(1003));  // typed in the grid
-    state_->CurrentChannel = 4;
+    state_->currentChannel = 4;
     open();
     scrollBar()->setValue(5);  // from a channel that showed an entry
     QCOMPARE(list("Combo_Decode")->currentIndex(), -1);
@@ -206,7 +206,7 @@ void ChannelDetailTest::valuesWithoutAnEntryAreShownRawAndKept()
 
 void ChannelDetailTest::emptyingTransmitLocksTheEncodeTone()
 {
-    state_->CurrentChannel = 12;
+    state_->currentChannel = 12;
     open();
     typeAndLeave("Text_TX_Freq", "");
     QVERIFY(!list("Combo_Encode")->isEnabled());
@@ -215,14 +215,14 @@ void ChannelDetailTest::emptyingTransmitLocksTheEncodeTone()
 
     typeAndLeave("Text_TX_Freq", "140.5");
     QVERIFY(list("Combo_Encode")->isEnabled());
-    QCOMPARE(FreqBcdToText(channel::transmit(state_->image, 12)), QString("140.50000"));
+    QCOMPARE(frequencyText(channel::transmit(state_->image, 12)), QString("140.50000"));
     QVERIFY(prompts_->empty());
 }
 
 void ChannelDetailTest::receiveForAnEmptyChannelMakesANewChannel()
 {
-    ClearChannel(state_->image, 9);
-    state_->CurrentChannel = 9;
+    clearChannel(state_->image, 9);
+    state_->currentChannel = 9;
     open();
     QVERIFY(!box("Text_TX_Freq")->isEnabled() && !list("Combo_Decode")->isEnabled());
     const QPalette normal = QApplication::palette(list("Combo_Decode"));
@@ -258,13 +258,13 @@ void ChannelDetailTest::frequencyCommits()
     QFETCH(QString, typed);
     QFETCH(QString, stored);
     QFETCH(QString, message);
-    state_->CurrentChannel = 2;
-    open(chinese);
+    state_->currentChannel = 2;
+    open(language);
     const FrequencyBytes transmit = channel::transmit(state_->image, 2);
     typeAndLeave(qPrintable(field), typed);
     QTRY_COMPARE(prompts_->lastText(), message);
     const bool receive = field == "Text_RX_Freq";
-    QCOMPARE(FreqBcdToText(receive ? channel::receive(state_->image, 2) : channel::transmit(state_->image, 2)), stored);
+    QCOMPARE(frequencyText(receive ? channel::receive(state_->image, 2) : channel::transmit(state_->image, 2)), stored);
     if (receive)
         QCOMPARE(channel::transmit(state_->image, 2), transmit);  // unlike the grid
 }
@@ -281,7 +281,7 @@ void ChannelDetailTest::showingAnEmptyChannelUnticksTheScanBox()
     QFETCH(bool, ticked);
     channel::setInScan(state_->image, 4, ticked);
     state_->image.setCell(5, channel::kReceiveCell, 0xFF);  // empty as a radio may leave it, still scanned
-    state_->CurrentChannel = 4;
+    state_->currentChannel = 4;
     open();
     QCOMPARE(check("Check_ScanAdd")->isChecked(), ticked);
     scrollBar()->setValue(5);
@@ -295,7 +295,7 @@ void ChannelDetailTest::showingAnEmptyChannelUnticksTheScanBox()
 
 void ChannelDetailTest::checkBoxesWriteTheirBits()
 {
-    state_->CurrentChannel = 10;
+    state_->currentChannel = 10;
     open();
     const RadioImage before = state_->image;
     QTest::mouseClick(check("Check_Pri"), Qt::LeftButton);  // no place in the record
@@ -324,7 +324,7 @@ void ChannelDetailTest::boxesTakeOnlyTheirCharacters()
     QFETCH(QString, keys);
     QFETCH(QString, committed);
     QFETCH(QString, shown);
-    state_->CurrentChannel = 2;
+    state_->currentChannel = 2;
     open();
     QLineEdit* edit = box(qPrintable(field));
     edit->setFocus();
@@ -344,7 +344,7 @@ void ChannelDetailTest::boxesTakeOnlyTheirCharacters()
 
 void ChannelDetailTest::activationShowsCurrentChannelAfresh()
 {
-    state_->CurrentChannel = 1;  // 130.025 MHz, below the VHF band
+    state_->currentChannel = 1;  // 130.025 MHz, below the VHF band
     open();
     box("Text_RX_Freq")->setFocus();  // clicked into, which activates the window
     channel::setField(state_->image, 1, channel::kHighPower, 0);
@@ -352,7 +352,7 @@ void ChannelDetailTest::activationShowsCurrentChannelAfresh()
     QCOMPARE(list("Combo_Txp")->currentText(), QString("Low"));
     QVERIFY(prompts_->empty());  // the box was not left: nothing is committed
 
-    state_->CurrentChannel = 11;  // a click in the grid chose another channel
+    state_->currentChannel = 11;  // a click in the grid chose another channel
     window_->activated();
     QCOMPARE(window_->shownChannel(), 11);
     QCOMPARE(box("Text_CHN")->text(), QString("11"));
@@ -362,21 +362,21 @@ void ChannelDetailTest::activationShowsCurrentChannelAfresh()
 
 void ChannelDetailTest::aTypedFrequencyStaysWithItsChannel()
 {
-    state_->CurrentChannel = 5;
+    state_->currentChannel = 5;
     open();
     QLineEdit* receive = box("Text_RX_Freq");
     receive->setFocus();
     receive->selectAll();
     QTest::keyClicks(receive, "151.5");
     scrollBar()->setValue(6);  // the wheel over the bar takes no focus
-    QCOMPARE(FreqBcdToText(channel::receive(state_->image, 5)), QString("151.50000"));
-    QCOMPARE(FreqBcdToText(channel::receive(state_->image, 6)), QString("155.02500"));
+    QCOMPARE(frequencyText(channel::receive(state_->image, 5)), QString("151.50000"));
+    QCOMPARE(frequencyText(channel::receive(state_->image, 6)), QString("155.02500"));
     QCOMPARE(receive->text(), QString("155.02500"));
 
     receive->selectAll();
     QTest::keyClicks(receive, "152");
     window_->close();  // closing keeps what was typed
-    QCOMPARE(FreqBcdToText(channel::receive(state_->image, 6)), QString("152.00000"));
+    QCOMPARE(frequencyText(channel::receive(state_->image, 6)), QString("152.00000"));
 }
 
 QTEST_MAIN(ChannelDetailTest)

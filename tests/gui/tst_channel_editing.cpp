@@ -1,12 +1,12 @@
 // The channel windows inside the running program: an open grid cell against
 // changes made elsewhere (a file load, a read, the detail editor), the
 // program's exit, and the room the grid needs on small or scaled screens.
-#include "app/child_window.h"
 #include "files/channel_file.h"
 #include "gui/program_helpers.h"
 #include "gui/prompt_helpers.h"
 #include "model/channel_record.h"
 #include "model/frequency_codec.h"
+#include "ui/child_window.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -58,7 +58,7 @@ void ChannelEditingTest::init()
     prompts_ = std::make_unique<test::PromptCatcher>();
     program_ = std::make_unique<test::TestProgram>();
     program_->startUp();
-    program_->state.LanguageFlag = false;
+    program_->state.language = Language::English;
     program_->frame.resize(1100, 700);
     program_->frame.show();
     QVERIFY(QTest::qWaitForWindowActive(&program_->frame));
@@ -94,7 +94,7 @@ void ChannelEditingTest::anOpenCellNeverOverwritesNewerData()
     bar->setValue(1);      // ... and the grid scrolled
 
     RadioImage newer = state.image;
-    channel::setReceive(newer, 3, FreqTextToBcd("440.50000"));
+    channel::setReceive(newer, 3, frequencyBytes("440.50000"));
     channel::setDecode(newer, 3, ToneTable::code(205));
     if (change == "load") {
         program_->frame.openWindow("Form_open_chann");
@@ -109,12 +109,12 @@ void ChannelEditingTest::anOpenCellNeverOverwritesNewerData()
         auto* decode = program_->frame.child("Form_Chann_Edit")->findChild<QComboBox*>("Combo_Decode");
         decode->setCurrentIndex(205);
         emit decode->activated(205);
-        channel::setReceive(state.image, 3, FreqTextToBcd("440.50000"));
+        channel::setReceive(state.image, 3, frequencyBytes("440.50000"));
     }
     activate("frm_chann");
     QCOMPARE(table()->item(2, 3)->text().trimmed(), QString("D754I"));
     clickCell(5, 5);  // leaves the cell opened before the change
-    QCOMPARE(FreqBcdToText(channel::receive(state.image, 3)), QString("440.50000"));
+    QCOMPARE(frequencyText(channel::receive(state.image, 3)), QString("440.50000"));
     QCOMPARE(channel::decode(state.image, 3), ToneTable::code(205));
     QCOMPARE(table()->item(2, 3)->text().trimmed(), QString("D754I"));
 }

@@ -43,7 +43,7 @@ private slots:
     void defaultAndClear();
 
 private:
-    void open(bool chinese = false);
+    void open(Language language = false);
     QTableWidget* grid() const { return window_->findChild<QTableWidget*>("MSF_chann"); }
     QLineEdit* textEdit() const { return window_->findChild<QLineEdit*>("Text_Edit"); }
     QComboBox* comboEdit() const { return window_->findChild<QComboBox*>("Combo_edit"); }
@@ -76,10 +76,10 @@ private:
         QWidget* shown = editor(column);
         return shown->isVisible() && shown->geometry().topLeft() == cell.topLeft() && shown->width() == cell.width();
     }
-    QString receiveText(int n) const { return FreqBcdToText(channel::receive(state_->image, n)); }
+    QString receiveText(int n) const { return frequencyText(channel::receive(state_->image, n)); }
 
     std::unique_ptr<AppState> state_;
-    std::unique_ptr<frm_chann> window_;
+    std::unique_ptr<ChannelGridWindow> window_;
     std::unique_ptr<test::PromptCatcher> prompts_;
 };
 
@@ -97,10 +97,10 @@ void ChannelGridTest::cleanup()
     state_.reset();
 }
 
-void ChannelGridTest::open(bool chinese)
+void ChannelGridTest::open(Language language)
 {
-    state_->LanguageFlag = chinese;
-    window_ = std::make_unique<frm_chann>(*state_);
+    state_->language = language;
+    window_ = std::make_unique<ChannelGridWindow>(*state_);
     window_->resize(1100, 700);
     window_->show();
     window_->activateWindow();
@@ -109,7 +109,7 @@ void ChannelGridTest::open(bool chinese)
 
 void ChannelGridTest::newVhfChannelTypedAs145_5()
 {
-    ClearChannel(state_->image, 3);
+    clearChannel(state_->image, 3);
     open();
     typeInto(3, 1, "145.5");
     const QStringList shown{"145.50000", "145.50000", "None", "None", "High", "Wide", "Yes", "OFF", "OFF"};
@@ -155,11 +155,11 @@ void ChannelGridTest::frequencyCommits()
     QFETCH(QString, stored);
     QFETCH(QString, message);
     open();
-    state_->LanguageFlag = chineseThen;  // messages follow the language of the moment
+    state_->language = chineseThen;  // messages follow the language of the moment
     typeInto(7, column, typed);
     QCOMPARE(text(7, column), stored);
     const FrequencyBytes bytes = column == 1 ? channel::receive(state_->image, 7) : channel::transmit(state_->image, 7);
-    QCOMPARE(FreqBcdToText(bytes), stored);
+    QCOMPARE(frequencyText(bytes), stored);
     QTRY_COMPARE(prompts_->lastText(), message);
     if (!message.isEmpty())
         QCOMPARE(prompts_->prompts().first().title, QString(chineseThen ? "操作提示" : "Operate prompt"));
@@ -259,13 +259,13 @@ void ChannelGridTest::arrowKeysCommitOnlyAnOpenedCellToItsChannel()
     QTest::keyClick(textEdit(), Qt::Key_Down);
     QVERIFY(!textEdit()->isVisible());
     QCOMPARE(receiveText(4), QString("160.00000"));
-    QCOMPARE(receiveText(5), FreqBcdToText(channel::receive(before, 5)));
+    QCOMPARE(receiveText(5), frequencyText(channel::receive(before, 5)));
 }
 
 void ChannelGridTest::leavingForAButtonByTabOrClosingCommits()
 {
     open();
-    QSignalSpy editRequests(window_.get(), &frm_chann::channelEditRequested);
+    QSignalSpy editRequests(window_.get(), &ChannelGridWindow::channelEditRequested);
     click(11, 1);
     QTest::keyClicks(textEdit(), "160");
     QTest::mouseClick(button("Command_Help"), Qt::LeftButton);  // a button that does nothing itself
@@ -279,7 +279,7 @@ void ChannelGridTest::leavingForAButtonByTabOrClosingCommits()
     click(11, 2);
     QTest::keyClicks(textEdit(), "161");
     QTest::keyClick(textEdit(), Qt::Key_Tab);
-    QCOMPARE(FreqBcdToText(channel::transmit(state_->image, 11)), QString("161.00000"));
+    QCOMPARE(frequencyText(channel::transmit(state_->image, 11)), QString("161.00000"));
     QVERIFY(button("Command_Edit")->hasFocus());
 
     click(11, 1);
@@ -292,12 +292,12 @@ void ChannelGridTest::clickSetsCurrentChannelEnterDoesNot()
 {
     open();
     click(7, 8);
-    QCOMPARE(state_->CurrentChannel, 7);
+    QCOMPARE(state_->currentChannel, 7);
     QCOMPARE(window_->windowTitle(), QString("Channel Information [ Channel -  7 ]"));
     enter(8);
     enter(9);
     QVERIFY(editorOver(8, 1));
-    QCOMPARE(state_->CurrentChannel, 7);
+    QCOMPARE(state_->currentChannel, 7);
     click(16, 9);
     enter(9);
     QVERIFY(editorOver(16, 1));  // Enter on the last line stays on it
@@ -311,7 +311,7 @@ void ChannelGridTest::defaultAndClear()
         QCOMPARE(text(line, 1), QString());
         QVERIFY(!channel::inScan(state_->image, line));
     }
-    state_->CurrentModel = kFullModel;  // takes the VHF set
+    state_->currentModel = kFullModel;  // takes the VHF set
     QTest::mouseClick(button("Command_def"), Qt::LeftButton);
     QCOMPARE(text(1, 1), QString("130.02500"));
     QVERIFY(!channel::inScan(state_->image, 1));  // the scan bits are not the builder's

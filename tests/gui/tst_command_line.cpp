@@ -29,14 +29,14 @@ void CommandLineTest::parses()
         QCOMPARE(options.unknownArgument, c.arguments.first() == "-platform");
     }
     const ProgramOptions plain = parseProgramOptions({});
-    QVERIFY(plain.chinese && !plain.factory && plain.error.isEmpty());
+    QVERIFY(plain.language == Language::Chinese && !plain.factory && plain.error.isEmpty());
     const ProgramOptions options = parseProgramOptions(
         {"--port", "/dev/ttyUSB0", "--language=en", "--port=COM3", "--factory", "--port=/tmp/radio", "--port", "5"});
     QVERIFY2(options.error.isEmpty(), qPrintable(options.error));
     QCOMPARE(options.ports, QStringList({"/dev/ttyUSB0", "/tmp/radio"}));  // devices join the list in order
     QCOMPARE(options.startComPort, 5);                                      // a number chooses the start port
-    QVERIFY(!options.chinese && options.factory);
-    QVERIFY(parseProgramOptions({"--language", "zh"}).chinese);
+    QVERIFY(options.language != Language::Chinese && options.factory);
+    QVERIFY(parseProgramOptions({"--language", "zh"}).language);
     QVERIFY(parseProgramOptions({"--help"}).help);
     QVERIFY(parseProgramOptions({"--version"}).version);
     QCOMPARE(parseProgramOptions({"--screenshots", "out"}).screenshotFolder, QString("out"));

@@ -71,7 +71,7 @@ private:
 void FeatureWindowTest::init()
 {
     prompts_.reset();
-    program_ = std::make_unique<TestProgram>(eightBuiltInPorts(), MDImain::Options{false, false});
+    program_ = std::make_unique<TestProgram>(eightBuiltInPorts(), MainWindow::Options{Language::English, false});
     program_->startUp();
     program_->state.selectModel(kVhfModel);
     program_->frame.show();

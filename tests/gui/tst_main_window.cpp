@@ -1,12 +1,12 @@
 // The frame: start-up state in both languages, the menu items shown, the port
 // probe, the language switch and building windows anew.
-#include "app/child_frame.h"
 #include "app/main_window.h"
 #include "channels/channel_detail_window.h"
 #include "channels/channel_grid_window.h"
 #include "gui/program_helpers.h"
 #include "gui/prompt_helpers.h"
 #include "model/defaults.h"
+#include "ui/child_frame.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -26,7 +26,7 @@ public:
     explicit StandInWindow(AppState& state) : ChildWindow(state) {}
 };
 
-QList<ChildWindow*> openWindowsNamed(const MDImain& frame, const QString& name)
+QList<ChildWindow*> openWindowsNamed(const MainWindow& frame, const QString& name)
 {
     QList<ChildWindow*> found;
     for (QMdiSubWindow* window : frame.workspace()->subWindowList())
@@ -36,7 +36,7 @@ QList<ChildWindow*> openWindowsNamed(const MDImain& frame, const QString& name)
     return found;
 }
 
-QString caption(const MDImain& frame, const char* item) { return frame.menuItem(item)->text(); }
+QString caption(const MainWindow& frame, const char* item) { return frame.menuItem(item)->text(); }
 
 // The texts each window shows, in both languages: a few per window, enough to
 // prove that its captions follow the language. "MDImain" is the frame, whose
@@ -45,7 +45,7 @@ QString caption(const MDImain& frame, const char* item) { return frame.menuItem(
 struct CaptionRow {
     const char* window;
     const char* control;
-    const char* chinese;
+    const char* language;
     const char* english;
 };
 
@@ -81,7 +81,7 @@ const CaptionRow kCaptions[] = {
     {"Form_Edit_Message", "Command_close", "关闭", "Close"},
 };
 
-QString shownText(MDImain& frame, const QString& window, const QString& control)
+QString shownText(MainWindow& frame, const QString& window, const QString& control)
 {
     if (window == "MDImain") {
         if (control.isEmpty())
@@ -117,12 +117,12 @@ private slots:
 
 void MainWindowTest::captionsFollowTheLanguage()
 {
-    for (const bool chinese : {true, false}) {
-        TestProgram program({}, MDImain::Options{chinese, false});
+    for (const Language language : {true, false}) {
+        TestProgram program({}, MainWindow::Options{language, false});
         program.startUp();
         QStringList wrong;
         for (const CaptionRow& row : kCaptions) {
-            const QString expected = QString::fromUtf8(chinese ? row.chinese : row.english);
+            const QString expected = QString::fromUtf8(language == Language::Chinese ? row.language : row.english);
             const QString shown = shownText(program.frame, row.window, row.control);
             if (shown != expected)
                 wrong << QString("%1 %2: \"%3\", not \"%4\"").arg(row.window, row.control, shown, expected);
@@ -132,8 +132,8 @@ void MainWindowTest::captionsFollowTheLanguage()
                              [&](const CaptionRow& row) { return window == row.window; }))
                 wrong << window + ": no row in the caption table";
         QCOMPARE(wrong, QStringList());
-        QCOMPARE(program.state.LanguageFlag, chinese);
-        QCOMPARE(program.frame.menuItem("Language_chn")->isChecked(), chinese);
+        QCOMPARE(program.state.language, language);
+        QCOMPARE(program.frame.menuItem("Language_chn")->isChecked(), language);
     }
 }
 
@@ -162,7 +162,7 @@ void MainWindowTest::commandsAppearWithTheirWindow()
     // A command shows once its window is part of the program; the factory
     // command also needs --factory.
     for (const bool factory : {false, true}) {
-        TestProgram program({}, MDImain::Options{true, factory});
+        TestProgram program({}, MainWindow::Options{Language::Chinese, factory});
         program.frame.registerWindow("frm_password", {"PC_PassWord"}, [&] { return new StandInWindow(program.state); });
         program.frame.registerWindow("frm_adjust", {"Other"}, [&] { return new StandInWindow(program.state); });
         program.startUp();
@@ -203,14 +203,14 @@ void MainWindowTest::startUpStateAndProbe()
             devices << builtInDevice(n);
         TestProgram program(eightBuiltInPorts(), {}, TestProgram::Link::Fake, devices);
         program.state.image.fill(0);
-        program.state.CurrentModel = 0;
+        program.state.currentModel = 0;
         program.startUp();
-        QCOMPARE(program.state.CurrentModel, 1);
+        QCOMPARE(program.state.currentModel, 1);
         QVERIFY(program.state.image == startUpImage(1));
-        QVERIFY(program.state.adjust == DefaultAdjustTable());
+        QVERIFY(program.state.adjust == defaultAdjustImage());
         QCOMPARE(openWindowsNamed(program.frame, "frm_chann").size(), 1);  // start-up ends with the grid
-        QCOMPARE(program.state.ComPort, comPort);
-        QCOMPARE(program.state.PortOpenFailed, openable.isEmpty());
+        QCOMPARE(program.state.comPort, comPort);
+        QCOMPARE(program.state.portOpenFailed, openable.isEmpty());
         QCOMPARE(program.frame.panelText(3), "COM" + QString::number(comPort));
         QCOMPARE(program.fakePorts.openPorts, 0);
         QCOMPARE(program.fakePorts.opened, openable.isEmpty() ? QStringList() : QStringList{builtInDevice(5)});
@@ -221,20 +221,20 @@ void MainWindowTest::languageSwitchQuirks()
 {
     TestProgram program;
     program.startUp();
-    MDImain& frame = program.frame;
+    MainWindow& frame = program.frame;
     ChildWindow* model = frame.openWindow("Form_type");
     frame.menuItem("Language_eng")->trigger();
     frame.menuItem("Language_eng")->trigger();  // again: stays English
     QCOMPARE(model->windowTitle(), QString("机型选择"));  // an open window keeps its language
     QCOMPARE(frame.openWindow("Form_type")->windowTitle(), QString("Model Select"));
-    QVERIFY(!program.state.LanguageFlag);
+    QVERIFY(program.state.language != Language::Chinese);
     QCOMPARE(caption(frame, "Prog_write"), QString("Write to radio"));
     QCOMPARE(frame.panelText(6), QString("Band"));
     QVERIFY(frame.menuItem("Language_eng")->isChecked() && !frame.menuItem("Language_chn")->isChecked());
 
     // Back in Chinese the port item and the band caption read as they never do at start-up.
     frame.menuItem("Language_chn")->trigger();
-    QVERIFY(program.state.LanguageFlag);
+    QVERIFY(program.state.language == Language::Chinese);
     QCOMPARE(caption(frame, "proc_setup"), QString("端口设置"));
     QCOMPARE(frame.panelText(6), QString("频段"));
     QCOMPARE(frame.windowTitle(), QString("Harlan R5 系列对讲机写频软件"));
@@ -278,14 +278,14 @@ void MainWindowTest::windowsAreBuiltAnewAndChannelWindowsCloseTogether()
     program.startUp();
     program.frame.show();
     ChildWindow* grid = program.frame.child("frm_chann");
-    QVERIFY(qobject_cast<frm_chann*>(grid));
+    QVERIFY(qobject_cast<ChannelGridWindow*>(grid));
 
     // Channel Edit opens the detail editor; choosing a channel there retitles the grid.
     grid->findChild<QPushButton*>("Command_Edit")->click();
     ChildWindow* detail = program.frame.child("Form_Chann_Edit");
-    QVERIFY(qobject_cast<Form_Chann_Edit*>(detail));
+    QVERIFY(qobject_cast<ChannelDetailWindow*>(detail));
     detail->findChild<QScrollBar*>("VScroll1")->setValue(5);
-    QCOMPARE(program.state.CurrentChannel, 5);
+    QCOMPARE(program.state.currentChannel, 5);
     QVERIFY(grid->windowTitle().endsWith(" 5 ]"));
 
     // A command builds its window anew; Save and Save As build the one save window; New does nothing.
@@ -309,7 +309,7 @@ void MainWindowTest::windowsAreBuiltAnewAndChannelWindowsCloseTogether()
     QVERIFY(program.frame.child("Form_type"));  // other windows stay
 
     program.frame.toolbarButton("edit_chann")->trigger();
-    QVERIFY(qobject_cast<frm_chann*>(program.frame.child("frm_chann")));
+    QVERIFY(qobject_cast<ChannelGridWindow*>(program.frame.child("frm_chann")));
 }
 
 QTEST_MAIN(MainWindowTest)

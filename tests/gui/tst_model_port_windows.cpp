@@ -1,8 +1,8 @@
 // The model window and the port window.
-#include "app/model_window.h"
-#include "app/port_window.h"
 #include "gui/program_helpers.h"
 #include "model/defaults.h"
+#include "windows/model_window.h"
+#include "windows/port_window.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -60,9 +60,9 @@ void ModelPortWindowTest::confirmingAModel()
     QCOMPARE(control<QComboBox>(window, "Combo_type")->currentText(), QString("Sable-UHF"));
     choose(window, 0);
     QCOMPARE(control<QLabel>(window, "Label_band")->text(), QString(" 136 --  175"));
-    QCOMPARE(program.state.CurrentModel, 1);  // nothing changes before Confirm
+    QCOMPARE(program.state.currentModel, 1);  // nothing changes before Confirm
     control<QPushButton>(window, "Command_enter")->click();
-    QCOMPARE(program.state.CurrentModel, 0);
+    QCOMPARE(program.state.currentModel, 0);
     QCOMPARE(program.frame.panelText(7), QString(" 136-- 174 MHZ"));
     RadioImage expected = startUpImage(0);
     expected.setCell(23, 14, 0x0F);
@@ -71,11 +71,11 @@ void ModelPortWindowTest::confirmingAModel()
 
     // Confirming the current model keeps the edits but rereads the band.
     program.state.image.setCell(1, 0, 0x12);
-    program.state.BandHigh = 999;
+    program.state.bandHigh = 999;
     const RadioImage edited = program.state.image;
     control<QPushButton>(open(program, "proc_type", "Form_type"), "Command_enter")->click();
     QVERIFY(program.state.image == edited);
-    QCOMPARE(program.state.BandHigh, 175.0);
+    QCOMPARE(program.state.bandHigh, 175.0);
 }
 
 void ModelPortWindowTest::cancelAndTypingChangeNothing()
@@ -86,7 +86,7 @@ void ModelPortWindowTest::cancelAndTypingChangeNothing()
     ChildWindow* window = open(program, "proc_type", "Form_type");
     choose(window, 0);
     control<QPushButton>(window, "Command_Cancel")->click();
-    QCOMPARE(program.state.CurrentModel, 1);
+    QCOMPARE(program.state.currentModel, 1);
     QCOMPARE(program.frame.panelText(7), QString(" 400-- 520 MHZ"));
     QVERIFY(program.state.image == before);
     QTRY_VERIFY(!program.frame.child("Form_type"));
@@ -99,7 +99,7 @@ void ModelPortWindowTest::cancelAndTypingChangeNothing()
     QTest::keyClick(edit, Qt::Key_Backspace);
     QCOMPARE(edit->text(), QString("Sable-FULL"));
     control<QPushButton>(window, "Command_enter")->click();
-    QCOMPARE(program.state.CurrentModel, 2);
+    QCOMPARE(program.state.currentModel, 2);
 }
 
 void ModelPortWindowTest::portWindowShowsThePorts()
@@ -108,7 +108,7 @@ void ModelPortWindowTest::portWindowShowsThePorts()
                                {"/dev/ttyUSB0", "USB serial cable", "A1B2", true, false}};
     TestProgram program(ports, {}, TestProgram::Link::Fake, {"/dev/ttyUSB0"});
     program.startUp();
-    QCOMPARE(program.state.ComPort, 2);
+    QCOMPARE(program.state.comPort, 2);
     ChildWindow* window = open(program, "proc_setup", "Form_setup");
     const QStringList devices = {"/dev/ttyS0", "/dev/ttyUSB0", "（无此端口）"};
     for (int n = 1; n <= 8; ++n) {
@@ -141,7 +141,7 @@ void ModelPortWindowTest::enterPressesTheDefaultButton()
     ChildWindow* model = open(program, "proc_type", "Form_type");
     choose(model, 0);
     QTest::keyClick(control<QComboBox>(model, "Combo_type")->lineEdit(), Qt::Key_Return);
-    QCOMPARE(program.state.CurrentModel, 0);
+    QCOMPARE(program.state.currentModel, 0);
     QTRY_VERIFY(!program.frame.child("Form_type"));
 
     // The port window: Enter presses Confirm, or the button that has the focus.
@@ -152,7 +152,7 @@ void ModelPortWindowTest::enterPressesTheDefaultButton()
     target->setFocus();
     QTRY_VERIFY(target->hasFocus());
     QTest::keyClick(target, Qt::Key_Enter, Qt::KeypadModifier);
-    QCOMPARE(program.state.ComPort, comPort);
+    QCOMPARE(program.state.comPort, comPort);
     QCOMPARE(program.frame.panelText(3), "COM" + QString::number(comPort));
     QTRY_VERIFY(!program.frame.child("Form_setup"));
 }

@@ -18,7 +18,7 @@
 namespace r5::cli {
 namespace {
 
-constexpr bool kEnglish = false;
+constexpr Language kEnglish = Language::English;
 
 int runDefaults(const QStringList& arguments)
 {
@@ -55,7 +55,7 @@ int runAdjustDefaults(const QStringList& arguments)
         return usageError("adjust-defaults needs --output FILE.adj and nothing else");
     if (const auto code = refuseWrongSuffix("adjust-defaults", parser.value("output"), FileKind::Tuning))
         return *code;
-    if (const auto error = saveAdjustFile(DefaultAdjustTable(), parser.value("output")))
+    if (const auto error = saveAdjustFile(defaultAdjustImage(), parser.value("output")))
         return fail(error->message(kEnglish));
     return kExitOk;
 }
@@ -102,7 +102,7 @@ void showRadioSettings(const RadioImage& image)
     for (const QString& caption : testfreq::headerTexts(kEnglish))
         header << caption.trimmed();
     lines.push_back(header);
-    const testfreq::TestLines shown = testfreq::ShowTestLines(image);
+    const testfreq::TestLines shown = testfreq::readTestLines(image);
     for (int n = 1; n <= testfreq::kCount; ++n)
         lines.push_back({QString::number(n), shown[size_t(n - 1)].receive, shown[size_t(n - 1)].transmit});
     printTable(lines);
