@@ -524,16 +524,13 @@ TEST_P(OldPasswordTest, NoPasswordSetOrExactlyTheRecordsFirstSix)
 
 INSTANTIATE_TEST_SUITE_P(Link, OldPasswordTest, testing::Values(
     OldPasswordCase{"      ", "", true},          // no password set
-    OldPasswordCase{"      ", "anything", true},
     OldPasswordCase{"~~~~~~", "", true},
     OldPasswordCase{"123456", "123456", true},
     OldPasswordCase{"123456", "12345", false},
     OldPasswordCase{"123456", "1234567", false},
-    OldPasswordCase{"123456", "23456", false},
     OldPasswordCase{"123456", "", false},
     OldPasswordCase{"abcd  ", "abcd", true},      // four characters compared with two spaces
     OldPasswordCase{"1      ", "x", false},       // one character, a space at byte 6
-    OldPasswordCase{"1      ", "1", true},
     OldPasswordCase{"~~~~~ ", "", false}),
     [](const auto& info) {
         return "record_" + QByteArray(info.param.record).toHex().toStdString() + "_typed_"
@@ -610,23 +607,17 @@ TEST_P(OutcomeTextTest, BothLanguages)
 
 using Op = LinkOperation;
 INSTANTIATE_TEST_SUITE_P(Link, OutcomeTextTest, testing::Values(
-    OutcomeTextCase{Op::MemoryRead, Kind::Completed, 0, "从对讲机中读取数据完毕 ！", "Complete reading the data from transceiver."},
     OutcomeTextCase{Op::MemoryWrite, Kind::Completed, 49, "向对讲机写入数据完毕 ！", "Complete writing Data to the transceiver."},
-    OutcomeTextCase{Op::TuningRead, Kind::Completed, 0, "从对讲机中读取调整数据完毕 ！", "Complete reading the data from transceiver."},
     OutcomeTextCase{Op::TuningWrite, Kind::Completed, 32, "调整参数写入完毕 ！", "Complete writing optional parameters to the transceiver."},
-    OutcomeTextCase{Op::PasswordChange, Kind::Completed, 1, "密码修改成功 ", "PassWord Modify Success ! "},
     OutcomeTextCase{Op::MemoryWrite, Kind::PortCannotOpen, 0,
                     "通讯端口打开错误，请正确设置通讯端口 ！\nCOM2 (/dev/ttyUSB0)：No such file or directory",
                     "Communication port is error, please setting right communication port . ！\nCOM2 (/dev/ttyUSB0): No such file or directory"},
     OutcomeTextCase{Op::TuningRead, Kind::PortCannotOpen, 0,
                     "通讯端口打开错误，请正确设置通讯端口 ！\nCOM2 (/dev/ttyUSB0)：No such file or directory",
                     "Communication Port Open Error ！\nCOM2 (/dev/ttyUSB0): No such file or directory"},
-    OutcomeTextCase{Op::MemoryRead, Kind::NoAnswer, 0, "与对讲机联络失败 ！", "Fail connect with transceiver."},
     OutcomeTextCase{Op::MemoryRead, Kind::UnusableAnswer, 0, "与对讲机联络失败 ！", "Fail connect with transceiver."},
     OutcomeTextCase{Op::TuningWrite, Kind::NoAnswer, 3, "联机故障 ！", "Communication fault."},
-    OutcomeTextCase{Op::PasswordChange, Kind::WrongOldPassword, 0, "原密码错误，禁止写入", "Old PassWord Error, Writeing Stop"},
     OutcomeTextCase{Op::PasswordChange, Kind::WriteNotConfirmed, 0, "与对讲机联络失败 ！", "Fail connect with transceiver."},
-    OutcomeTextCase{Op::MemoryRead, Kind::Interrupted, 0, "已中断，没有保存任何数据", "interrupted; nothing was stored"},
     OutcomeTextCase{Op::MemoryWrite, Kind::Interrupted, 0, "已中断，对讲机尚未确认任何数据块",
                     "interrupted before the radio confirmed any block"},
     OutcomeTextCase{Op::MemoryWrite, Kind::Interrupted, 12, "已在 12 / 49 个数据块之后中断：对讲机中只有部分写入的数据",

@@ -23,15 +23,11 @@ cases=(
   "noise-read        --fault=noise                     read         0 same"
   "noise-tuning      --fault=noise                     adjust-read  0 same"
   "split-read        --fast,--fault=split-reply        read         0 same"
-  "split-write       --fast,--fault=split-reply        write        0 same"
-  "split-tuning      --fast,--fault=split-reply        adjust-read  0 same"
-  "split-passwd      --fast,--fault=split-reply        password     0 same"
   # A read asks for address 0 twice and drops the first answer (answer 2);
   # answer 18 carries 0x3C0 to 0x3FF, spoilt at 0x3E0; write 3 is row 1.
   "first-answer      --fast,--fault=corrupt-reply:2    read         0 same"
   "last-answer       --fast,--fault=corrupt-reply:18   read         0 at:993"
   "corrupt-write     --fast,--fault=corrupt-write:3    write        0 at:25"
-  "unplug-read       --fast,--fault=unplug:10          read         1 port"
   "unplug-write      --fast,--fault=unplug:10          write        1 port"
   "real-timing       -                                 read         0 same"
 )

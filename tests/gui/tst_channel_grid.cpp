@@ -27,7 +27,6 @@ private slots:
     void init();
     void cleanup();
 
-    void opensWithHeaderTitleAndHiddenEditors();
     void newVhfChannelTypedAs145_5();
     void openedCellsCommitEvenUnchanged();
     void frequencyCommits_data();
@@ -106,16 +105,6 @@ void ChannelGridTest::open(Language language)
     window_->show();
     window_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-}
-
-void ChannelGridTest::opensWithHeaderTitleAndHiddenEditors()
-{
-    state_->currentChannel = 9;
-    open(Language::Chinese);
-    QCOMPARE(grid()->horizontalHeaderItem(0)->text(), QString(" 信道号 "));
-    QCOMPARE(window_->windowTitle(), QString("信道参数编辑 [ 信道 -  1 ]"));
-    QCOMPARE(text(16, 0), QString("16"));
-    QVERIFY(!textEdit()->isVisible() && !comboEdit()->isVisible());
 }
 
 void ChannelGridTest::newVhfChannelTypedAs145_5()

@@ -172,7 +172,6 @@ bool FakePort::open(const QString& systemName)
     const bool refused = line_.openable && !line_.openable->contains(systemName);
     if (!line_.openError.isEmpty() || refused) {
         error_ = refused ? QStringLiteral("No such file or directory") : line_.openError;
-        permissionDenied_ = !refused && line_.openPermissionDenied;
         return false;
     }
     open_ = true;

@@ -85,7 +85,6 @@ public:
     // Opening fails with this reason while set, and for a device not in
     // `openable` when that is given.
     QString openError;
-    bool openPermissionDenied = false;
     std::optional<QSet<QString>> openable;
     QStringList opened;            // the device of every successful open
     int openPorts = 0;             // ports open right now
@@ -117,7 +116,7 @@ public:
     ~FakePort() override;
     bool open(const QString& systemName) override;
     QString errorString() const override { return error_; }
-    bool permissionDenied() const override { return permissionDenied_; }
+    bool permissionDenied() const override { return false; }
     bool isOpen() const override { return open_; }
     void close() override;
     void writeByte(quint8 byte) override;
@@ -134,7 +133,6 @@ private:
     bool open_ = false;
     QByteArray input_;
     QString error_;
-    bool permissionDenied_ = false;
 };
 
 QByteArray hex(const char* text);   // "06 53 00 00 40" -> bytes
