@@ -244,11 +244,11 @@ void ChannelDetailTest::frequencyCommits_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("message");
-    QTest::newRow("receive below the band") << false << "Text_RX_Freq" << "100" << "136.00000"
+    QTest::newRow("receive below the band") << Language::English << "Text_RX_Freq" << "100" << "136.00000"
                                             << "Over the range of receive frequency .";
-    QTest::newRow("transmit, two points") << true << "Text_TX_Freq" << "145.5.5" << "136.00000"
+    QTest::newRow("transmit, two points") << Language::Chinese << "Text_TX_Freq" << "145.5.5" << "136.00000"
                                           << "发射频率超出范围 ！";
-    QTest::newRow("finer than 10 Hz is cut") << false << "Text_RX_Freq" << "145.1234567" << "145.12345" << "";
+    QTest::newRow("finer than 10 Hz is cut") << Language::English << "Text_RX_Freq" << "145.1234567" << "145.12345" << "";
 }
 
 void ChannelDetailTest::frequencyCommits()

@@ -36,7 +36,7 @@ void CommandLineTest::parses()
     QCOMPARE(options.ports, QStringList({"/dev/ttyUSB0", "/tmp/radio"}));  // devices join the list in order
     QCOMPARE(options.startComPort, 5);                                      // a number chooses the start port
     QVERIFY(options.language != Language::Chinese && options.factory);
-    QVERIFY(parseProgramOptions({"--language", "zh"}).language);
+    QVERIFY(parseProgramOptions({"--language", "zh"}).language == Language::Chinese);
     QVERIFY(parseProgramOptions({"--help"}).help);
     QVERIFY(parseProgramOptions({"--version"}).version);
     QCOMPARE(parseProgramOptions({"--screenshots", "out"}).screenshotFolder, QString("out"));
