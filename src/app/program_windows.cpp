@@ -5,6 +5,7 @@
 #include "app/link_context.h"
 #include "app/main_window.h"
 #include "app/model_window.h"
+#include "app/password_window.h"
 #include "app/port_window.h"
 #include "app/read_write_windows.h"
 #include "link/port_probe.h"
@@ -55,6 +56,8 @@ void registerProgramWindows(MDImain& frame, AppState& state, const LinkContext& 
     });
     frame.registerWindow("Form_Comm_Read", {"Prog_read"}, [&state, &link] { return new Form_Comm_Read(state, link); });
     frame.registerWindow("Form_Comm_Write", {"Prog_write"}, [&state, &link] { return new Form_Comm_Write(state, link); });
+    frame.registerWindow("Form_Write_PassWord", {"PC_PassWord"},
+                         [&state, &link] { return new PasswordWindow(state, link); });
     frame.registerWindow("Form_About", {"Menu_About"}, [&state] { return new Form_About(state); });
 }
 

@@ -26,4 +26,10 @@ int CharToCode(const QString& character)
     return inSet(code) ? code : kUnknownCharCode;
 }
 
+bool isOneByteCharacter(QChar character)
+{
+    const char16_t u = character.unicode();
+    return (u >= 0x20 && u < 0x7F) || (u >= 0xA0 && u <= 0xFF);
+}
+
 } // namespace r5

@@ -14,4 +14,8 @@ QString CodeToChar(int code);
 // capitals and anything else (or a text that is not one character) as 11.
 int CharToCode(const QString& character);
 
+// Whether the radio's password record can hold the character: one byte each,
+// printable, in the 8-bit character set the radio shares with the program.
+bool isOneByteCharacter(QChar character);
+
 } // namespace r5

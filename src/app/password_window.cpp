@@ -1,0 +1,136 @@
+#include "app/password_window.h"
+
+#include "app/child_frame.h"
+#include "app/named_widgets.h"
+#include "app/prompt.h"
+#include "link/link_texts.h"
+#include "link/password_exchange.h"
+#include "link/protocol.h"
+#include "model/char_codec.h"
+#include "ui/input_filter.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace r5 {
+namespace {
+
+constexpr Text kTitle{"修改密码", "Modify PassWord"};
+constexpr Text kOldCaption{"原密码", "Old PassWord"};
+constexpr Text kNewCaption{"新密码", "New PassWord"};
+constexpr Text kConfirmCaption{"确认新密码", "Confirm PassWord"};
+constexpr Text kModify{"修改", "Modify"};
+
+QLineEdit* passwordBox(const char* name, QWidget* parent)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    // The radio's record holds six one-byte characters: a seventh key, a
+    // longer paste or input-method text is cut to six.
+    box->setMaxLength(protocol::PasswordLength);
+    restrictInput(box, isOneByteCharacter);
+    return box;
+}
+
+} // namespace
+
+PasswordWindow::PasswordWindow(AppState& state, const LinkContext& link, QWidget* parent)
+    : ChildWindow(state, parent),
+      exchange_(new PasswordExchange(state, link.ports, link.serialPorts, link.timers, this)),
+      old_(passwordBox("Text_Old_PassWord", this)),
+      new1_(passwordBox("Text_New_Password_1", this)),
+      new2_(passwordBox("Text_New_PassWord_2", this))
+{
+    setObjectName("Form_Write_PassWord");
+    setWindowTitle(kTitle.in(chinese()));
+
+    auto* modify = namedButton("Command_Write", kModify.in(chinese()), this);
+    auto* close = namedButton("Command_Cancel", kCloseCaption.in(chinese()), this);
+    setDefaultButton(modify);
+    connect(modify, &QPushButton::clicked, this, &PasswordWindow::modify);
+    connect(close, &QPushButton::clicked, this, [this] {
+        if (mayClose())
+            closeChildWindow(this);
+    });
+    bindExchange();
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(namedLabel("Label_old_PassWord", kOldCaption.in(chinese()), this), 0, 0);
+    grid->addWidget(old_, 0, 1);
+    grid->addWidget(namedLabel("Label_New_Password_1", kNewCaption.in(chinese()), this), 1, 0);
+    grid->addWidget(new1_, 1, 1);
+    grid->addWidget(namedLabel("Label_New_PassWord_2", kConfirmCaption.in(chinese()), this), 2, 0);
+    grid->addWidget(new2_, 2, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(modify);
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addStretch();
+    layout->addLayout(buttons);
+}
+
+void PasswordWindow::bindExchange()
+{
+    // Messages wait until the exchange's step has returned, so no modal box
+    // runs inside a step of the protocol.
+    const auto warn = [this](const QString& message) { showPrompt(this, message, chinese()); };
+    connect(exchange_, &LinkExchange::portOpenFailed, this, warn, Qt::QueuedConnection);
+    connect(exchange_, &LinkExchange::failed, this, warn, Qt::QueuedConnection);
+    connect(exchange_, &PasswordExchange::oldPasswordRefused, this,
+            [this](const QString& message) { showPrompt(this, message, chinese(), PromptTitle::CompletionPrompt); },
+            Qt::QueuedConnection);
+    connect(exchange_, &LinkExchange::completed, this, &PasswordWindow::showSuccess, Qt::QueuedConnection);
+}
+
+bool PasswordWindow::busy() const { return exchange_->busy(); }
+
+bool PasswordWindow::mayClose()
+{
+    if (!busy())
+        return true;
+    showPrompt(this, linktext::BusyClose.in(chinese()), chinese());
+    return false;
+}
+
+QRect PasswordWindow::initialGeometry(const QSize& main) const
+{
+    const int w = int(main.width() / 2.6);
+    const int h = int(main.height() / 3.2);
+    return QRect((main.width() - w) / 2, (main.height() - h) / 4, w, h);
+}
+
+void PasswordWindow::closeEvent(QCloseEvent* event)
+{
+    // A window closed by the main window abandons the change: the port closes now.
+    exchange_->abort();
+    ChildWindow::closeEvent(event);
+}
+
+void PasswordWindow::modify()
+{
+    if (busy())
+        return;
+    if (!PasswordExchange::newPasswordsMatch(new1_->text(), new2_->text())) {
+        showPrompt(this, passwordtext::Mismatch.in(chinese()), chinese());
+        return;
+    }
+    exchange_->setOldPassword(old_->text());
+    exchange_->setNewPassword(new1_->text());
+    exchange_->start();
+}
+
+void PasswordWindow::showSuccess(const QString& message)
+{
+    old_->clear();
+    new1_->clear();
+    new2_->clear();
+    showPrompt(this, message, chinese(), PromptTitle::CompletionPrompt);
+    closeChildWindow(this);
+}
+
+} // namespace r5
