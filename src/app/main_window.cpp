@@ -66,9 +66,11 @@ MDImain::MDImain(AppState& state, Options options, QWidget* parent)
     buildStatusBar();
 }
 
-void MDImain::registerWindow(const QString& windowName, const QStringList& commands, WindowBuilder build)
+void MDImain::registerWindow(const QString& windowName, const QStringList& commands, WindowBuilder build,
+                             Reopen reopen)
 {
     builders_[windowName] = std::move(build);
+    reopen_[windowName] = reopen;
     for (const QString& command : commands)
         commandWindows_[command] = windowName;
 }
@@ -244,6 +246,8 @@ void MDImain::showBandInStatusBar()
     setPanelText(kBandPanel, bandStatusText(state_.BandLow, state_.BandHigh));
 }
 
+void MDImain::showStatusText(const QString& text) { setPanelText(kLinkStatusPanel, text); }
+
 void MDImain::setPanelText(int panel, const QString& text)
 {
     // Each panel keeps its share of the start-up width, and grows rather than
@@ -275,7 +279,10 @@ void MDImain::runCommand(const QString& command)
     } else if (command == "File_exit" || command == "Menu_exit") {
         close();
     } else if (const auto it = commandWindows_.find(command); it != commandWindows_.end()) {
-        openWindow(it->second);
+        if (reopen_[it->second] == Reopen::BringForward)
+            showWindow(it->second);
+        else
+            openWindow(it->second);
     }
     // File_New and the commands without a window do nothing.
 }
@@ -292,6 +299,15 @@ ChildWindow* MDImain::child(const QString& windowName) const
 {
     ChildFrame* frame = frameOf(windowName);
     return frame ? frame->child() : nullptr;
+}
+
+ChildWindow* MDImain::showWindow(const QString& windowName)
+{
+    ChildFrame* frame = frameOf(windowName);
+    if (!frame)
+        return openWindow(windowName);
+    workspace_->setActiveSubWindow(frame);
+    return frame->child();
 }
 
 void MDImain::closeWindow(const QString& windowName)

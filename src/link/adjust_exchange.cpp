@@ -6,7 +6,6 @@
 namespace r5 {
 namespace {
 
-constexpr Text Busy{"正在与对讲机进行读写操作 ！", "Read-write operating with transceiver ."};
 constexpr Text PortOpenError{"通讯端口打开错误，请正确设置通讯端口 ！", "Communication Port Open Error ！"};
 constexpr Text ReadingBefore{"正在读取 ", "Reading "};
 constexpr Text ReadingAfter{" 数据块", " Data Block"};
@@ -48,7 +47,7 @@ void AdjustExchange::startWrite()
 void AdjustExchange::startExchange(bool write)
 {
     if (busy()) {
-        emit refused(text(Busy));
+        emit refused(text(adjusttext::Busy));
         return;
     }
     writeMode_ = write;

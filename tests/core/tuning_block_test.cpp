@@ -97,6 +97,27 @@ INSTANTIATE_TEST_SUITE_P(TuningBlock, NumberBoxTest, testing::Values(
         return (info.param.offset ? "offset_" : "level_") + testing_names::caseName(info.param.text);
     });
 
+TEST(TuningBlock, PowerBoxTakesAnyByte)
+{
+    const struct {
+        const char* text;
+        NumberEntry entry;
+        int stored;  // -1: the factory default of low power, UHF2, point 15
+    } cases[] = {{"255", NumberEntry::Stored, 255}, {"0", NumberEntry::Stored, 0},
+                 {"256", NumberEntry::OutOfRange, -1}, {"+1", NumberEntry::NotDigits, -1}};
+    const int fallback = DefaultAdjustTable().cell(7, 15);
+    for (const auto& c : cases) {
+        AdjustImage adjust = DefaultAdjustTable();
+        adjust.setCell(7, 15, 9);
+        const NumberOutcome out = enterPower(adjust, false, 3, 15, c.text);
+        EXPECT_EQ(out.entry, c.entry) << c.text;
+        EXPECT_EQ(adjust.cell(7, 15), c.stored < 0 ? fallback : c.stored) << c.text;
+        EXPECT_EQ(out.message.has_value(), c.stored < 0) << c.text;
+    }
+    AdjustImage adjust;
+    EXPECT_EQ(enterPower(adjust, true, 0, 0, "x").message->in(false), QString::fromUtf8(" 输入数字范围为 0 - 255 ！"));
+}
+
 TEST(TuningBlock, RangeLimitChecks)
 {
     // Range 1 is bounded by 200 to 270 MHz, range 2 by 400 to 520.
