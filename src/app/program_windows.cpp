@@ -1,5 +1,7 @@
 #include "app/program_windows.h"
 
+#include "adjust/adjust_pickers.h"
+#include "adjust/adjust_window.h"
 #include "app/about_window.h"
 #include "app/channel_file_windows.h"
 #include "app/link_context.h"
@@ -17,6 +19,8 @@ namespace {
 
 // The windows that close with the channel grid's Close button.
 constexpr const char* kChannelWindows[] = {"Form_Chann_Edit", "Form_open_chann", "Form_save_chann", "frm_chann"};
+// The pickers that close with the adjustment window.
+constexpr const char* kAdjustPickers[] = {"Form_open_adj", "Form_save_adj"};
 
 } // namespace
 
@@ -58,6 +62,22 @@ void registerProgramWindows(MDImain& frame, AppState& state, const LinkContext& 
     frame.registerWindow("Form_Comm_Write", {"Prog_write"}, [&state, &link] { return new Form_Comm_Write(state, link); });
     frame.registerWindow("Form_Write_PassWord", {"PC_PassWord"},
                          [&state, &link] { return new PasswordWindow(state, link); });
+    // The factory command brings an open adjustment window forward: building it
+    // anew would abandon a transfer and its pickers.
+    frame.registerWindow("frm_Adj_Txp", {"Other"}, [&frame, &state, &link] {
+        auto* window = new AdjustWindow(state, link);
+        QObject::connect(window, &AdjustWindow::pickerRequested, &frame, &MDImain::showWindow);
+        QObject::connect(window, &AdjustWindow::statusBarText, &frame, &MDImain::showStatusText);
+        // Queued: the frame may be closing every window when this one closes.
+        QObject::connect(window, &AdjustWindow::closing, &frame, [&frame] {
+            for (const char* name : kAdjustPickers)
+                frame.closeWindow(name);
+        }, Qt::QueuedConnection);
+        return window;
+    }, MDImain::Reopen::BringForward);
+    // Opened by the adjustment window only.
+    frame.registerWindow("Form_open_adj", {}, [&state] { return new AdjustFilePicker(state, kOpenAdjustPicker); });
+    frame.registerWindow("Form_save_adj", {}, [&state] { return new AdjustFilePicker(state, kSaveAdjustPicker); });
     frame.registerWindow("Form_About", {"Menu_About"}, [&state] { return new Form_About(state); });
 }
 
