@@ -98,14 +98,6 @@ TEST(CharCodec, MapsPasswordCharacters)
     EXPECT_EQ(CodeToChar(255), "");
 }
 
-TEST(CharCodec, OneByteCharactersOfARadioPassword)
-{
-    for (const char16_t c : {u'a', u'~', u' ', u'\u00e9', u'\u00ff'})
-        EXPECT_TRUE(isOneByteCharacter(QChar(c))) << int(c);
-    for (const char16_t c : {u'\n', u'\x7f', u'\x85', u'\u0100', u'\u5bc6', u'\uff11'})
-        EXPECT_FALSE(isOneByteCharacter(QChar(c))) << int(c);
-}
-
 TEST(LeadingNumber, ReadsTheNumberATextStartsWith)
 {
     EXPECT_DOUBLE_EQ(leadingNumber("145.5"), 145.5);

@@ -50,8 +50,10 @@ TEST(TuningBlock, ComboItemsPerIndex)
     EXPECT_EQ(levelCaptions().size(), kLevelCombos);
 }
 
+enum class Box { Level, Offset, Power };
+
 struct NumberCase {
-    bool offset;
+    Box box;
     const char* text;
     NumberEntry entry;
     int stored;
@@ -60,7 +62,7 @@ struct NumberCase {
 
 void PrintTo(const NumberCase& c, std::ostream* os)
 {
-    *os << (c.offset ? "offset box \"" : "level box \"") << c.text << '"';
+    *os << "box " << int(c.box) << " \"" << c.text << '"';
 }
 
 class NumberBoxTest : public testing::TestWithParam<NumberCase> {};
@@ -69,11 +71,15 @@ TEST_P(NumberBoxTest, CheckAndFallBack)
 {
     const NumberCase& c = GetParam();
     AdjustImage adjust = DefaultAdjustTable();
-    // Squelch level 3 (default 20) or offset point 17 (row 10, cell 1, default 6).
-    const NumberOutcome out = c.offset ? enterSquelchOffset(adjust, 17, c.text) : enterSquelchLevel(adjust, 3, c.text);
+    // Squelch level 3 (default 20), offset point 17 (row 10, cell 1, default 6)
+    // or low power UHF2 point 15 (row 7, default 15).
+    const NumberOutcome out = c.box == Box::Offset ? enterSquelchOffset(adjust, 17, c.text)
+                              : c.box == Box::Level ? enterSquelchLevel(adjust, 3, c.text)
+                                                    : enterPower(adjust, false, 3, 15, c.text);
     EXPECT_EQ(out.entry, c.entry);
     EXPECT_EQ(out.value, c.stored);
-    EXPECT_EQ(c.offset ? adjust.cell(10, 1) : adjust.cell(8, 3), c.stored);
+    EXPECT_EQ(c.box == Box::Offset ? adjust.cell(10, 1) : c.box == Box::Level ? adjust.cell(8, 3) : adjust.cell(7, 15),
+              c.stored);
     if (c.message) {
         ASSERT_TRUE(out.message);
         EXPECT_EQ(out.message->in(false), QString::fromUtf8(c.message));
@@ -83,40 +89,24 @@ TEST_P(NumberBoxTest, CheckAndFallBack)
 }
 
 INSTANTIATE_TEST_SUITE_P(TuningBlock, NumberBoxTest, testing::Values(
-    NumberCase{false, "55", NumberEntry::Stored, 55, nullptr},
-    NumberCase{false, " 100 ", NumberEntry::Stored, 100, nullptr},
-    NumberCase{false, "", NumberEntry::Stored, 0, nullptr},
-    NumberCase{false, "1a", NumberEntry::NotDigits, 20, " 输入数字范围为 0 - 255 ！"},
-    NumberCase{false, "-1", NumberEntry::NotDigits, 20, " 输入数字范围为 0 - 255 ！"},
-    NumberCase{false, "150", NumberEntry::OutOfRange, 20, " 输入数字范围为 0 - 100 ！"},
-    NumberCase{false, "99999999999999999999999", NumberEntry::OutOfRange, 20, " 输入数字范围为 0 - 100 ！"},
-    NumberCase{true, "20", NumberEntry::Stored, 20, nullptr},
-    NumberCase{true, "21", NumberEntry::OutOfRange, 6, " 输入数字范围为 0 - 20 ！"},
-    NumberCase{true, "x", NumberEntry::NotDigits, 6, " 输入数字范围为 0 - 10 ！"}),
+    NumberCase{Box::Level, "55", NumberEntry::Stored, 55, nullptr},
+    NumberCase{Box::Level, " 100 ", NumberEntry::Stored, 100, nullptr},
+    NumberCase{Box::Level, "", NumberEntry::Stored, 0, nullptr},
+    NumberCase{Box::Level, "1a", NumberEntry::NotDigits, 20, " 输入数字范围为 0 - 255 ！"},
+    NumberCase{Box::Level, "-1", NumberEntry::NotDigits, 20, " 输入数字范围为 0 - 255 ！"},
+    NumberCase{Box::Level, "150", NumberEntry::OutOfRange, 20, " 输入数字范围为 0 - 100 ！"},
+    NumberCase{Box::Level, "99999999999999999999999", NumberEntry::OutOfRange, 20, " 输入数字范围为 0 - 100 ！"},
+    NumberCase{Box::Offset, "20", NumberEntry::Stored, 20, nullptr},
+    NumberCase{Box::Offset, "21", NumberEntry::OutOfRange, 6, " 输入数字范围为 0 - 20 ！"},
+    NumberCase{Box::Offset, "x", NumberEntry::NotDigits, 6, " 输入数字范围为 0 - 10 ！"},
+    NumberCase{Box::Power, "255", NumberEntry::Stored, 255, nullptr},
+    NumberCase{Box::Power, "256", NumberEntry::OutOfRange, 15, " 输入数字范围为 0 - 255 ！"},
+    NumberCase{Box::Power, "+1", NumberEntry::NotDigits, 15, " 输入数字范围为 0 - 255 ！"}),
     [](const testing::TestParamInfo<NumberCase>& info) {
-        return (info.param.offset ? "offset_" : "level_") + testing_names::caseName(info.param.text);
+        const Box box = info.param.box;
+        return (box == Box::Level ? "level_" : box == Box::Offset ? "offset_" : "power_")
+            + testing_names::caseName(info.param.text);
     });
-
-TEST(TuningBlock, PowerBoxTakesAnyByte)
-{
-    const struct {
-        const char* text;
-        NumberEntry entry;
-        int stored;  // -1: the factory default of low power, UHF2, point 15
-    } cases[] = {{"255", NumberEntry::Stored, 255}, {"0", NumberEntry::Stored, 0},
-                 {"256", NumberEntry::OutOfRange, -1}, {"+1", NumberEntry::NotDigits, -1}};
-    const int fallback = DefaultAdjustTable().cell(7, 15);
-    for (const auto& c : cases) {
-        AdjustImage adjust = DefaultAdjustTable();
-        adjust.setCell(7, 15, 9);
-        const NumberOutcome out = enterPower(adjust, false, 3, 15, c.text);
-        EXPECT_EQ(out.entry, c.entry) << c.text;
-        EXPECT_EQ(adjust.cell(7, 15), c.stored < 0 ? fallback : c.stored) << c.text;
-        EXPECT_EQ(out.message.has_value(), c.stored < 0) << c.text;
-    }
-    AdjustImage adjust;
-    EXPECT_EQ(enterPower(adjust, true, 0, 0, "x").message->in(false), QString::fromUtf8(" 输入数字范围为 0 - 255 ！"));
-}
 
 TEST(TuningBlock, RangeLimitChecks)
 {

@@ -2,27 +2,25 @@
 
 #include <QByteArray>
 #include <QProcess>
-#include <QString>
 #include <QStringList>
 
 namespace r5::test {
 
-// The virtual radio r5sim (named by $R5SIM) on a pseudo-terminal for one test,
-// answering at once. It starts with `memory` (1024 bytes) and `options`, and
-// writes its memory to a dump file after each stored write and when stopped.
+// The virtual radio r5sim ($R5SIM) on a pseudo-terminal in `folder`, started
+// with `memory` (1024 bytes) and `options` ("--fast" answers at once instead of
+// at 9600-baud pace). It writes its memory to a dump when stopped.
 class SimRadio {
 public:
     SimRadio(const QString& folder, const QByteArray& memory, const QStringList& options = {});
     ~SimRadio() { stop(); }
-
-    bool waitUntilUp();
+    // True once the radio's device is there to be opened.
+    bool up();
     // Stops the radio and returns the memory it held.
     QByteArray stop();
-    QString link() const { return link_; }
+    QString link() const { return folder_ + "/radio"; }
 
 private:
-    QString link_;
-    QString dump_;
+    QString folder_;
     QProcess process_;
 };
 

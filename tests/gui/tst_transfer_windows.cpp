@@ -3,13 +3,12 @@
 #include "app/read_write_windows.h"
 #include "gui/program_helpers.h"
 #include "gui/prompt_helpers.h"
+#include "gui/radio_helpers.h"
 #include "link/link_texts.h"
 #include "model/defaults.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -21,50 +20,6 @@ using namespace r5::test;
 namespace {
 
 constexpr int kTransferTimeoutMs = 20000;
-
-// A virtual radio for one test; it dumps its memory when stopped.
-class VirtualRadioProcess {
-public:
-    VirtualRadioProcess(const QString& folder, const QByteArray& memory, bool fast)
-        : link_(folder + "/radio"), dump_(folder + "/dump.bin")
-    {
-        QFile raw(folder + "/radio.bin");
-        raw.open(QIODevice::WriteOnly);
-        raw.write(memory);
-        raw.close();
-        QStringList arguments = {"--link", link_, "--raw", raw.fileName(), "--dump", dump_};
-        if (fast)
-            arguments << "--fast";
-        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process_.start(qEnvironmentVariable("R5SIM"), arguments);
-    }
-    ~VirtualRadioProcess() { stop(); }
-
-    bool waitUntilUp()
-    {
-        if (!process_.waitForStarted(5000))
-            return false;
-        for (int i = 0; i < 200 && !QFileInfo(link_).isSymLink(); ++i)
-            QTest::qWait(25);
-        return QFileInfo(link_).isSymLink();
-    }
-    // Stops the radio and returns the memory it held.
-    QByteArray stop()
-    {
-        if (process_.state() != QProcess::NotRunning) {
-            process_.terminate();
-            process_.waitForFinished(5000);
-        }
-        QFile dump(dump_);
-        return dump.open(QIODevice::ReadOnly) ? dump.readAll() : QByteArray();
-    }
-    QString link() const { return link_; }
-
-private:
-    QString link_;
-    QString dump_;
-    QProcess process_;
-};
 
 QByteArray patternedMemory()
 {
@@ -155,8 +110,8 @@ void TransferWindowTest::readFromTheVirtualRadio()
 {
     QTemporaryDir folder;
     const QByteArray memory = patternedMemory();
-    VirtualRadioProcess radio(folder.path(), memory, true);
-    QVERIFY(radio.waitUntilUp());
+    SimRadio radio(folder.path(), memory, {"--fast"});
+    QVERIFY(radio.up());
     TestProgram program({SystemPort{radio.link(), "", "", false, true}}, MDImain::Options{false, false},
                         TestProgram::Link::Real);
     program.startUp();
@@ -187,8 +142,8 @@ void TransferWindowTest::writeToTheVirtualRadio()
 {
     QTemporaryDir folder;
     const QByteArray memory = patternedMemory();
-    VirtualRadioProcess radio(folder.path(), memory, false);  // at the wire's pace
-    QVERIFY(radio.waitUntilUp());
+    SimRadio radio(folder.path(), memory);  // at the wire's pace
+    QVERIFY(radio.up());
     TestProgram program({SystemPort{radio.link(), "", "", false, true}}, MDImain::Options{true, false},
                         TestProgram::Link::Real);
     program.startUp();
