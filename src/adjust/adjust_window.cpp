@@ -324,20 +324,27 @@ void AdjustWindow::bindExchange()
     // runs inside a step of the protocol.
     connect(exchange_, &AdjustExchange::refused, this,
             [this](const QString& message) { showPrompt(this, message, chinese()); }, Qt::QueuedConnection);
-    connect(exchange_, &LinkExchange::portOpenFailed, this,
-            [this](const QString& message) { showPrompt(this, message, chinese(), PromptTitle::CompletionPrompt); },
-            Qt::QueuedConnection);
-    connect(exchange_, &LinkExchange::completed, this, [this](const QString& message) {
-        lockWhileBusy();
+    connect(exchange_, &LinkExchange::finished, this, &AdjustWindow::showOutcome, Qt::QueuedConnection);
+}
+
+void AdjustWindow::showOutcome(const LinkOutcome& outcome)
+{
+    lockWhileBusy();
+    const QString message = linkOutcomeText(outcome, chinese());
+    switch (outcome.kind) {
+    case LinkOutcome::Kind::Completed:
         refresh();
         showPrompt(this, message, chinese(), PromptTitle::CompletionPrompt);
-    }, Qt::QueuedConnection);
-    // Giving up shows no message box: the status bar and the status line say it.
-    connect(exchange_, &LinkExchange::failed, this, [this](const QString& message) {
-        lockWhileBusy();
+        return;
+    case LinkOutcome::Kind::PortCannotOpen:
+        showPrompt(this, message, chinese(), PromptTitle::CompletionPrompt);
+        return;
+    default:
+        // Giving up shows no message box: the status bar and the status line say it.
         status_->setText(message);
         emit statusBarText(message);
-    });
+        return;
+    }
 }
 
 void AdjustWindow::bindNumberBox(QLineEdit* box, std::function<NumberOutcome(const QString&)> enter)

@@ -2,6 +2,7 @@
 
 #include "app/child_window.h"
 #include "app/link_context.h"
+#include "link/link_outcome.h"
 #include "model/tuning_input.h"
 
 #include <array>
@@ -55,6 +56,7 @@ private:
     QWidget* buildRangeFrame();
     QWidget* buildButtons();
     void bindExchange();
+    void showOutcome(const LinkOutcome& outcome);
     void bindNumberBox(QLineEdit* box, std::function<tuning::NumberOutcome(const QString&)> enter);
 
     void chooseTab(int tab);

@@ -2,7 +2,7 @@
 #include "app/command_line.h"
 #include "app/program.h"
 #include "app/screenshots.h"
-#include "model/app_state.h"
+#include "version.h"
 
 #include <QApplication>
 
@@ -34,7 +34,7 @@ std::optional<int> answerWithoutDisplay(const QStringList& arguments)
         return 0;
     }
     if (options.version) {
-        print(stdout, QString("r5prog %1 (%2)\n").arg(R5_VERSION, r5::AppState::kVersionText));
+        print(stdout, QString("r5prog %1 (%2)\n").arg(r5::kProgramVersion, r5::kVersionText));
         return 0;
     }
     return std::nullopt;
@@ -52,7 +52,7 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("r5prog");
-    QApplication::setApplicationVersion(R5_VERSION);
+    QApplication::setApplicationVersion(r5::kProgramVersion);
     QApplication::setDesktopFileName("r5prog");
 
     // Qt has taken its own options (-platform and the like) by now.

@@ -31,7 +31,7 @@ QLineEdit* passwordBox(const char* name, QWidget* parent)
     // The radio's record holds six one-byte characters: a seventh key, a
     // longer paste or input-method text is cut to six.
     box->setMaxLength(protocol::PasswordLength);
-    restrictInput(box, isOneByteCharacter);
+    restrictInput(box, [](QChar c) { return c.isPrint() && !firstCharWithoutByteCode(c); });
     return box;
 }
 
@@ -78,13 +78,7 @@ void PasswordWindow::bindExchange()
 {
     // Messages wait until the exchange's step has returned, so no modal box
     // runs inside a step of the protocol.
-    const auto warn = [this](const QString& message) { showPrompt(this, message, chinese()); };
-    connect(exchange_, &LinkExchange::portOpenFailed, this, warn, Qt::QueuedConnection);
-    connect(exchange_, &LinkExchange::failed, this, warn, Qt::QueuedConnection);
-    connect(exchange_, &PasswordExchange::oldPasswordRefused, this,
-            [this](const QString& message) { showPrompt(this, message, chinese(), PromptTitle::CompletionPrompt); },
-            Qt::QueuedConnection);
-    connect(exchange_, &LinkExchange::completed, this, &PasswordWindow::showSuccess, Qt::QueuedConnection);
+    connect(exchange_, &LinkExchange::finished, this, &PasswordWindow::showOutcome, Qt::QueuedConnection);
 }
 
 bool PasswordWindow::busy() const { return exchange_->busy(); }
@@ -124,13 +118,25 @@ void PasswordWindow::modify()
     exchange_->start();
 }
 
-void PasswordWindow::showSuccess(const QString& message)
+void PasswordWindow::showOutcome(const LinkOutcome& outcome)
 {
-    old_->clear();
-    new1_->clear();
-    new2_->clear();
-    showPrompt(this, message, chinese(), PromptTitle::CompletionPrompt);
-    closeChildWindow(this);
+    const QString message = linkOutcomeText(outcome, chinese());
+    switch (outcome.kind) {
+    case LinkOutcome::Kind::Completed:
+        old_->clear();
+        new1_->clear();
+        new2_->clear();
+        showPrompt(this, message, chinese(), PromptTitle::CompletionPrompt);
+        closeChildWindow(this);
+        return;
+    case LinkOutcome::Kind::WrongOldPassword:
+        showPrompt(this, message, chinese(), PromptTitle::CompletionPrompt);
+        return;
+    default:
+        // Among them a write the radio did not confirm: the password may be unchanged.
+        showPrompt(this, message, chinese());
+        return;
+    }
 }
 
 } // namespace r5

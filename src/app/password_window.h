@@ -2,6 +2,7 @@
 
 #include "app/child_window.h"
 #include "app/link_context.h"
+#include "link/link_outcome.h"
 
 class QLineEdit;
 
@@ -29,7 +30,7 @@ protected:
 private:
     void bindExchange();
     void modify();
-    void showSuccess(const QString& message);
+    void showOutcome(const LinkOutcome& outcome);
 
     PasswordExchange* exchange_;
     QLineEdit* old_;

@@ -2,6 +2,7 @@
 
 #include "app/child_window.h"
 #include "app/link_context.h"
+#include "link/link_outcome.h"
 #include "model/text.h"
 
 #include <QTimer>
@@ -45,8 +46,7 @@ protected:
 private:
     void start();
     void cancel();
-    void showCompletion(const QString& message);
-    void showFailure(const QString& message);
+    void showOutcome(const LinkOutcome& outcome);
 
     MemoryExchange* exchange_;
     QProgressBar* progress_;

@@ -46,6 +46,11 @@ struct PickerNameCheck {
 // bad name.
 PickerNameCheck checkPickerName(const QString& typed, const FilePickerKind& kind);
 
+// Whether a file name ends in the kind's suffix, exactly in its lower- or
+// upper-case form, as the Confirm check demands; the command line holds its
+// paths to the same rule.
+bool hasPickerSuffix(const QString& name, const FilePickerKind& kind);
+
 // The message a failed check shows, or an empty string for an accepted name.
 QString pickerCheckMessage(const PickerNameCheck& check, const FilePickerKind& kind, bool chinese);
 

@@ -88,76 +88,108 @@ QString FileError::message(bool chinese) const
     case Kind::NotAByte:
         return chinese ? where + QString::fromUtf8("：%1 不是 0 至 255 之间的字节值。").arg(token)
                        : where + QString(": %1 is not a byte value (0 to 255).").arg(token);
+    case Kind::NotAFile:
+        return chinese ? QString::fromUtf8("“%1” 不是普通文件（而是设备、管道或文件夹），请选择一个文件。").arg(path)
+                       : QString("\"%1\" is not a regular file (it is a device, a pipe or a folder); choose a file.")
+                             .arg(path);
+    case Kind::WrongKind:
+        return chinese ? QString::fromUtf8("文件 “%1” 的数值多于这类文件的 %2 个，它是另一类文件。").arg(name).arg(needed)
+                       : QString("\"%1\" holds more than the %2 values of this kind of file: it is a different kind of file.")
+                             .arg(name).arg(needed);
     }
     return {};
 }
 
 namespace {
 
+// Splits the input into tokens, keeping the place of each for the messages.
+class TokenReader {
+public:
+    explicit TokenReader(QIODevice& input) : input_(input)
+    {
+        // A file edited in a Windows text editor may start with the UTF-8 byte
+        // order mark; it is not a value, so it is passed over.
+        if (input_.peek(3) == QByteArrayLiteral("\xEF\xBB\xBF"))
+            input_.skip(3);
+        pending_ = input_.getChar(&ch_);
+    }
+
+    struct Token {
+        QByteArray text;
+        bool cut = false;
+        int line = 0;
+        int column = 0;
+    };
+
+    std::optional<Token> next()
+    {
+        while (pending_ && isSeparator(ch_)) {
+            if (ch_ == '\n') {
+                ++line_;
+                column_ = 1;
+            } else {
+                ++column_;
+            }
+            pending_ = input_.getChar(&ch_);
+        }
+        if (!pending_)
+            return std::nullopt;
+        // Never more of a token than a 16-bit number could need: a file of
+        // binary junk must not grow one token without limit.
+        Token token{{}, false, line_, column_};
+        while (pending_ && !isSeparator(ch_)) {
+            if (token.text.size() == kLongestToken) {
+                token.cut = true;
+                break;
+            }
+            token.text.append(ch_);
+            ++column_;
+            pending_ = input_.getChar(&ch_);
+        }
+        return token;
+    }
+
+private:
+    QIODevice& input_;
+    char ch_ = 0;
+    bool pending_ = false;
+    int line_ = 1;
+    int column_ = 1;
+};
+
 NumberFileResult parseNumbers(QIODevice& input, const QString& path, const NumberFileLayout& layout)
 {
     NumberFileResult result;
     const int needed = layout.rows * layout.cells;
     result.values.reserve(static_cast<size_t>(needed));
+    TokenReader reader(input);
 
-    int line = 1;
-    int column = 1;
-    // A file edited in a Windows text editor may start with the UTF-8 byte
-    // order mark; it is not a value, so it is passed over.
-    if (input.peek(3) == QByteArrayLiteral("\xEF\xBB\xBF"))
-        input.skip(3);
-    char ch = 0;
-    bool pending = input.getChar(&ch);
-    while (static_cast<int>(result.values.size()) < needed && pending) {
-        if (isSeparator(ch)) {
-            if (ch == '\n') {
-                ++line;
-                column = 1;
-            } else {
-                ++column;
-            }
-            pending = input.getChar(&ch);
-            continue;
-        }
-        // Read the token, but never more of it than a 16-bit number could
-        // need: a file of binary junk (or a device that never ends) must not
-        // grow one token without limit.
-        const int startColumn = column;
-        QByteArray token;
-        bool cut = false;
-        while (pending && !isSeparator(ch)) {
-            if (token.size() == kLongestToken) {
-                cut = true;
-                break;
-            }
-            token.append(ch);
-            ++column;
-            pending = input.getChar(&ch);
-        }
+    auto fail = [&](FileError::Kind kind, const TokenReader::Token& token) {
         const int index = static_cast<int>(result.values.size());
         FileError error;
+        error.kind = kind;
         error.path = path;
-        error.token = shownToken(token, cut);
-        error.line = line;
-        error.column = startColumn;
+        error.token = shownToken(token.text, token.cut);
+        error.line = token.line;
+        error.column = token.column;
         error.row = index / layout.cells;
         error.cell = index % layout.cells;
-        if (!isWholeNumber(token)) {
-            error.kind = FileError::Kind::NotANumber;
-            result.error = error;
-            return result;
-        }
-        const auto value = cut ? std::nullopt : toInt16(token);
-        if (!value) {
-            error.kind = FileError::Kind::OutOfRange;
-            result.error = error;
-            return result;
-        }
-        if (layout.isByte(error.cell) && (*value < 0 || *value > 255)) {
-            error.kind = FileError::Kind::NotAByte;
-            result.error = error;
-            return result;
-        }
+        error.needed = needed;
+        result.error = error;
+        return result;
+    };
+
+    while (static_cast<int>(result.values.size()) < needed) {
+        const auto token = reader.next();
+        if (!token)
+            break;
+        if (!isWholeNumber(token->text))
+            return fail(FileError::Kind::NotANumber, *token);
+        const auto value = token->cut ? std::nullopt : toInt16(token->text);
+        if (!value)
+            return fail(FileError::Kind::OutOfRange, *token);
+        if (layout.isByte(static_cast<int>(result.values.size()) % layout.cells) && (*value < 0 || *value > 255))
+            return fail(FileError::Kind::NotAByte, *token);
         result.values.push_back(*value);
     }
 
@@ -171,7 +203,12 @@ NumberFileResult parseNumbers(QIODevice& input, const QString& path, const Numbe
         error.row = found / layout.cells;
         error.cell = found % layout.cells;
         result.error = error;
+        return result;
     }
+    // One more number means the file holds another layout: a channel file
+    // picked as a tuning file would otherwise load its first 512 values.
+    if (const auto extra = reader.next(); extra && isWholeNumber(extra->text))
+        return fail(FileError::Kind::WrongKind, *extra);
     return result;
 }
 
@@ -187,6 +224,8 @@ NumberFileResult parseNumberText(const QByteArray& text, const QString& path, co
 
 NumberFileResult readNumberFile(const QString& path, const NumberFileLayout& layout)
 {
+    if (const auto error = refuseIfNotAFile(path))
+        return {{}, error};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         NumberFileResult result;
@@ -223,8 +262,24 @@ QByteArray formatNumberText(const std::vector<qint16>& values, int cells)
     return text;
 }
 
+// Something exists at the path but is no regular file (after following
+// symbolic links): opening a pipe with no writer would block, a device may
+// never end, and a save would rename its temporary file over the node.
+std::optional<FileError> refuseIfNotAFile(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() || info.isFile())
+        return std::nullopt;
+    FileError error;
+    error.kind = FileError::Kind::NotAFile;
+    error.path = path;
+    return error;
+}
+
 std::optional<FileError> writeFileAtomically(const QString& path, const QByteArray& content)
 {
+    if (const auto error = refuseIfNotAFile(path))
+        return error;
     // Unbuffered, so a short write (disk full, file-size limit) shows up here
     // instead of being lost in a final flush that still reports success.
     QSaveFile file(path);

@@ -21,6 +21,8 @@ struct FileError {
         NotANumber,
         OutOfRange,  // beyond the 16-bit signed range every value must fit
         NotAByte,    // a value that goes to the radio must be 0 to 255
+        NotAFile,    // a device, a pipe or a folder: neither read nor replaced
+        WrongKind,   // more values than the format holds: another kind of file
     };
 
     Kind kind = Kind::CannotOpen;
@@ -32,7 +34,7 @@ struct FileError {
     int row = 0;       // where the value would have gone
     int cell = 0;
     int found = 0;     // EndsEarly: how many values the file holds
-    int needed = 0;    // EndsEarly: how many it should hold
+    int needed = 0;    // EndsEarly, WrongKind: how many it should hold
 
     QString message(bool chinese) const;
 };
@@ -47,8 +49,11 @@ struct NumberFileLayout {
 
 // Reads a file as a free-format list: any run of spaces, tabs, commas and line
 // ends separates two numbers, so the line structure is not looked at; a
-// leading UTF-8 byte order mark is passed over. Content
-// after the last value needed is ignored (and not even read). All of it is
+// leading UTF-8 byte order mark is passed over. A number after the last value
+// needed marks a file of another kind (a channel file holds more numbers than
+// a tuning file), which is refused; text that is not a number there is
+// ignored. Only regular files are opened: a device or a pipe picked by mistake
+// is refused before it could block or run on without end. All of it is
 // checked before anything is returned, so a caller that applies the values only
 // on success never ends up with a half-loaded image. The offending text in an
 // error is cut to a sane length and shows only printable ASCII.
@@ -64,7 +69,14 @@ NumberFileResult parseNumberText(const QByteArray& text, const QString& path, co
 QByteArray formatNumberText(const std::vector<qint16>& values, int cells);
 
 // Writes through a temporary file renamed over the target, so a failed or
-// interrupted save leaves the old file as it was.
+// interrupted save leaves the old file as it was. A symbolic link is followed
+// to its target; an existing target that is not a regular file (a device such
+// as /dev/null, a pipe) is refused, since the rename would replace the node
+// itself.
 std::optional<FileError> writeFileAtomically(const QString& path, const QByteArray& content);
+
+// The refusal of writeFileAtomically and of the readers: something exists at
+// the path that is no regular file once symbolic links are followed.
+std::optional<FileError> refuseIfNotAFile(const QString& path);
 
 } // namespace r5

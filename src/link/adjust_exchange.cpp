@@ -3,19 +3,17 @@
 #include "link/handshake.h"
 #include "link/link_texts.h"
 
+#include <algorithm>
+
 namespace r5 {
 namespace {
 
-constexpr Text PortOpenError{"通讯端口打开错误，请正确设置通讯端口 ！", "Communication Port Open Error ！"};
 constexpr Text ReadingBefore{"正在读取 ", "Reading "};
 constexpr Text ReadingAfter{" 数据块", " Data Block"};
 constexpr Text WritingBefore{"正在写入  ", "Writing  "};
 constexpr Text WritingAfter{"  数据块", "  Data Block"};
 constexpr Text ReadDone{"调整参数读出正常 ！", "Read optional parameters in gear. "};
-constexpr Text ReadComplete{"从对讲机中读取调整数据完毕 ！", "Complete reading the data from transceiver."};
 constexpr Text WriteDone{"调整参数写入完毕 ！", "Complete writing optional parameters "};
-constexpr Text WriteComplete{"调整参数写入完毕 ！", "Complete writing optional parameters to the transceiver."};
-constexpr Text LinkFault{"联机故障 ！", "Communication fault."};
 
 constexpr LinkValues kAdjustValues{protocol::ReplyTimeoutMs, protocol::AdjustRetryPauseMs, protocol::Retries};
 
@@ -29,9 +27,14 @@ AdjustExchange::AdjustExchange(AppState& state, const PortTable& ports, SerialPo
 {
 }
 
-Text AdjustExchange::portOpenText() const
+LinkOperation AdjustExchange::operation() const
 {
-    return PortOpenError;
+    return writeMode_ ? LinkOperation::TuningWrite : LinkOperation::TuningRead;
+}
+
+int AdjustExchange::blocksTotal() const
+{
+    return writeMode_ ? protocol::AdjustWriteBlocks : 0;
 }
 
 void AdjustExchange::startRead()
@@ -51,7 +54,7 @@ void AdjustExchange::startExchange(bool write)
         return;
     }
     writeMode_ = write;
-    setRetriesLeft(protocol::Retries);
+    resetRun(protocol::Retries);
     if (startAttempt()) {
         emit progressChanged(0);
         emit statusChanged(text(linktext::Connecting));
@@ -124,7 +127,7 @@ void AdjustExchange::completeRead()
     state().adjust.setBytes(block);
     emit progressChanged(100);
     emit statusChanged(text(ReadDone));
-    emit completed(text(ReadComplete));
+    finishRun(LinkOutcome::Kind::Completed);
 }
 
 bool AdjustExchange::writeStep()
@@ -134,6 +137,9 @@ bool AdjustExchange::writeStep()
     if (byte != Ack || !sendDone())
         return true;
     stopReplyTimer();
+    // The first acknowledgement is the fixed record's; then each confirms one
+    // more tuning block.
+    confirmed_ = std::max(confirmed_, blockIndex_);
     if (blockIndex_ < AdjustWriteBlocks) {
         showProgress(blockIndex_, AdjustWriteBlocks);
         emit statusChanged(linktext::numbered(WritingBefore, blockIndex_ - 1, WritingAfter, chinese()));
@@ -152,13 +158,12 @@ void AdjustExchange::completeWrite()
 {
     finishAttempt();
     emit statusChanged(text(WriteDone));
-    emit completed(text(WriteComplete));
+    finishRun(LinkOutcome::Kind::Completed);
 }
 
 void AdjustExchange::retriesUsedUp()
 {
-    finishAttempt();
-    emit failed(text(LinkFault));
+    finishRun(LinkOutcome::Kind::NoAnswer);
 }
 
 } // namespace r5

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/link_outcome.h"
 #include "link/link_timer.h"
 #include "link/port_table.h"
 #include "link/serial_port.h"
@@ -31,7 +32,9 @@ struct LinkValues {
 // timers. While a pause runs, arriving bytes wait in the port and no receive
 // step runs; the step then goes on where it paused.
 //
-// Signals carry texts in the language the AppState holds when they are sent.
+// Progress and status texts are in the language the AppState holds when they
+// are sent; every run that is not aborted ends with exactly one finished()
+// carrying the outcome.
 // A slot may delete the exchange only with deleteLater().
 class LinkExchange : public QObject {
     Q_OBJECT
@@ -42,13 +45,16 @@ public:
     bool busy() const { return busy_; }
     // Stops whatever runs, without an outcome: no signal, nothing stored, port closed.
     void abort();
+    // Stops a run at the user's request: ends the radio's programming mode
+    // where the exchange can, closes the port and finishes with an Interrupted
+    // outcome that says how many blocks reached the radio. Nothing when no
+    // run is going on.
+    void interrupt();
 
 signals:
     void progressChanged(int value);
     void statusChanged(const QString& text);
-    void portOpenFailed(const QString& message);
-    void completed(const QString& message);
-    void failed(const QString& message);
+    void finished(const r5::LinkOutcome& outcome);
 
 protected:
     LinkExchange(AppState& state, const PortTable& ports, SerialPortFactory& portFactory,
@@ -62,10 +68,11 @@ protected:
     // retries and starts anew; shows "connecting" when the port opened.
     void startFromButton();
     // One attempt from the access sequence on: opens the port when it is
-    // closed (false and the port message when it cannot), then lets the
+    // closed (false and a PortCannotOpen outcome when it cannot), then lets the
     // exchange queue its first command. Used by the buttons and the retries.
     bool startAttempt();
-    void setRetriesLeft(int retries) { retriesLeft_ = retries; }
+    // A new run from its first attempt, with this many restarts allowed.
+    void resetRun(int retries);
 
     // --- What an exchange adds -------------------------------------------
     // Prepares the first command of an attempt (the access sequence).
@@ -75,8 +82,15 @@ protected:
     virtual bool receiveStep() = 0;
     // The last retry timed out too.
     virtual void retriesUsedUp() = 0;
-    // First line of the port message.
-    virtual Text portOpenText() const;
+    virtual LinkOperation operation() const = 0;
+    // Blocks of a write the radio has confirmed in this run, and of a whole write.
+    virtual int blocksConfirmed() const { return 0; }
+    virtual int blocksTotal() const { return 0; }
+    // A new run begins: counters that span its attempts start again.
+    virtual void beginRun() {}
+    // On interrupt, while the port is still open: tells the radio to leave
+    // programming mode when the exchange has a way to.
+    virtual void leaveProgrammingMode() {}
 
     // --- Sending -----------------------------------------------------------
     // Replaces the send queue; it leaves on the next tick of the send timer,
@@ -101,6 +115,8 @@ protected:
     void setBusy(bool busy) { busy_ = busy; }
     // Ends everything of an attempt except the outcome: timers, busy, port.
     void finishAttempt();
+    // Ends the run: the attempt as above, then finished() with an outcome of this kind.
+    void finishRun(LinkOutcome::Kind kind);
 
     // Clamped progress in whole percent of `done` out of `total`.
     void showProgress(int done, int total);
@@ -113,6 +129,7 @@ private:
     void onPauseOver();
     void onPortError();
     bool openPort();
+    LinkOutcome outcome(LinkOutcome::Kind kind) const;
 
     AppState& state_;
     const PortTable& ports_;
@@ -127,6 +144,8 @@ private:
     bool sendDone_ = false;
     bool busy_ = false;
     int retriesLeft_ = 0;
+    int attempts_ = 0;
+    bool running_ = false;   // from the start of a run until its outcome or abort
     std::function<void()> afterPause_;
 };
 

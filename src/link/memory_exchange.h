@@ -17,11 +17,10 @@ public:
 protected:
     using LinkExchange::LinkExchange;
 
-    enum class Stage { Handshake, PasswordBlock, Data };
-
     void beginAttempt() final;
     bool receiveStep() final;
     void retriesUsedUp() override;
+    void leaveProgrammingMode() override;
 
     // The password step passed: queue the first data command.
     virtual void beginDataPhase() = 0;
@@ -30,10 +29,17 @@ protected:
     // Restores the block counters for a fresh attempt.
     virtual void resetDataPhase() = 0;
 
-    Stage stage_ = Stage::Handshake;
+    // Sends the end byte: the radio leaves programming mode.
+    void sendEndByte();
+    // The run ends without data: progress back to 0, the fault status, the outcome.
+    void failRun(LinkOutcome::Kind kind);
 
 private:
-    bool connected_ = false;
+    enum class Stage { Handshake, PasswordBlock, Data };
+
+    Stage stage_ = Stage::Handshake;
+    // From the accepted access reply until the end byte.
+    bool programmingMode_ = false;
 };
 
 } // namespace r5

@@ -21,8 +21,9 @@ public:
     PasswordExchange(AppState& state, const PortTable& ports, SerialPortFactory& portFactory,
                      LinkTimerFactory& timerFactory, QObject* parent = nullptr);
 
-    // The passwords as typed (surrounding spaces are dropped; at most six
-    // characters count, padded with spaces).
+    // The passwords as typed (surrounding spaces are dropped, padded with
+    // spaces to six). Callers refuse characters without a one-byte code first
+    // (firstCharWithoutByteCode).
     void setOldPassword(const QString& text);
     void setNewPassword(const QString& text);
     // Both new-password boxes must hold the same text (trimmed).
@@ -31,19 +32,19 @@ public:
     // The Modify button; does nothing while busy.
     void start();
 
-    // The six character codes a typed password is compared and stored as.
+    // The character codes a typed password is compared and stored as: six,
+    // padded with spaces (more when more was typed).
     static QByteArray passwordEntry(const QString& text);
-    // Whether the 68-byte answer (58 03 A0 40 + 64 bytes) lets `oldEntry` write.
-    static bool oldPasswordAccepted(const QByteArray& answer, const QByteArray& oldEntry);
-
-signals:
-    // The old password does not match the radio's; nothing was written.
-    void oldPasswordRefused(const QString& message);
+    // Whether the radio's password record lets `oldEntry` write: no password
+    // set, or the entry equal to the record's first six bytes.
+    static bool oldPasswordAccepted(const QByteArray& record, const QByteArray& oldEntry);
 
 protected:
     void beginAttempt() override;
     bool receiveStep() override;
     void retriesUsedUp() override;
+    LinkOperation operation() const override { return LinkOperation::PasswordChange; }
+    int blocksTotal() const override { return 1; }
 
 private:
     enum class Stage { Handshake, Acknowledge, Record, Written };

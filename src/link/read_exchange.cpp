@@ -9,7 +9,6 @@ namespace {
 constexpr Text ReadingBefore{"正在读取 ", "Reading "};
 constexpr Text ReadingAfter{" 数据块", " Data Block"};
 constexpr Text ReadDone{"数据读出正常 ！", "Read Data in gear. "};
-constexpr Text ReadComplete{"从对讲机中读取数据完毕 ！", "Complete reading the data from transceiver."};
 
 constexpr LinkValues kReadValues{protocol::ReplyTimeoutMs, protocol::RetryPauseMs, protocol::Retries};
 
@@ -49,18 +48,12 @@ bool ReadExchange::dataStep()
     if (bytesWaiting() < protocol::EchoedReplyBytes)
         return false;
     stopReplyTimer();
-    QByteArray frame = takeBytes(protocol::EchoedReplyBytes);
-    if (stage_ == Stage::PasswordBlock) {
-        // The first answer of the phase is kept one position further on and
-        // never used; the first address is asked again.
-        stage_ = Stage::Data;
-        frame.prepend('\0');
-    }
-    frames_[static_cast<size_t>(blockIndex_)] = frame;
+    frames_[static_cast<size_t>(blockIndex_)] = takeBytes(protocol::EchoedReplyBytes);
     clearInput();
     sendNow(protocol::Ack);
 
     if (blockIndex_ < protocol::MemoryReadBlocks) {
+        // Taken before the count moves on, so the first address is asked twice.
         const int address = blockIndex_ * protocol::ReadBlockBytes;
         queueCommand(command(protocol::ReadCommand, address, protocol::ReadBlockBytes, {}, true));
         ++blockIndex_;
@@ -77,7 +70,7 @@ void ReadExchange::complete()
     pauseThen(protocol::CompletionPauseMs, [this] {
         stopTimers();
         setBusy(false);
-        sendNow(protocol::EndProgramming);
+        sendEndByte();
         storeAndFinish();
     });
 }
@@ -88,7 +81,7 @@ void ReadExchange::storeAndFinish()
     if (start < 0) {
         // Data that would have to come from beyond the answer: nothing is
         // stored and the read ends as a failed one.
-        pauseThen(protocol::CompletionPauseMs, [this] { retriesUsedUp(); });
+        pauseThen(protocol::CompletionPauseMs, [this] { failRun(LinkOutcome::Kind::UnusableAnswer); });
         return;
     }
     QByteArray memory;
@@ -97,14 +90,14 @@ void ReadExchange::storeAndFinish()
         memory.append(frames_[static_cast<size_t>(f)].mid(start, protocol::ReadBlockBytes));
     // All frames are full-length, so this is the whole memory in address order.
     if (!state().image.setBytes(memory)) {
-        pauseThen(protocol::CompletionPauseMs, [this] { retriesUsedUp(); });
+        pauseThen(protocol::CompletionPauseMs, [this] { failRun(LinkOutcome::Kind::UnusableAnswer); });
         return;
     }
     emit progressChanged(100);
     pauseThen(protocol::CompletionPauseMs, [this] {
         closePort();
         emit statusChanged(text(ReadDone));
-        emit completed(text(ReadComplete));
+        finishRun(LinkOutcome::Kind::Completed);
     });
 }
 

@@ -4,13 +4,14 @@
 #include "link/protocol.h"
 #include "link/link_texts.h"
 
+#include <algorithm>
+
 namespace r5 {
 namespace {
 
 constexpr Text WritingBefore{"正在写入  ", "Writing  "};
 constexpr Text WritingAfter{"  数据块", "  Data Block"};
 constexpr Text WriteDone{"数据写入完毕 ！", "Complete writing Data "};
-constexpr Text WriteComplete{"向对讲机写入数据完毕 ！", "Complete writing Data to the transceiver."};
 
 constexpr LinkValues kWriteValues{protocol::ReplyTimeoutMs, protocol::RetryPauseMs, protocol::Retries};
 
@@ -25,6 +26,11 @@ WriteExchange::WriteExchange(AppState& state, const PortTable& ports, SerialPort
 void WriteExchange::resetDataPhase()
 {
     blockIndex_ = 0;
+}
+
+int WriteExchange::blocksTotal() const
+{
+    return protocol::MemoryWriteLastRow + 1;
 }
 
 void WriteExchange::sendRow(int row)
@@ -50,6 +56,7 @@ bool WriteExchange::dataStep()
     if (byte != protocol::Ack || !sendDone())
         return true;
     stopReplyTimer();
+    confirmed_ = std::max(confirmed_, blockIndex_);
     if (blockIndex_ <= protocol::MemoryWriteLastRow) {
         showProgress(blockIndex_, protocol::MemoryWriteLastRow);
         emit statusChanged(linktext::numbered(WritingBefore, blockIndex_ - 1, WritingAfter, chinese()));
@@ -64,10 +71,10 @@ bool WriteExchange::dataStep()
 void WriteExchange::complete()
 {
     stopTimers();
-    sendNow(protocol::EndProgramming);
+    sendEndByte();
     finishAttempt();
     emit statusChanged(text(WriteDone));
-    emit completed(text(WriteComplete));
+    finishRun(LinkOutcome::Kind::Completed);
 }
 
 } // namespace r5

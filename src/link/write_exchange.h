@@ -18,12 +18,19 @@ protected:
     void beginDataPhase() override;
     bool dataStep() override;
     void resetDataPhase() override;
+    LinkOperation operation() const override { return LinkOperation::MemoryWrite; }
+    int blocksConfirmed() const override { return confirmed_; }
+    int blocksTotal() const override;
+    void beginRun() override { confirmed_ = 0; }
 
 private:
     void sendRow(int row);
     void complete();
 
     int blockIndex_ = 0;
+    // Rows the radio acknowledged in any attempt of this run: they are in the
+    // radio whatever becomes of the later attempts.
+    int confirmed_ = 0;
 };
 
 } // namespace r5

@@ -3,6 +3,7 @@
 #include "model/defaults.h"
 #include "model/radio_image.h"
 #include "model/radio_models.h"
+#include "version.h"
 
 #include <QString>
 
@@ -13,7 +14,7 @@ namespace r5 {
 // model and its band. Nothing here is stored between runs. The application owns
 // exactly one and hands it to every window and exchange by reference.
 struct AppState {
-    static constexpr const char* kVersionText = "Ver 18.01.16";
+    static constexpr const char* kVersionText = r5::kVersionText;
 
     QString VersionText = kVersionText;
     bool LanguageFlag = true;  // true: Chinese texts, false: English

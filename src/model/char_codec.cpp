@@ -1,7 +1,16 @@
 #include "model/char_codec.h"
 
+#include "model/text.h"
+
+#include <QList>
+
 namespace r5 {
 namespace {
+
+constexpr char32_t kLastByteCode = 0xFF;
+// %1 the character.
+constexpr Text NoByteCode{"密码中的字符“%1”无法存入对讲机：只能使用单字节字符（如字母、数字）。",
+                          "The password character \"%1\" cannot be stored in the radio: use one-byte characters (letters, digits)."};
 
 bool inSet(int code)
 {
@@ -26,10 +35,18 @@ int CharToCode(const QString& character)
     return inSet(code) ? code : kUnknownCharCode;
 }
 
-bool isOneByteCharacter(QChar character)
+std::optional<QString> firstCharWithoutByteCode(const QString& text)
 {
-    const char16_t u = character.unicode();
-    return (u >= 0x20 && u < 0x7F) || (u >= 0xA0 && u <= 0xFF);
+    // By code point, so a character outside the basic plane is named whole.
+    for (const char32_t c : text.toUcs4())
+        if (c > kLastByteCode)
+            return QString::fromUcs4(&c, 1);
+    return std::nullopt;
+}
+
+QString noByteCodeMessage(const QString& character, bool chinese)
+{
+    return NoByteCode.in(chinese).arg(character);
 }
 
 } // namespace r5

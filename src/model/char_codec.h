@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace r5 {
 
 // The characters the radio's stored factory passwords may hold: digits, '+',
@@ -14,8 +16,10 @@ QString CodeToChar(int code);
 // capitals and anything else (or a text that is not one character) as 11.
 int CharToCode(const QString& character);
 
-// Whether the radio's password record can hold the character: one byte each,
-// printable, in the 8-bit character set the radio shares with the program.
-bool isOneByteCharacter(QChar character);
+// The radio keeps one byte per password character: its Latin-1 code. The
+// first character of `text` that has none, or nullopt when all have one.
+std::optional<QString> firstCharWithoutByteCode(const QString& text);
+// What the password boxes and r5prog-cli say about such a character.
+QString noByteCodeMessage(const QString& character, bool chinese);
 
 } // namespace r5

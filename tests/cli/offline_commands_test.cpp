@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <map>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 using namespace r5;
 
@@ -40,44 +42,16 @@ protected:
     QTemporaryDir dir;
 };
 
+// --model reaches the model choice; Sable-UHF unless told.
 TEST_F(OfflineCommands, DefaultsWriteTheImageOfAFreshStartPerModel)
 {
-    for (int model = 0; model < static_cast<int>(kModels.size()); ++model) {
-        const QString file = path(QString("m%1.chann").arg(model));
-        const CliRun run = runCli({"defaults", "--model", kModels[model].name, "--output", file});
-        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    for (const auto& [model, arguments] : {std::pair{0, QStringList{"--model", "Sable-VHF"}},
+                                           {1, {}}, {2, {"--model", "Sable-FULL"}}}) {
+        ASSERT_EQ(runCli(QStringList{"defaults", "--output", path("a.chann")} + arguments).exitCode, 0);
         AppState expected;
         expected.selectModel(model);
-        EXPECT_EQ(readAll(file), channelFileText(expected.image)) << kModels[model].name;
+        EXPECT_EQ(readAll(path("a.chann")), channelFileText(expected.image)) << model;
     }
-    EXPECT_EQ(runCli({"defaults", "--output", path("plain.chann")}).exitCode, 0);
-    EXPECT_EQ(readAll(path("plain.chann")), readAll(path("m1.chann")));  // Sable-UHF unless told
-}
-
-// The file written for Sable-UHF, spelt out: what a dealer's old files hold
-// for a fresh start, independent of the code that writes it.
-TEST_F(OfflineCommands, DefaultsFileHoldsTheStartUpImageByteForByte)
-{
-    ASSERT_EQ(runCli({"defaults", "--model", "Sable-UHF", "--output", path("a.chann")}).exitCode, 0);
-    const QList<QByteArray> lines = readAll(path("a.chann")).split('\n');
-    ASSERT_EQ(lines.size(), 55);
-    const QByteArray extras = "  0  0  0  0  0  0 \r";
-    const QByteArray erased = " 255  255  255  255  255  255  255  255  255  255  255  255  255  255  255  255";
-    const std::map<int, QByteArray> channels = {
-        {1, " 0  37  0  64  0  37  0  64  255  255  255  255  0  176  176  248"},
-        {8, " 0  117  153  71  0  117  153  71  255  255  255  255  0  176  176  248"},
-        {12, " 0  117  1  64  0  117  1  64  158  2  158  2  0  176  176  248"},
-        {13, " 0  117  1  71  0  117  1  71  236  169  236  169  0  176  176  248"},
-        {16, " 0  117  153  71  0  117  153  71  255  255  255  255  0  144  176  248"},
-        {19, " 8  5  1  0  1  1  1  0  9  255  255  255  255  255  255  255"},
-    };
-    for (int row = 0; row < 54; ++row) {
-        if (row >= 1 && row <= 16 && !channels.count(row))
-            continue;
-        const auto known = channels.find(row);
-        EXPECT_EQ(lines[row], (known != channels.end() ? known->second : erased) + extras) << "row " << row;
-    }
-    EXPECT_TRUE(lines[54].isEmpty());
 }
 
 TEST_F(OfflineCommands, ShowListsChannelsAsTheGridShowsThem)
@@ -93,14 +67,6 @@ TEST_F(OfflineCommands, ShowListsChannelsAsTheGridShowsThem)
     EXPECT_EQ(lines[13].simplified(), "13 470.17500 470.17500 D754I D754I High Wide Yes OFF OFF");
     EXPECT_TRUE(run.out.contains("Time Out Timer(TOT)[s]: 120"));
     EXPECT_TRUE(run.out.contains("Voice Annunciation: Chinese"));
-}
-
-TEST_F(OfflineCommands, AdjustDefaults)
-{
-    ASSERT_EQ(runCli({"adjust-defaults", "--output", path("t.adj")}).exitCode, 0);
-    const QByteArray text = readAll(path("t.adj"));
-    EXPECT_EQ(text.count("\r\n"), 32);
-    EXPECT_TRUE(text.startsWith(" 60  60 "));
 }
 
 TEST_F(OfflineCommands, MalformedFileFailsNamingThePosition)
@@ -139,21 +105,58 @@ TEST_F(OfflineCommands, UsageErrorsAndHelp)
     EXPECT_EQ(help.exitCode, 0);
     for (const char* command : {"defaults", "adjust-defaults", "show"})
         EXPECT_TRUE(help.out.contains(command)) << command;
-    const CliRun commandHelp = runCli({"show", "--help"});
-    EXPECT_EQ(commandHelp.exitCode, 0);
-    EXPECT_TRUE(commandHelp.out.contains("show FILE.chann"));
+    EXPECT_TRUE(runCli({"show", "--help"}).out.contains("show FILE.chann"));
     const QList<QStringList> misuses = {
         {},
         {"frobnicate"},
         {"defaults"},
         {"defaults", "--model", "Sable-X", "--output", path("x.chann")},
-        {"defaults", "--output"},
-        {"show"},
         {"show", "a", "b"},
         {"adjust-defaults", "--bogus"},
+        // The pickers' suffixes, exactly in lower or upper case.
+        {"defaults", "--output", path("a.Chann")},
+        {"adjust-defaults", "--output", path("t.chann")},
+        {"show", path("t.adj")},
+        {"read", "--port", "COM1", "--output", path("a.bin")},
+        {"write", "--port", "COM1", "--input", path("a.adj")},
+        {"adjust-read", "--port", "COM1", "--output", path("t.ADJ.chann")},
+        {"adjust-write", "--port", "COM1", "--input", path("a.chann")},
+        {"password", "--port", "COM1", "--new", "1234567"},
+        {"password", "--port", "COM1", "--old", "1234567", "--new", "1"},
     };
     for (const QStringList& arguments : misuses)
         EXPECT_EQ(runCli(arguments).exitCode, 2) << arguments.join(' ').toStdString();
+    // Six characters are a password; the missing port fails only then.
+    EXPECT_EQ(runCli({"password", "--port", path("none"), "--old", "123456", "--new", "abcdef"}).exitCode, 1);
+}
+
+// A channel file named as a tuning file is refused for what it holds, before
+// the port is even tried.
+TEST_F(OfflineCommands, WrongKindOfFileIsRefusedBeforeTheRadio)
+{
+    ASSERT_EQ(runCli({"defaults", "--output", path("a.chann")}).exitCode, 0);
+    ASSERT_TRUE(QFile::copy(path("a.chann"), path("a.adj")));
+    const CliRun run = runCli({"adjust-write", "--port", path("none"), "--input", path("a.adj")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("different kind of file")) << run.err.toStdString();
+}
+
+// A pipe or a device as input fails at once; as output it is left as it was.
+TEST_F(OfflineCommands, PipesAndDevicesAreNeitherReadNorReplaced)
+{
+    const QString pipe = path("pipe.chann");
+    const QString device = path("null.chann");
+    ASSERT_EQ(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    // A twin of /dev/null where allowed; otherwise a link to it.
+    if (::mknod(device.toLocal8Bit().constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+        ASSERT_TRUE(QFile::link("/dev/null", device));
+    for (const QString& node : {pipe, device}) {
+        const CliRun show = runCli({"show", node});
+        EXPECT_EQ(show.exitCode, 1);
+        EXPECT_TRUE(show.err.contains("not a regular file")) << show.err.toStdString();
+        EXPECT_EQ(runCli({"defaults", "--output", node}).exitCode, 1);
+        EXPECT_FALSE(QFileInfo(node).isFile()) << node.toStdString();
+    }
 }
 
 } // namespace

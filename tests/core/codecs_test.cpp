@@ -98,6 +98,14 @@ TEST(CharCodec, MapsPasswordCharacters)
     EXPECT_EQ(CodeToChar(255), "");
 }
 
+TEST(CharCodec, FindsThePasswordCharacterWithoutAByteCode)
+{
+    EXPECT_EQ(firstCharWithoutByteCode(QString::fromUtf8("aZ9 \u00e9\u00ff")), std::nullopt);
+    EXPECT_EQ(firstCharWithoutByteCode(QString::fromUtf8("a\u0100")), QString::fromUtf8("\u0100"));
+    EXPECT_EQ(firstCharWithoutByteCode(QString::fromUtf8("1密码")), QString::fromUtf8("密"));
+    EXPECT_EQ(firstCharWithoutByteCode(QString::fromUtf8("x😀")), QString::fromUtf8("😀"));
+}
+
 TEST(LeadingNumber, ReadsTheNumberATextStartsWith)
 {
     EXPECT_DOUBLE_EQ(leadingNumber("145.5"), 145.5);

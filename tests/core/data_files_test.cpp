@@ -7,10 +7,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace r5;
 
@@ -170,23 +172,56 @@ TEST(DataFiles, JunkIsReportedShortAndPrintable)
     error = loadChannelText(image, QByteArray(100, '9'), "digits.chann");
     ASSERT_TRUE(error);
     EXPECT_EQ(error->kind, FileError::Kind::OutOfRange);
-
-    if (QFile::exists("/dev/zero")) {  // a device that never ends
-        error = loadChannelFile(image, "/dev/zero");
-        ASSERT_TRUE(error);
-        EXPECT_EQ(error->kind, FileError::Kind::NotANumber);
-    }
     EXPECT_EQ(image, before);
 }
 
-TEST(DataFiles, NegativeExtraCellsAreFine)
+// One value short, exact, one value over: a file of another layout (a channel
+// file taken for a tuning file) must not load its first values.
+TEST(DataFiles, ValueCountMustMatchTheKindOfFile)
 {
-    RadioImage image;
-    ASSERT_FALSE(loadChannelText(image, channelTextWith(16, "-32768"), "x.chann"));
-    EXPECT_EQ(image.extra(0, 16), -32768);
+    QTemporaryDir dir;
+    const QString file = dir.filePath("f");
+    for (const int needed : {kChannelFileRows * kChannelFileCells, AdjustImage::kSize})
+        for (const int extra : {-1, 0, 1}) {
+            writeAll(file, QByteArray("1 ").repeated(needed + extra) + (extra >= 0 ? "words are no values" : ""));
+            RadioImage image;
+            AdjustImage adjust;
+            const auto error = needed == AdjustImage::kSize ? loadAdjustFile(adjust, file) : loadChannelFile(image, file);
+            const auto expected = extra < 0 ? FileError::Kind::EndsEarly : FileError::Kind::WrongKind;
+            EXPECT_EQ(error ? std::optional(error->kind) : std::nullopt, extra ? std::optional(expected) : std::nullopt)
+                << needed << extra;
+            EXPECT_EQ(image.cell(0, 0) == 1 || adjust.at(0) == 1, extra == 0) << needed << extra;
+        }
 }
 
-TEST(DataFiles, MissingFileIsReportedWithTheSystemReason)
+// A pipe with no writer would block the reader, a device may never end, and
+// saving would rename a regular file over the node; a link is followed.
+TEST(DataFiles, OnlyRegularFilesAreReadOrReplaced)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("pipe.chann");
+    ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    RadioImage image = startUpImage(kUhfModel);
+    for (const QString& path : {fifo, dir.path(), QString("/dev/zero")}) {
+        const auto error = loadChannelFile(image, path);
+        EXPECT_EQ(error ? error->kind : FileError::Kind::CannotOpen, FileError::Kind::NotAFile) << path.toStdString();
+    }
+    const auto error = saveChannelFile(image, fifo);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->kind, FileError::Kind::NotAFile);
+    EXPECT_TRUE(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
+    EXPECT_NE(error->message(true), error->message(false));
+
+    const QString target = dir.filePath("target.chann");
+    const QString link = dir.filePath("link.chann");
+    writeAll(target, "old");
+    ASSERT_TRUE(QFile::link(target, link));
+    ASSERT_FALSE(saveChannelFile(image, link));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(readAll(target), channelFileText(image));
+}
+
+TEST(DataFiles, MissingPathsAreReportedWithTheSystemReason)
 {
     RadioImage image = startUpImage(kUhfModel);
     const RadioImage before = image;
@@ -200,6 +235,11 @@ TEST(DataFiles, MissingFileIsReportedWithTheSystemReason)
     AdjustImage adjust = DefaultAdjustTable();
     EXPECT_TRUE(loadAdjustFile(adjust, "/nonexistent/dir/a.adj"));
     EXPECT_EQ(adjust, DefaultAdjustTable());
+
+    const auto saveError = saveChannelFile(image, "/nonexistent/dir/a.chann");
+    ASSERT_TRUE(saveError);
+    EXPECT_EQ(saveError->kind, FileError::Kind::CannotSave);
+    EXPECT_FALSE(saveError->reason.isEmpty());
 }
 
 TEST(DataFiles, ReadFailureIsNotCalledAnEarlyEnd)
@@ -218,14 +258,6 @@ TEST(DataFiles, ReadFailureIsNotCalledAnEarlyEnd)
     EXPECT_FALSE(error->reason.isEmpty());
     EXPECT_TRUE(error->message(false).startsWith("Cannot read \"/proc/self/mem\": "));
     EXPECT_EQ(image, before);
-}
-
-TEST(DataFiles, SaveIntoAMissingDirectoryFailsWithAReason)
-{
-    const auto error = saveChannelFile(startUpImage(kUhfModel), "/nonexistent/dir/a.chann");
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->kind, FileError::Kind::CannotSave);
-    EXPECT_FALSE(error->reason.isEmpty());
 }
 
 // A save that dies half way (here the file-size limit, as a full disk would)
@@ -262,8 +294,6 @@ TEST(AdjustFile, FormRoundTripAndByteRange)
     adjust.setCell(31, 15, 255);
     ASSERT_FALSE(saveAdjustFile(adjust, file));
     const QByteArray text = readAll(file);
-    EXPECT_EQ(text.count("\r\n"), 32);
-    EXPECT_TRUE(text.startsWith(" 60  60 "));
 
     QByteArray spread = text;
     spread.replace("\r\n", " ");

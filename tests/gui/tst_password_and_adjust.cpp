@@ -198,7 +198,7 @@ void LinkWindowTest::listsTicksPasswordsAndGiveUp()
     PromptCatcher prompts;
     f.click("Command_Write");
     f.clock.advance(60000);
-    QCOMPARE(f.frame.panelText(2), QString("Communication fault."));
+    QTRY_COMPARE(f.frame.panelText(2), QString("Communication fault."));
     QTest::qWait(20);
     QVERIFY(prompts.empty());
 }

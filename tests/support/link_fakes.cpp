@@ -121,8 +121,9 @@ QByteArrayList FakeLine::commands() const
     return list;
 }
 
-void FakeLine::written(quint8 byte)
+void FakeLine::carry(quint8 byte)
 {
+    written.append(static_cast<char>(byte));
     pending_.append(static_cast<char>(byte));
     if (!burstScheduled_) {
         burstScheduled_ = true;
@@ -157,35 +158,42 @@ void FakeLine::pull()
         port->breakLine();
 }
 
-void FakeLine::deliver(const QByteArray& bytes)
-{
-    if (port && port->isOpen())
-        port->receive(bytes);
-}
-
 FakePort::~FakePort()
 {
+    close();
     if (line_.port == this)
         line_.port = nullptr;
 }
 
 bool FakePort::open(const QString& systemName)
 {
-    if (!line_.openError.isEmpty()) {
-        error_ = line_.openError;
-        permissionDenied_ = line_.openPermissionDenied;
+    if (open_)
+        return false;
+    const bool refused = line_.openable && !line_.openable->contains(systemName);
+    if (!line_.openError.isEmpty() || refused) {
+        error_ = refused ? QStringLiteral("No such file or directory") : line_.openError;
+        permissionDenied_ = !refused && line_.openPermissionDenied;
         return false;
     }
     open_ = true;
     input_.clear();
     line_.opened << systemName;
+    ++line_.openPorts;
     return true;
+}
+
+void FakePort::close()
+{
+    if (open_)
+        --line_.openPorts;
+    open_ = false;
+    input_.clear();
 }
 
 void FakePort::writeByte(quint8 byte)
 {
     if (open_)
-        line_.written(byte);
+        line_.carry(byte);
 }
 
 quint8 FakePort::readByte()

@@ -5,11 +5,13 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QSet>
 #include <QString>
 
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace r5::test {
@@ -68,9 +70,10 @@ struct Burst {
     QByteArray bytes;
 };
 
-// The cable and the radio at its end. The program's bytes are grouped into
-// commands by a millisecond of silence and handed to `radio`; its answer comes
-// back one byte per millisecond, about the 9600-baud pace.
+// The cable and the radio at its end, for the core and the window tests. The
+// program's bytes are grouped into commands by a millisecond of silence and
+// handed to `radio`; its answer comes back one byte per millisecond, about the
+// 9600-baud pace. Without a radio the line stays silent.
 class FakeLine : public SerialPortFactory {
 public:
     explicit FakeLine(VirtualClock& clock) : clock_(clock) {}
@@ -79,23 +82,25 @@ public:
     // The radio: a command in, the answer out (empty: silence).
     std::function<QByteArray(const QByteArray&)> radio;
 
-    // Opening fails with this reason while set.
+    // Opening fails with this reason while set, and for a device not in
+    // `openable` when that is given.
     QString openError;
     bool openPermissionDenied = false;
+    std::optional<QSet<QString>> openable;
     QStringList opened;            // the device of every successful open
+    int openPorts = 0;             // ports open right now
 
-    QList<Burst> bursts;           // everything the program sent
+    QList<Burst> bursts;           // everything the program sent, by command
+    QByteArray written;            // everything the program sent
     QByteArrayList commands() const;
 
     // Pulls the cable: the open port reports an error, further opens fail.
     void pull();
-    // Bytes straight into the program's input, now.
-    void deliver(const QByteArray& bytes);
 
-    class FakePort* port = nullptr;   // the port currently created
+    class FakePort* port = nullptr;   // the port created last
 
     // Used by the port.
-    void written(quint8 byte);
+    void carry(quint8 byte);
 
 private:
     void endBurst();
@@ -114,7 +119,7 @@ public:
     QString errorString() const override { return error_; }
     bool permissionDenied() const override { return permissionDenied_; }
     bool isOpen() const override { return open_; }
-    void close() override { open_ = false; input_.clear(); }
+    void close() override;
     void writeByte(quint8 byte) override;
     int bytesWaiting() const override { return static_cast<int>(input_.size()); }
     quint8 readByte() override;

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace r5::cli {
@@ -26,5 +27,12 @@ std::vector<Command> linkCommands();
 int fail(const QString& message);          // prints "r5prog-cli: message", returns kExitFailure
 int usageError(const QString& message);    // prints the message and a hint, returns kExitUsage
 void printLine(const QString& line);
+
+// The file pickers' suffix rule for paths on the command line: ".chann" or
+// ".CHANN" for channel files, ".adj" or ".ADJ" for tuning files, so a tuning
+// block cannot be sent from a channel file by a slip of the finger. nullopt
+// when the path passes, otherwise the usage error's exit code.
+enum class FileKind { Channel, Tuning };
+std::optional<int> refuseWrongSuffix(const QString& command, const QString& path, FileKind kind);
 
 } // namespace r5::cli

@@ -11,18 +11,22 @@
 #include "link/link_timer.h"
 #include "link/password_exchange.h"
 #include "link/port_table.h"
+#include "link/protocol.h"
 #include "link/qt_serial_port.h"
 #include "link/read_exchange.h"
 #include "link/write_exchange.h"
 #include "model/app_state.h"
+#include "model/char_codec.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QSaveFile>
 #include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <list>
 #include <optional>
 
 #ifdef Q_OS_UNIX
@@ -72,7 +76,9 @@ private:
 };
 
 #ifdef Q_OS_UNIX
-// Ctrl+C ends a transfer cleanly: the port closes and nothing is stored.
+// Ctrl+C ends a transfer cleanly: the radio leaves programming mode where the
+// exchange can tell it to, the port closes, no output file is written, and the
+// outcome says what reached the radio.
 int signalPipe[2] = {-1, -1};
 extern "C" void onInterrupt(int)
 {
@@ -106,6 +112,50 @@ std::optional<QString> choosePort(Link& link, const QString& value)
     return std::nullopt;
 }
 
+// The files a command writes. Each is opened before the transfer starts, so a
+// path that cannot be written fails before the radio is touched, and they
+// replace their targets only once every one of them has been written in full.
+class OutputFiles {
+public:
+    std::optional<FileError> add(const QString& path)
+    {
+        if (auto refused = refuseIfNotAFile(path))
+            return refused;
+        QSaveFile& file = files_.emplace_back(path);
+        // Unbuffered, so a short write (disk full) shows up at the write.
+        if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return std::nullopt;
+        return error(file);
+    }
+
+    // Writes the contents in the order the files were added, then commits them.
+    std::optional<FileError> write(const QList<QByteArray>& contents)
+    {
+        auto content = contents.begin();
+        for (QSaveFile& file : files_) {
+            if (file.write(*content) != content->size())
+                return error(file);
+            ++content;
+        }
+        for (QSaveFile& file : files_)
+            if (!file.commit())
+                return error(file);
+        return std::nullopt;
+    }
+
+private:
+    static FileError error(const QSaveFile& file)
+    {
+        FileError e;
+        e.kind = FileError::Kind::CannotSave;
+        e.path = file.fileName();
+        e.reason = file.errorString();
+        return e;
+    }
+
+    std::list<QSaveFile> files_;   // QSaveFile cannot move
+};
+
 // Runs one exchange to its outcome. `onSuccess` stores the result and returns
 // the exit code.
 int runExchange(LinkExchange& exchange, const std::function<void()>& start, const std::function<int()>& onSuccess,
@@ -124,10 +174,13 @@ int runExchange(LinkExchange& exchange, const std::function<void()>& start, cons
     QObject::connect(&exchange, &LinkExchange::statusChanged, [&](const QString& text) {
         printProgress(QString("[%1%] ").arg(progress, 3) + text.trimmed());
     });
-    QObject::connect(&exchange, &LinkExchange::portOpenFailed, [&](const QString& message) { finish(fail(message)); });
-    QObject::connect(&exchange, &LinkExchange::failed, [&](const QString& message) { finish(fail(message)); });
     QElapsedTimer elapsed;
-    QObject::connect(&exchange, &LinkExchange::completed, [&](const QString& message) {
+    QObject::connect(&exchange, &LinkExchange::finished, [&](const LinkOutcome& outcome) {
+        const QString message = linkOutcomeText(outcome, kEnglish);
+        if (!outcome.completed()) {
+            finish(fail(message));
+            return;
+        }
         const double seconds = elapsed.nsecsElapsed() / 1e9;
         printProgress(message);
         if (timing)
@@ -139,10 +192,7 @@ int runExchange(LinkExchange& exchange, const std::function<void()>& start, cons
     std::unique_ptr<QSocketNotifier> interrupt;
     if (::pipe(signalPipe) == 0) {
         interrupt = std::make_unique<QSocketNotifier>(signalPipe[0], QSocketNotifier::Read);
-        QObject::connect(interrupt.get(), &QSocketNotifier::activated, [&] {
-            exchange.abort();
-            finish(fail("interrupted; nothing was stored"));
-        });
+        QObject::connect(interrupt.get(), &QSocketNotifier::activated, [&] { exchange.interrupt(); });
         std::signal(SIGINT, onInterrupt);
         std::signal(SIGTERM, onInterrupt);
     }
@@ -205,13 +255,21 @@ int runRead(const QStringList& arguments)
     o.parser.addOption({"raw", "Also write the 1024 bytes as read.", "FILE.bin"});
     if (const auto code = parseLink(o, arguments, "read", {"output"}))
         return *code;
+    if (const auto code = refuseWrongSuffix("read", o.parser.value("output"), FileKind::Channel))
+        return *code;
+    OutputFiles outputs;
+    for (const char* option : {"output", "raw"})
+        if (o.parser.isSet(option))
+            if (const auto error = outputs.add(o.parser.value(option)))
+                return fail(error->message(kEnglish));
     ReadExchange read(o.link.state, o.link.ports, o.link.portFactory, o.link.timerFactory);
     return runExchange(read, [&] { read.start(); }, [&] {
-        if (const auto error = saveChannelFile(o.link.state.image, o.parser.value("output")))
-            return fail(error->message(kEnglish));
+        const RadioImage& image = o.link.state.image;
+        QList<QByteArray> contents{channelFileText(image)};
         if (o.parser.isSet("raw"))
-            if (const auto error = writeFileAtomically(o.parser.value("raw"), o.link.state.image.toBytes()))
-                return fail(error->message(kEnglish));
+            contents << image.toBytes();
+        if (const auto error = outputs.write(contents))
+            return fail(error->message(kEnglish));
         return int(kExitOk);
     }, o.timing);
 }
@@ -221,6 +279,8 @@ int runWrite(const QStringList& arguments)
     LinkOptions o;
     o.parser.addOption({"input", "Channel file to write to the radio.", "FILE.chann"});
     if (const auto code = parseLink(o, arguments, "write", {"input"}))
+        return *code;
+    if (const auto code = refuseWrongSuffix("write", o.parser.value("input"), FileKind::Channel))
         return *code;
     if (const auto error = loadChannelFile(o.link.state.image, o.parser.value("input")))
         return fail(error->message(kEnglish));
@@ -234,9 +294,14 @@ int runAdjustRead(const QStringList& arguments)
     o.parser.addOption({"output", "Adjustment file to write.", "FILE.adj"});
     if (const auto code = parseLink(o, arguments, "adjust-read", {"output"}))
         return *code;
+    if (const auto code = refuseWrongSuffix("adjust-read", o.parser.value("output"), FileKind::Tuning))
+        return *code;
+    OutputFiles outputs;
+    if (const auto error = outputs.add(o.parser.value("output")))
+        return fail(error->message(kEnglish));
     AdjustExchange tuning(o.link.state, o.link.ports, o.link.portFactory, o.link.timerFactory);
     return runExchange(tuning, [&] { tuning.startRead(); }, [&] {
-        if (const auto error = saveAdjustFile(o.link.state.adjust, o.parser.value("output")))
+        if (const auto error = outputs.write({adjustFileText(o.link.state.adjust)}))
             return fail(error->message(kEnglish));
         return int(kExitOk);
     }, o.timing);
@@ -247,6 +312,8 @@ int runAdjustWrite(const QStringList& arguments)
     LinkOptions o;
     o.parser.addOption({"input", "Adjustment file to write to the radio.", "FILE.adj"});
     if (const auto code = parseLink(o, arguments, "adjust-write", {"input"}))
+        return *code;
+    if (const auto code = refuseWrongSuffix("adjust-write", o.parser.value("input"), FileKind::Tuning))
         return *code;
     if (const auto error = loadAdjustFile(o.link.state.adjust, o.parser.value("input")))
         return fail(error->message(kEnglish));
@@ -261,13 +328,16 @@ int runPassword(const QStringList& arguments)
     o.parser.addOption({"new", "The new password, up to six characters.", "NEW"});
     if (const auto code = parseLink(o, arguments, "password", {"new"}))
         return *code;
-    if (o.parser.value("new").trimmed().size() > 6 || o.parser.value("old").trimmed().size() > 6)
-        return usageError("passwords have at most six characters");
+    for (const char* option : {"old", "new"}) {
+        const QString typed = o.parser.value(option).trimmed();
+        if (const auto character = firstCharWithoutByteCode(typed))
+            return usageError(noByteCodeMessage(*character, kEnglish));
+        if (typed.size() > protocol::PasswordLength)
+            return usageError("passwords have at most six characters");
+    }
     PasswordExchange password(o.link.state, o.link.ports, o.link.portFactory, o.link.timerFactory);
     password.setOldPassword(o.parser.value("old"));
     password.setNewPassword(o.parser.value("new"));
-    QObject::connect(&password, &PasswordExchange::oldPasswordRefused,
-                     [&](const QString& message) { password.failed(message); });
     return runExchange(password, [&] { password.start(); }, [] { return int(kExitOk); }, o.timing);
 }
 

@@ -29,6 +29,8 @@ int runDefaults(const QStringList& arguments)
     const int model = modelIndex(parser.value("model"));
     if (model < 0)
         return usageError("unknown model '" + parser.value("model") + "' (Sable-VHF, Sable-UHF or Sable-FULL)");
+    if (const auto code = refuseWrongSuffix("defaults", parser.value("output"), FileKind::Channel))
+        return *code;
 
     // As after start-up, then confirming the model in the model window.
     AppState state;
@@ -47,6 +49,8 @@ int runAdjustDefaults(const QStringList& arguments)
         return usageError(parsed.error);
     if (!parser.isSet("output") || !parser.positionalArguments().isEmpty())
         return usageError("adjust-defaults needs --output FILE.adj and nothing else");
+    if (const auto code = refuseWrongSuffix("adjust-defaults", parser.value("output"), FileKind::Tuning))
+        return *code;
     if (const auto error = saveAdjustFile(DefaultAdjustTable(), parser.value("output")))
         return fail(error->message(kEnglish));
     return kExitOk;
@@ -78,6 +82,8 @@ int runShow(const QStringList& arguments)
         return usageError(parsed.error);
     if (parser.positionalArguments().size() != 1)
         return usageError("show needs exactly one FILE.chann");
+    if (const auto code = refuseWrongSuffix("show", parser.positionalArguments().first(), FileKind::Channel))
+        return *code;
 
     AppState state;
     if (const auto error = loadChannelFile(state.image, parser.positionalArguments().first()))

@@ -53,8 +53,8 @@ int main(int argc, char* argv[])
         {"adjust", "Tuning block from an adjustment file.", "FILE.adj"},
         {"password", "Password stored in the radio (up to six characters).", "TEXT"},
         {"fast", "Answer at once instead of at 9600-baud pace."},
-        {"fault", "Misbehave: silent, no-marker, short-reply:N, wrong-ack:N, garbage:N, hangup:N or "
-                  "marker-at:P (N counts data answers from 1).", "FAULT"},
+        {"fault", "Misbehave as KIND: " + sim::faultHelp() + " (N counts the answers to reads and writes "
+                  "from 1; see the README).", "KIND"},
         {"dump", "Write the radio memory (1024 bytes) after every write it stores and at exit.", "FILE.bin"},
         {"log", "Write a hex trace of both directions.", "FILE"},
     });
@@ -84,7 +84,11 @@ int main(int argc, char* argv[])
             std::fprintf(stderr, "r5sim: cannot read %s: %s\n", qPrintable(raw.fileName()), qPrintable(raw.errorString()));
             return 1;
         }
-        memory = raw.readAll();
+        // One byte more than the memory tells a file that is too long; a
+        // device that never ends (/dev/zero) is not read on.
+        memory = raw.read(RadioImage::kSize + 1);
+        if (memory.size() > RadioImage::kSize)
+            return usage(QString("--raw needs exactly %1 bytes, %2 holds more").arg(RadioImage::kSize).arg(raw.fileName()));
         if (memory.size() != RadioImage::kSize)
             return usage(QString("--raw needs exactly %1 bytes, %2 holds %3").arg(RadioImage::kSize)
                              .arg(raw.fileName()).arg(memory.size()));

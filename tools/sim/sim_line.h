@@ -29,7 +29,7 @@ public:
     // Creates the pseudo-terminal and the link; false with a reason on stderr.
     bool open();
     QString deviceName() const { return slaveName_; }
-    // Serves until SIGINT or SIGTERM, or until a hang-up fault closes the line.
+    // Serves until SIGINT or SIGTERM, or until a pulled cable closes the line.
     // Returns the exit status.
     int run();
 
@@ -39,6 +39,8 @@ private:
     void takeInput(Clock t);
     void endCommand(Clock t);
     void sendDue(Clock t);
+    void queueOutput(Clock t, const QByteArray& bytes);
+    void releaseHeld(Clock t);
     void log(char direction, const QByteArray& bytes);
     void closeLine();
 
@@ -55,7 +57,9 @@ private:
     QByteArray output_;
     Clock outputFirstDue_ = 0;  // when output_[0] has fully left
     Clock lineFreeAt_ = 0;      // when the radio's transmitter is idle again
-    bool hungUp_ = false;
+    QByteArray held_;           // the second half of a split answer
+    Clock heldUntil_ = 0;       // when it may start to leave
+    bool hangupPending_ = false;   // close the line once the output has left
 };
 
 } // namespace r5::sim

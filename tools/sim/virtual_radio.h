@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/radio_image.h"
+#include "radio_protocol.h"
 
 #include <QByteArray>
 #include <QString>
@@ -10,30 +10,43 @@
 
 namespace r5::sim {
 
-// A fault the virtual radio shows on request. Data answers (to reads and
-// writes, not to the access sequence) are counted from 1 over the whole run.
+// A fault the virtual radio shows on request, so the programs are proven
+// against more than one well-behaved radio. Data answers (to reads and writes,
+// not to the access sequence or a lone 06) are counted from 1 over the whole run.
 struct Fault {
     enum class Kind {
         None,
-        Silent,       // never answers
-        NoMarker,     // answers the access sequence without its markers
-        ShortReply,   // the n-th data answer is cut short
-        WrongAck,     // the n-th write is answered with 0x15 instead of 0x06
-        Garbage,      // the n-th data answer is replaced by a few noise bytes
-        Hangup,       // the line closes at the n-th data answer
-        MarkerAt,     // every data answer has its 58 at position n
+        Silent,         // never answers
+        NoMarker,       // answers the access sequence without its markers
+        ShortReply,     // the n-th data answer is cut short
+        WrongAck,       // the n-th write is answered with 0x15 instead of 0x06
+        Garbage,        // the n-th data answer is replaced by a few noise bytes
+        Hangup,         // the line closes at the n-th data answer
+        MarkerAt,       // every data answer has its 58 at position n
+        AnswerEveryAck, // every lone 06 is answered with 06, not only the first
+        SplitReply,     // every answer leaves in two halves with a pause between
+        Noise,          // a stray byte follows every answer
+        CorruptReply,   // one data byte of the n-th data answer is wrong
+        CorruptWrite,   // the n-th write stores one byte wrong, and acknowledges
+        Unplug,         // the cable is pulled half way through the n-th data answer
     };
     Kind kind = Kind::None;
     int n = 0;
 };
-// "silent", "no-marker", "short-reply:N", "wrong-ack:N", "garbage:N",
-// "hangup:N", "marker-at:P"; nullopt when the text is none of them.
+// "silent", "no-marker", "answer-every-ack", "split-reply", "noise",
+// "short-reply:N", "wrong-ack:N", "garbage:N", "hangup:N", "corrupt-reply:N",
+// "corrupt-write:N", "unplug:N", "marker-at:P"; nullopt for anything else.
 std::optional<Fault> parseFault(const QString& text);
+// The one-line summary of the kinds, for --help.
+QString faultHelp();
 
 // What the radio does with one command (a burst of bytes ended by silence).
 struct Answer {
     QByteArray bytes;
-    bool hangup = false;   // close the line instead of answering
+    bool hangup = false;   // close the line after sending `bytes`
+    // The line goes quiet for `pauseMs` after the first `splitAt` bytes.
+    int splitAt = 0;
+    int pauseMs = 0;
 };
 
 // The radio's side of every exchange, without the line: its memory (the 1 KiB
@@ -41,7 +54,7 @@ struct Answer {
 // and its answers to commands.
 class VirtualRadio {
 public:
-    static constexpr int kAddressSpace = 0x2000;
+    static constexpr int kAddressSpace = wire::kAddressSpace;
 
     VirtualRadio();
 
@@ -63,6 +76,8 @@ private:
     enum class Mode { Idle, AwaitingConfirm, Programming };
 
     QByteArray dataAnswer(bool echo, int address, int length);
+    Answer dataCommand(const QByteArray& body, bool echo);
+    Answer withLineFaults(Answer answer) const;
     bool nthDataAnswer();
 
     std::array<quint8, kAddressSpace> space_{};

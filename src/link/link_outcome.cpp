@@ -1,0 +1,75 @@
+#include "link/link_outcome.h"
+
+#include "link/link_texts.h"
+#include "model/text.h"
+
+namespace r5 {
+namespace {
+
+constexpr Text ReadComplete{"从对讲机中读取数据完毕 ！", "Complete reading the data from transceiver."};
+constexpr Text WriteComplete{"向对讲机写入数据完毕 ！", "Complete writing Data to the transceiver."};
+constexpr Text TuningReadComplete{"从对讲机中读取调整数据完毕 ！", "Complete reading the data from transceiver."};
+constexpr Text TuningWriteComplete{"调整参数写入完毕 ！", "Complete writing optional parameters to the transceiver."};
+constexpr Text PasswordChanged{"密码修改成功 ", "PassWord Modify Success ! "};
+constexpr Text TuningPortOpenError{"通讯端口打开错误，请正确设置通讯端口 ！", "Communication Port Open Error ！"};
+constexpr Text TuningLinkFault{"联机故障 ！", "Communication fault."};
+constexpr Text OldPasswordError{"原密码错误，禁止写入", "Old PassWord Error, Writeing Stop"};
+constexpr Text InterruptedRead{"已中断，没有保存任何数据", "interrupted; nothing was stored"};
+constexpr Text InterruptedUnconfirmed{"已中断，对讲机尚未确认任何数据块",
+                                      "interrupted before the radio confirmed any block"};
+// %1 blocks the radio confirmed, %2 blocks of a whole write.
+constexpr Text InterruptedPartial{"已在 %1 / %2 个数据块之后中断：对讲机中只有部分写入的数据",
+                                  "interrupted after %1 of %2 blocks: the radio holds a partial write"};
+
+bool tuning(LinkOperation operation)
+{
+    return operation == LinkOperation::TuningRead || operation == LinkOperation::TuningWrite;
+}
+
+bool reading(LinkOperation operation)
+{
+    return operation == LinkOperation::MemoryRead || operation == LinkOperation::TuningRead;
+}
+
+Text completionText(LinkOperation operation)
+{
+    switch (operation) {
+    case LinkOperation::MemoryRead: return ReadComplete;
+    case LinkOperation::MemoryWrite: return WriteComplete;
+    case LinkOperation::TuningRead: return TuningReadComplete;
+    case LinkOperation::TuningWrite: return TuningWriteComplete;
+    case LinkOperation::PasswordChange: return PasswordChanged;
+    }
+    return ReadComplete;
+}
+
+} // namespace
+
+QString linkOutcomeText(const LinkOutcome& o, bool chinese)
+{
+    using Kind = LinkOutcome::Kind;
+    switch (o.kind) {
+    case Kind::Completed:
+        return completionText(o.operation).in(chinese);
+    case Kind::PortCannotOpen:
+        return linktext::portOpenMessage(tuning(o.operation) ? TuningPortOpenError : linktext::PortOpenError,
+                                         o.comPort, o.device, o.reason, o.permissionDenied, chinese);
+    case Kind::NoAnswer:
+    case Kind::UnusableAnswer:
+        return (tuning(o.operation) ? TuningLinkFault : linktext::FailConnect).in(chinese);
+    case Kind::WrongOldPassword:
+        return OldPasswordError.in(chinese);
+    case Kind::WriteNotConfirmed:
+        // The radio did not confirm the write: the password may be unchanged.
+        return linktext::FailConnect.in(chinese);
+    case Kind::Interrupted:
+        if (reading(o.operation))
+            return InterruptedRead.in(chinese);
+        if (o.blocksDone == 0)
+            return InterruptedUnconfirmed.in(chinese);
+        return InterruptedPartial.in(chinese).arg(o.blocksDone).arg(o.blocksTotal);
+    }
+    return {};
+}
+
+} // namespace r5
