@@ -4,6 +4,7 @@
 // requests on the poll.
 #include "app/file_picker_window.h"
 #include "files/adjust_file.h"
+#include "files/channel_file.h"
 #include "gui/program_helpers.h"
 #include "gui/prompt_helpers.h"
 #include "gui/radio_helpers.h"
@@ -235,6 +236,7 @@ void LinkWindowTest::pickersHandTheirRequestsToThePoll()
 {
     QTemporaryDir folder;
     QVERIFY(!writeFileAtomically(folder.filePath("b.adj"), "1 2 x"));
+    QVERIFY(!writeFileAtomically(folder.filePath("c.adj"), channelFileText(RadioImage())));
     Opened f(kAdjust);
     f.tab(4);
     PromptCatcher prompts;
@@ -254,9 +256,14 @@ void LinkWindowTest::pickersHandTheirRequestsToThePoll()
     QTRY_COMPARE(prompts.lastText(), QString("Succeed fold the optional parameters from file."));
     QVERIFY(f.state.adjust == patterned(5));
     QCOMPARE(f.get("Text_user_PassWord")->text(), tuning::passwordText(patterned(5), tuning::kUserPassword));
-    confirm("Command_open", "Form_open_adj", "b.adj");
-    QTRY_VERIFY(prompts.lastText().contains("b.adj"));
-    QVERIFY(f.state.adjust == patterned(5));
+    const struct {
+        const char *name, *says;
+    } refused[] = {{"b.adj", "\"x\" is not a whole number"}, {"c.adj", "different kind of file"}};
+    for (const auto& r : refused) {
+        confirm("Command_open", "Form_open_adj", r.name);
+        QTRY_VERIFY2(prompts.lastText().contains(r.says), qPrintable(prompts.lastText()));
+        QVERIFY(f.state.adjust == patterned(5));
+    }
     f.click("Command_open");
     f.frame.menuItem("Other")->trigger();  // brings the window forward, picker and all
     QCOMPARE(f.frame.child("frm_Adj_Txp"), f.window.data());
