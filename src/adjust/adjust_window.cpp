@@ -263,8 +263,7 @@ QWidget* AdjustWindow::buildRangeFrame()
         auto* box = new QLineEdit(frame);
         box->setObjectName(names[p]);
         // Six characters of the radio's own set; anything else could not be stored.
-        box->setMaxLength(kPasswordLength);
-        restrictInput(box, [](QChar c) { return CharToCode(QString(c)) != kUnknownCharCode; });
+        restrictInput(box, [](QChar c) { return CharToCode(QString(c)) != kUnknownCharCode; }, kPasswordLength);
         connect(box, &QLineEdit::textEdited, this,
                 [this, p](const QString& text) { storePassword(state().adjust, Password(p), text); });
         passwords_[size_t(p)] = box;

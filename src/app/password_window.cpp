@@ -29,9 +29,10 @@ QLineEdit* passwordBox(const char* name, QWidget* parent)
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
     // The radio's record holds six one-byte characters: a seventh key, a
-    // longer paste or input-method text is cut to six.
-    box->setMaxLength(protocol::PasswordLength);
-    restrictInput(box, [](QChar c) { return c.isPrint() && !firstCharWithoutByteCode(c); });
+    // longer paste or input-method text is cut to six once the characters
+    // the record cannot hold are out.
+    restrictInput(box, [](QChar c) { return c.isPrint() && !firstCharWithoutByteCode(c); },
+                  protocol::PasswordLength);
     return box;
 }
 
