@@ -9,7 +9,7 @@ AdjustFilePicker::AdjustFilePicker(AppState& state, const FilePickerKind& kind, 
 
 bool AdjustFilePicker::act(const QString&)
 {
-    (kind().saves ? state().AdjustSaveRequest : state().AdjustOpenRequest) = true;
+    (kind().saves ? state().adjustSaveRequest : state().adjustOpenRequest) = true;
     return true;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/file_picker_window.h"
+#include "windows/file_picker_window.h"
 
 namespace r5 {
 

@@ -1,13 +1,13 @@
 #include "adjust/adjust_window.h"
 
-#include "app/child_frame.h"
-#include "app/named_widgets.h"
-#include "app/prompt.h"
 #include "files/adjust_file.h"
 #include "link/adjust_exchange.h"
 #include "model/char_codec.h"
 #include "model/defaults.h"
+#include "ui/child_frame.h"
 #include "ui/input_filter.h"
+#include "ui/named_widgets.h"
+#include "ui/prompt.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -105,13 +105,13 @@ AdjustWindow::AdjustWindow(AppState& state, const LinkContext& link, QWidget* pa
 {
     setObjectName("frm_Adj_Txp");
     // A request left from an earlier opening is not this user's.
-    state.AdjustOpenRequest = false;
-    state.AdjustSaveRequest = false;
+    state.adjustOpenRequest = false;
+    state.adjustSaveRequest = false;
 
     tabs_ = new QTabBar(this);
     tabs_->setObjectName("TabStrip1");
     for (int t = 0; t < kTabCount; ++t) {
-        tabs_->addTab(tabHeading(Tab(t)).in(chinese()));
+        tabs_->addTab(tabHeading(Tab(t)).in(language()));
         tabs_->setTabData(t, tabKey(Tab(t)));
     }
     frames_ = new QStackedWidget(this);
@@ -172,7 +172,7 @@ QWidget* AdjustWindow::buildPowerFrame()
 QWidget* AdjustWindow::buildSquelchFrame()
 {
     auto* frame = new QWidget(this);
-    auto* levels = new QGroupBox(kLevelsCaption.in(chinese()), frame);
+    auto* levels = new QGroupBox(kLevelsCaption.in(language()), frame);
     auto* levelGrid = new QGridLayout(levels);
     for (int i = 0; i < kSquelchLevels; ++i) {
         QLineEdit* edit = numberBox(indexed("Text_SQ_VHF", i), levels);
@@ -182,7 +182,7 @@ QWidget* AdjustWindow::buildSquelchFrame()
         levels_[size_t(i)] = edit;
         bindNumberBox(edit, [this, i](const QString& text) { return enterSquelchLevel(state().adjust, i, text); });
     }
-    auto* offsets = new QGroupBox(kOffsetsCaption.in(chinese()), frame);
+    auto* offsets = new QGroupBox(kOffsetsCaption.in(language()), frame);
     auto* offsetGrid = new QGridLayout(offsets);
     constexpr int kColumns = 12;
     for (int k = 0; k < kSquelchOffsetPoints; ++k) {
@@ -218,9 +218,9 @@ QWidget* AdjustWindow::buildModulationFrame()
             });
         }
     };
-    auto* modulation = new QGroupBox(kModulationCaption.in(chinese()), frame);
+    auto* modulation = new QGroupBox(kModulationCaption.in(language()), frame);
     fill(modulation, kModulation, "Combo_Mod", modulationCaptions(), modulation_);
-    auto* output = new QGroupBox(kOutputCaption.in(chinese()), frame);
+    auto* output = new QGroupBox(kOutputCaption.in(language()), frame);
     fill(output, kLevel, "Combo_Txp", levelCaptions(), outputLevels_);
     auto* layout = new QHBoxLayout(frame);
     layout->addWidget(modulation, 1);
@@ -232,16 +232,16 @@ QWidget* AdjustWindow::buildRangeFrame()
 {
     auto* frame = new QWidget(this);
     auto* ranges = new QGridLayout;
-    ranges->addWidget(new QLabel(kLowCaption.in(chinese()), frame), 0, 1);
-    ranges->addWidget(new QLabel(kHighCaption.in(chinese()), frame), 0, 2);
+    ranges->addWidget(new QLabel(kLowCaption.in(language()), frame), 0, 1);
+    ranges->addWidget(new QLabel(kHighCaption.in(language()), frame), 0, 2);
     for (int r = kFirstEditableRange; r <= kLastEditableRange; ++r) {
         const size_t i = size_t(r - kFirstEditableRange);
         const PointGroup& bounds = kPointGroups[size_t(r)];
-        ranges->addWidget(new QLabel(kRangeCaption.in(chinese()) + QString("%1  (%2 - %3)").arg(r).arg(bounds.startMHz)
+        ranges->addWidget(new QLabel(kRangeCaption.in(language()) + QString("%1  (%2 - %3)").arg(r).arg(bounds.startMHz)
                                          .arg(bounds.endMHz), frame), r, 0);
         rangeLow_[i] = numberBox(indexed("Text_Freq_L", r), frame);
         rangeHigh_[i] = numberBox(indexed("Text_Freq_H", r), frame);
-        transmit_[i] = new QCheckBox(kTransmitCaption.in(chinese()), frame);
+        transmit_[i] = new QCheckBox(kTransmitCaption.in(language()), frame);
         transmit_[i]->setObjectName(indexed("Check_Tx", r));
         ranges->addWidget(rangeLow_[i], r, 1);
         ranges->addWidget(rangeHigh_[i], r, 2);
@@ -263,11 +263,11 @@ QWidget* AdjustWindow::buildRangeFrame()
         auto* box = new QLineEdit(frame);
         box->setObjectName(names[p]);
         // Six characters of the radio's own set; anything else could not be stored.
-        restrictInput(box, [](QChar c) { return CharToCode(QString(c)) != kUnknownCharCode; }, kPasswordLength);
+        restrictInput(box, [](QChar c) { return codeOfCharacter(QString(c)) != kUnknownCharCode; }, kPasswordLength);
         connect(box, &QLineEdit::textEdited, this,
                 [this, p](const QString& text) { storePassword(state().adjust, Password(p), text); });
         passwords_[size_t(p)] = box;
-        passwords->addWidget(new QLabel(captions[p].in(chinese()), frame), p, 0);
+        passwords->addWidget(new QLabel(captions[p].in(language()), frame), p, 0);
         passwords->addWidget(box, p, 1);
     }
     passwords->setColumnStretch(2, 1);
@@ -283,12 +283,12 @@ QWidget* AdjustWindow::buildRangeFrame()
 QWidget* AdjustWindow::buildButtons()
 {
     auto* row = new QWidget(this);
-    auto* read = namedButton("Command_read", kRead.in(chinese()), row);
-    auto* write = namedButton("Command_Write", kWrite.in(chinese()), row);
-    auto* open = namedButton("Command_open", kOpen.in(chinese()), row);
-    auto* save = namedButton("Command_save", kSave.in(chinese()), row);
-    auto* defaults = namedButton("Command_def", kDefault.in(chinese()), row);
-    auto* close = namedButton("Command_close", kCloseCaption.in(chinese()), row);
+    auto* read = namedButton("Command_read", kRead.in(language()), row);
+    auto* write = namedButton("Command_Write", kWrite.in(language()), row);
+    auto* open = namedButton("Command_open", kOpen.in(language()), row);
+    auto* save = namedButton("Command_save", kSave.in(language()), row);
+    auto* defaults = namedButton("Command_def", kDefault.in(language()), row);
+    auto* close = namedButton("Command_close", kCloseCaption.in(language()), row);
     connect(read, &QPushButton::clicked, this, [this] {
         exchange_->startRead();
         lockWhileBusy();
@@ -322,21 +322,21 @@ void AdjustWindow::bindExchange()
     // Messages wait until the exchange's step has returned, so no modal box
     // runs inside a step of the protocol.
     connect(exchange_, &AdjustExchange::refused, this,
-            [this](const QString& message) { showPrompt(this, message, chinese()); }, Qt::QueuedConnection);
+            [this](const QString& message) { showPrompt(this, message, language()); }, Qt::QueuedConnection);
     connect(exchange_, &LinkExchange::finished, this, &AdjustWindow::showOutcome, Qt::QueuedConnection);
 }
 
 void AdjustWindow::showOutcome(const LinkOutcome& outcome)
 {
     lockWhileBusy();
-    const QString message = linkOutcomeText(outcome, chinese());
+    const QString message = linkOutcomeText(outcome, language());
     switch (outcome.kind) {
     case LinkOutcome::Kind::Completed:
         refresh();
-        showPrompt(this, message, chinese(), PromptTitle::CompletionPrompt);
+        showPrompt(this, message, language(), PromptTitle::CompletionPrompt);
         return;
     case LinkOutcome::Kind::PortCannotOpen:
-        showPrompt(this, message, chinese(), PromptTitle::CompletionPrompt);
+        showPrompt(this, message, language(), PromptTitle::CompletionPrompt);
         return;
     default:
         // Giving up shows no message box: the status bar and the status line say it.
@@ -373,7 +373,7 @@ bool AdjustWindow::mayClose()
 {
     if (!busy())
         return true;
-    showPrompt(this, kBusyCloseMessage.in(chinese()), chinese());
+    showPrompt(this, kBusyCloseMessage.in(language()), language());
     return false;
 }
 
@@ -389,8 +389,8 @@ void AdjustWindow::closeEvent(QCloseEvent* event)
     // Closing abandons a transfer that still runs; the port closes now.
     exchange_->abort();
     poll_->stop();
-    state().AdjustOpenRequest = false;
-    state().AdjustSaveRequest = false;
+    state().adjustOpenRequest = false;
+    state().adjustSaveRequest = false;
     emit closing();
     ChildWindow::closeEvent(event);
 }
@@ -399,7 +399,7 @@ void AdjustWindow::chooseTab(int tab)
 {
     tab_ = tab;
     // The heading is the radio maker's Chinese text in both languages.
-    setWindowTitle(tabHeading(Tab(tab)).in(chinese()));
+    setWindowTitle(tabHeading(Tab(tab)).in(language()));
     frames_->setCurrentIndex(frameOfTab(tab));
     refresh();
 }
@@ -472,9 +472,9 @@ void AdjustWindow::refusedEntry(QLineEdit* box, const Text& message, MessageStyl
     // edit has been handled, and the user goes on in the same box.
     QMetaObject::invokeMethod(this, [this, box = QPointer<QLineEdit>(box), message, style] {
         if (style == MessageStyle::ChineseInformation)
-            showPrompt(this, message.in(chinese()), chinese(), PromptTitle::ChineseOnly, PromptIcon::Information);
+            showPrompt(this, message.in(language()), language(), PromptTitle::ChineseOnly, PromptIcon::Information);
         else
-            showPrompt(this, message.in(chinese()), chinese(), PromptTitle::CompletionPrompt);
+            showPrompt(this, message.in(language()), language(), PromptTitle::CompletionPrompt);
         if (box)
             box->setFocus();
     }, Qt::QueuedConnection);
@@ -484,7 +484,7 @@ bool AdjustWindow::refusedWhileBusy()
 {
     if (!busy())
         return false;
-    showPrompt(this, adjusttext::Busy.in(chinese()), chinese());
+    showPrompt(this, adjusttext::kBusy.in(language()), language());
     return true;
 }
 
@@ -499,7 +499,7 @@ void AdjustWindow::restoreDefaults()
     if (refusedWhileBusy())
         return;
     resetProgress();
-    state().adjust = DefaultAdjustTable();
+    state().adjust = defaultAdjustImage();
     refresh();
 }
 
@@ -517,34 +517,34 @@ void AdjustWindow::pollRequests()
     // overwritten by the read, a save would catch the block half read.
     if (busy())
         return;
-    if (state().AdjustOpenRequest) {
-        state().AdjustOpenRequest = false;
+    if (state().adjustOpenRequest) {
+        state().adjustOpenRequest = false;
         loadFile();
     }
-    if (state().AdjustSaveRequest) {
-        state().AdjustSaveRequest = false;
+    if (state().adjustSaveRequest) {
+        state().adjustSaveRequest = false;
         saveFile();
     }
 }
 
 void AdjustWindow::loadFile()
 {
-    if (const auto error = loadAdjustFile(state().adjust, state().CurrentFilePath)) {
-        showPrompt(this, error->message(chinese()), chinese());
+    if (const auto error = loadAdjustFile(state().adjust, state().currentFilePath)) {
+        showPrompt(this, error->message(language()), language());
         return;
     }
     refresh();
-    showPrompt(this, kLoaded.in(chinese()), chinese(), PromptTitle::CompletionPrompt);
+    showPrompt(this, kLoaded.in(language()), language(), PromptTitle::CompletionPrompt);
     resetProgress();
 }
 
 void AdjustWindow::saveFile()
 {
-    if (const auto error = saveAdjustFile(state().adjust, state().CurrentFilePath)) {
-        showPrompt(this, error->message(chinese()), chinese());
+    if (const auto error = saveAdjustFile(state().adjust, state().currentFilePath)) {
+        showPrompt(this, error->message(language()), language());
         return;
     }
-    showPrompt(this, kSaved.in(chinese()), chinese(), PromptTitle::CompletionPrompt);
+    showPrompt(this, kSaved.in(language()), language(), PromptTitle::CompletionPrompt);
 }
 
 } // namespace r5

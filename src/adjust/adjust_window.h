@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/child_window.h"
-#include "app/link_context.h"
 #include "link/link_outcome.h"
 #include "model/tuning_input.h"
+#include "ui/child_window.h"
+#include "windows/link_context.h"
 
 #include <array>
 #include <functional>

@@ -1,13 +1,13 @@
 #include "app/password_window.h"
 
-#include "app/child_frame.h"
-#include "app/named_widgets.h"
-#include "app/prompt.h"
 #include "link/link_texts.h"
 #include "link/password_exchange.h"
 #include "link/protocol.h"
 #include "model/char_codec.h"
+#include "ui/child_frame.h"
 #include "ui/input_filter.h"
+#include "ui/named_widgets.h"
+#include "ui/prompt.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -32,7 +32,7 @@ QLineEdit* passwordBox(const char* name, QWidget* parent)
     // longer paste or input-method text is cut to six once the characters
     // the record cannot hold are out.
     restrictInput(box, [](QChar c) { return c.isPrint() && !firstCharWithoutByteCode(c); },
-                  protocol::PasswordLength);
+                  protocol::kPasswordLength);
     return box;
 }
 
@@ -46,10 +46,10 @@ PasswordWindow::PasswordWindow(AppState& state, const LinkContext& link, QWidget
       new2_(passwordBox("Text_New_PassWord_2", this))
 {
     setObjectName("Form_Write_PassWord");
-    setWindowTitle(kTitle.in(chinese()));
+    setWindowTitle(kTitle.in(language()));
 
-    auto* modify = namedButton("Command_Write", kModify.in(chinese()), this);
-    auto* close = namedButton("Command_Cancel", kCloseCaption.in(chinese()), this);
+    auto* modify = namedButton("Command_Write", kModify.in(language()), this);
+    auto* close = namedButton("Command_Cancel", kCloseCaption.in(language()), this);
     setDefaultButton(modify);
     connect(modify, &QPushButton::clicked, this, &PasswordWindow::modify);
     connect(close, &QPushButton::clicked, this, [this] {
@@ -59,11 +59,11 @@ PasswordWindow::PasswordWindow(AppState& state, const LinkContext& link, QWidget
     bindExchange();
 
     auto* grid = new QGridLayout;
-    grid->addWidget(namedLabel("Label_old_PassWord", kOldCaption.in(chinese()), this), 0, 0);
+    grid->addWidget(namedLabel("Label_old_PassWord", kOldCaption.in(language()), this), 0, 0);
     grid->addWidget(old_, 0, 1);
-    grid->addWidget(namedLabel("Label_New_Password_1", kNewCaption.in(chinese()), this), 1, 0);
+    grid->addWidget(namedLabel("Label_New_Password_1", kNewCaption.in(language()), this), 1, 0);
     grid->addWidget(new1_, 1, 1);
-    grid->addWidget(namedLabel("Label_New_PassWord_2", kConfirmCaption.in(chinese()), this), 2, 0);
+    grid->addWidget(namedLabel("Label_New_PassWord_2", kConfirmCaption.in(language()), this), 2, 0);
     grid->addWidget(new2_, 2, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -88,7 +88,7 @@ bool PasswordWindow::mayClose()
 {
     if (!busy())
         return true;
-    showPrompt(this, linktext::BusyClose.in(chinese()), chinese());
+    showPrompt(this, linktext::kBusyClose.in(language()), language());
     return false;
 }
 
@@ -111,7 +111,7 @@ void PasswordWindow::modify()
     if (busy())
         return;
     if (!PasswordExchange::newPasswordsMatch(new1_->text(), new2_->text())) {
-        showPrompt(this, passwordtext::Mismatch.in(chinese()), chinese());
+        showPrompt(this, passwordtext::kMismatch.in(language()), language());
         return;
     }
     exchange_->setOldPassword(old_->text());
@@ -121,21 +121,21 @@ void PasswordWindow::modify()
 
 void PasswordWindow::showOutcome(const LinkOutcome& outcome)
 {
-    const QString message = linkOutcomeText(outcome, chinese());
+    const QString message = linkOutcomeText(outcome, language());
     switch (outcome.kind) {
     case LinkOutcome::Kind::Completed:
         old_->clear();
         new1_->clear();
         new2_->clear();
-        showPrompt(this, message, chinese(), PromptTitle::CompletionPrompt);
+        showPrompt(this, message, language(), PromptTitle::CompletionPrompt);
         closeChildWindow(this);
         return;
     case LinkOutcome::Kind::WrongOldPassword:
-        showPrompt(this, message, chinese(), PromptTitle::CompletionPrompt);
+        showPrompt(this, message, language(), PromptTitle::CompletionPrompt);
         return;
     default:
         // Among them a write the radio did not confirm: the password may be unchanged.
-        showPrompt(this, message, chinese());
+        showPrompt(this, message, language());
         return;
     }
 }

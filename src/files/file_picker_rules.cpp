@@ -83,13 +83,13 @@ bool hasPickerSuffix(const QString& name, const FilePickerKind& kind)
     return name.endsWith(lower, Qt::CaseSensitive) || name.endsWith(lower.toUpper(), Qt::CaseSensitive);
 }
 
-QString pickerCheckMessage(const PickerNameCheck& check, const FilePickerKind& kind, bool chinese)
+QString pickerCheckMessage(const PickerNameCheck& check, const FilePickerKind& kind, Language language)
 {
     switch (check.verdict) {
     case PickerNameCheck::Verdict::BadName:
-        return kind.badName.in(chinese);
+        return kind.badName.in(language);
     case PickerNameCheck::Verdict::BadSuffix:
-        return kind.badSuffix.in(chinese);
+        return kind.badSuffix.in(language);
     case PickerNameCheck::Verdict::Accepted:
         break;
     }

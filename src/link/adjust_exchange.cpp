@@ -8,16 +8,16 @@
 namespace r5 {
 namespace {
 
-constexpr Text ReadingBefore{"正在读取 ", "Reading "};
-constexpr Text ReadingAfter{" 数据块", " Data Block"};
-constexpr Text WritingBefore{"正在写入  ", "Writing  "};
-constexpr Text WritingAfter{"  数据块", "  Data Block"};
-constexpr Text ReadDone{"调整参数读出正常 ！", "Read optional parameters in gear. "};
-constexpr Text WriteDone{"调整参数写入完毕 ！", "Complete writing optional parameters "};
+constexpr Text kReadingBefore{"正在读取 ", "Reading "};
+constexpr Text kReadingAfter{" 数据块", " Data Block"};
+constexpr Text kWritingBefore{"正在写入  ", "Writing  "};
+constexpr Text kWritingAfter{"  数据块", "  Data Block"};
+constexpr Text kReadDone{"调整参数读出正常 ！", "Read optional parameters in gear. "};
+constexpr Text kWriteDone{"调整参数写入完毕 ！", "Complete writing optional parameters "};
 
-constexpr LinkValues kAdjustValues{protocol::ReplyTimeoutMs, protocol::AdjustRetryPauseMs, protocol::Retries};
+constexpr LinkValues kAdjustValues{protocol::kReplyTimeoutMs, protocol::kAdjustRetryPauseMs, protocol::kRetries};
 
-constexpr int kLastReadFrame = protocol::AdjustFirstFrame + protocol::AdjustReadBlocks - 1;  // 9
+constexpr int kLastReadFrame = protocol::kAdjustFirstFrame + protocol::kAdjustReadBlocks - 1;  // 9
 
 } // namespace
 
@@ -34,7 +34,7 @@ LinkOperation AdjustExchange::operation() const
 
 int AdjustExchange::blocksTotal() const
 {
-    return writeMode_ ? protocol::AdjustWriteBlocks : 0;
+    return writeMode_ ? protocol::kAdjustWriteBlocks : 0;
 }
 
 void AdjustExchange::startRead()
@@ -50,14 +50,14 @@ void AdjustExchange::startWrite()
 void AdjustExchange::startExchange(bool write)
 {
     if (busy()) {
-        emit refused(text(adjusttext::Busy));
+        emit refused(text(adjusttext::kBusy));
         return;
     }
     writeMode_ = write;
-    resetRun(protocol::Retries);
+    resetRun(protocol::kRetries);
     if (startAttempt()) {
         emit progressChanged(0);
-        emit statusChanged(text(linktext::Connecting));
+        emit statusChanged(text(linktext::kConnecting));
     }
 }
 
@@ -66,8 +66,8 @@ void AdjustExchange::beginAttempt()
     connected_ = false;
     clearInput();
     blockIndex_ = 0;
-    queueCommand(QByteArray(reinterpret_cast<const char*>(protocol::HandshakeMagic.data()),
-                            static_cast<int>(protocol::HandshakeMagic.size())));
+    queueCommand(QByteArray(reinterpret_cast<const char*>(protocol::kHandshakeMagic.data()),
+                            static_cast<int>(protocol::kHandshakeMagic.size())));
 }
 
 bool AdjustExchange::receiveStep()
@@ -76,22 +76,22 @@ bool AdjustExchange::receiveStep()
     if (connected_)
         return writeMode_ ? writeStep() : readStep();
 
-    if (bytesWaiting() < HandshakeReplyBytes)
+    if (bytesWaiting() < kHandshakeReplyBytes)
         return false;
-    const QByteArray reply = takeBytes(HandshakeReplyBytes);
-    if (!handshakeAccepted(reply, HandshakeMarker, HandshakeMarker, HandshakeMarkerDistance))
+    const QByteArray reply = takeBytes(kHandshakeReplyBytes);
+    if (!handshakeAccepted(reply, kHandshakeMarker, kHandshakeMarker, kHandshakeMarkerDistance))
         return true;
     connected_ = true;
     stopReplyTimer();
     stopRetryTimer();
     if (writeMode_) {
-        const QByteArray record(reinterpret_cast<const char*>(AdjustRecord.data()),
-                                static_cast<int>(AdjustRecord.size()));
-        queueCommand(command(DataRecord, AdjustRecordAddress, WriteBlockBytes, record, true));
+        const QByteArray record(reinterpret_cast<const char*>(kAdjustRecord.data()),
+                                static_cast<int>(kAdjustRecord.size()));
+        queueCommand(command(kDataRecord, kAdjustRecordAddress, kWriteBlockBytes, record, true));
         blockIndex_ = 0;
     } else {
-        queueCommand(command(ReadCommand, AdjustBaseAddress, ReadBlockBytes, {}, true));
-        blockIndex_ = AdjustFirstFrame;
+        queueCommand(command(kReadCommand, kAdjustBaseAddress, kReadBlockBytes, {}, true));
+        blockIndex_ = kAdjustFirstFrame;
         clearInput();
     }
     return false;
@@ -100,18 +100,18 @@ bool AdjustExchange::receiveStep()
 bool AdjustExchange::readStep()
 {
     using namespace protocol;
-    if (bytesWaiting() < EchoedReplyBytes)
+    if (bytesWaiting() < kEchoedReplyBytes)
         return false;
     stopReplyTimer();
-    frames_[static_cast<size_t>(blockIndex_)] = takeBytes(EchoedReplyBytes);
+    frames_[static_cast<size_t>(blockIndex_)] = takeBytes(kEchoedReplyBytes);
     clearInput();
-    sendNow(Ack);
+    sendNow(kAck);
     if (blockIndex_ <= kLastReadFrame - 1) {
         const int block = blockIndex_ - 1;  // the block after the one just taken
-        queueCommand(command(ReadCommand, AdjustBaseAddress + block * ReadBlockBytes, ReadBlockBytes, {}, true));
+        queueCommand(command(kReadCommand, kAdjustBaseAddress + block * kReadBlockBytes, kReadBlockBytes, {}, true));
         ++blockIndex_;
         showProgress(blockIndex_, kLastReadFrame);
-        emit statusChanged(linktext::numbered(ReadingBefore, blockIndex_, ReadingAfter, chinese()));
+        emit statusChanged(linktext::numbered(kReadingBefore, blockIndex_, kReadingAfter, language()));
         return true;
     }
     completeRead();
@@ -122,11 +122,11 @@ void AdjustExchange::completeRead()
 {
     finishAttempt();
     QByteArray block;
-    for (int f = protocol::AdjustFirstFrame; f <= kLastReadFrame; ++f)
-        block.append(frames_[static_cast<size_t>(f)].mid(protocol::AdjustDataStart, protocol::ReadBlockBytes));
+    for (int f = protocol::kAdjustFirstFrame; f <= kLastReadFrame; ++f)
+        block.append(frames_[static_cast<size_t>(f)].mid(protocol::kAdjustDataStart, protocol::kReadBlockBytes));
     state().adjust.setBytes(block);
     emit progressChanged(100);
-    emit statusChanged(text(ReadDone));
+    emit statusChanged(text(kReadDone));
     finishRun(LinkOutcome::Kind::Completed);
 }
 
@@ -134,19 +134,19 @@ bool AdjustExchange::writeStep()
 {
     using namespace protocol;
     const quint8 byte = takeBytes(1).at(0);
-    if (byte != Ack || !sendDone())
+    if (byte != kAck || !sendDone())
         return true;
     stopReplyTimer();
     // The first acknowledgement is the fixed record's; then each confirms one
     // more tuning block.
     confirmed_ = std::max(confirmed_, blockIndex_);
-    if (blockIndex_ < AdjustWriteBlocks) {
-        showProgress(blockIndex_, AdjustWriteBlocks);
-        emit statusChanged(linktext::numbered(WritingBefore, blockIndex_ - 1, WritingAfter, chinese()));
+    if (blockIndex_ < kAdjustWriteBlocks) {
+        showProgress(blockIndex_, kAdjustWriteBlocks);
+        emit statusChanged(linktext::numbered(kWritingBefore, blockIndex_ - 1, kWritingAfter, language()));
         QByteArray data;
-        for (int cell = 0; cell < WriteBlockBytes; ++cell)
+        for (int cell = 0; cell < kWriteBlockBytes; ++cell)
             data.append(static_cast<char>(state().adjust.cell(blockIndex_, cell)));
-        queueCommand(command(DataRecord, AdjustBaseAddress + blockIndex_ * WriteBlockBytes, WriteBlockBytes, data, true));
+        queueCommand(command(kDataRecord, kAdjustBaseAddress + blockIndex_ * kWriteBlockBytes, kWriteBlockBytes, data, true));
         ++blockIndex_;
         return true;
     }
@@ -157,7 +157,7 @@ bool AdjustExchange::writeStep()
 void AdjustExchange::completeWrite()
 {
     finishAttempt();
-    emit statusChanged(text(WriteDone));
+    emit statusChanged(text(kWriteDone));
     finishRun(LinkOutcome::Kind::Completed);
 }
 

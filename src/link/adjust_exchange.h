@@ -10,7 +10,7 @@ namespace r5 {
 
 namespace adjusttext {
 // Every command of the adjustment window while a read or write runs.
-inline constexpr Text Busy{"正在与对讲机进行读写操作 ！", "Read-write operating with transceiver ."};
+inline constexpr Text kBusy{"正在与对讲机进行读写操作 ！", "Read-write operating with transceiver ."};
 } // namespace adjusttext
 
 // Reads the radio's 512-byte tuning block (0x1E00 to 0x1FFF) into
@@ -54,7 +54,7 @@ private:
     int blockIndex_ = 0;
     int confirmed_ = 0;   // tuning blocks the radio acknowledged in any attempt of this run
     // Answers by block number; 2 to 9 hold the tuning data.
-    std::array<QByteArray, protocol::AdjustFirstFrame + protocol::AdjustReadBlocks> frames_;
+    std::array<QByteArray, protocol::kAdjustFirstFrame + protocol::kAdjustReadBlocks> frames_;
 };
 
 } // namespace r5

@@ -67,7 +67,7 @@ void LinkExchange::startFromButton()
     resetRun(values_.retries);
     if (startAttempt()) {
         emit progressChanged(0);
-        emit statusChanged(text(linktext::Connecting));
+        emit statusChanged(text(linktext::kConnecting));
     }
 }
 
@@ -83,13 +83,13 @@ bool LinkExchange::startAttempt()
 
 bool LinkExchange::openPort()
 {
-    const int comPort = state_.ComPort;
+    const int comPort = state_.comPort;
     const QString device = ports_.device(comPort);
     if (!device.isEmpty() && port_->open(device)) {
-        state_.PortOpenFailed = false;
+        state_.portOpenFailed = false;
         return true;
     }
-    state_.PortOpenFailed = true;
+    state_.portOpenFailed = true;
     LinkOutcome failure = outcome(LinkOutcome::Kind::PortCannotOpen);
     failure.comPort = comPort;
     failure.device = device;
@@ -104,7 +104,7 @@ void LinkExchange::queueCommand(const QByteArray& bytes)
 {
     sendBuffer_ = bytes;
     sendDone_ = false;
-    sendTimer_->start(protocol::SendTickMs);
+    sendTimer_->start(protocol::kSendTickMs);
 }
 
 void LinkExchange::sendQueued()

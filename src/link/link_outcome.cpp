@@ -6,14 +6,14 @@
 namespace r5 {
 namespace {
 
-constexpr Text ReadComplete{"从对讲机中读取数据完毕 ！", "Complete reading the data from transceiver."};
-constexpr Text WriteComplete{"向对讲机写入数据完毕 ！", "Complete writing Data to the transceiver."};
+constexpr Text kReadComplete{"从对讲机中读取数据完毕 ！", "Complete reading the data from transceiver."};
+constexpr Text kWriteComplete{"向对讲机写入数据完毕 ！", "Complete writing Data to the transceiver."};
 constexpr Text TuningReadComplete{"从对讲机中读取调整数据完毕 ！", "Complete reading the data from transceiver."};
 constexpr Text TuningWriteComplete{"调整参数写入完毕 ！", "Complete writing optional parameters to the transceiver."};
 constexpr Text PasswordChanged{"密码修改成功 ", "PassWord Modify Success ! "};
 constexpr Text TuningPortOpenError{"通讯端口打开错误，请正确设置通讯端口 ！", "Communication Port Open Error ！"};
 constexpr Text TuningLinkFault{"联机故障 ！", "Communication fault."};
-constexpr Text OldPasswordError{"原密码错误，禁止写入", "Old PassWord Error, Writeing Stop"};
+constexpr Text kOldPasswordError{"原密码错误，禁止写入", "Old PassWord Error, Writeing Stop"};
 constexpr Text InterruptedRead{"已中断，没有保存任何数据", "interrupted; nothing was stored"};
 constexpr Text InterruptedUnconfirmed{"已中断，对讲机尚未确认任何数据块",
                                       "interrupted before the radio confirmed any block"};
@@ -34,40 +34,40 @@ bool reading(LinkOperation operation)
 Text completionText(LinkOperation operation)
 {
     switch (operation) {
-    case LinkOperation::MemoryRead: return ReadComplete;
-    case LinkOperation::MemoryWrite: return WriteComplete;
+    case LinkOperation::MemoryRead: return kReadComplete;
+    case LinkOperation::MemoryWrite: return kWriteComplete;
     case LinkOperation::TuningRead: return TuningReadComplete;
     case LinkOperation::TuningWrite: return TuningWriteComplete;
     case LinkOperation::PasswordChange: return PasswordChanged;
     }
-    return ReadComplete;
+    return kReadComplete;
 }
 
 } // namespace
 
-QString linkOutcomeText(const LinkOutcome& o, bool chinese)
+QString linkOutcomeText(const LinkOutcome& o, Language language)
 {
     using Kind = LinkOutcome::Kind;
     switch (o.kind) {
     case Kind::Completed:
-        return completionText(o.operation).in(chinese);
+        return completionText(o.operation).in(language);
     case Kind::PortCannotOpen:
-        return linktext::portOpenMessage(tuning(o.operation) ? TuningPortOpenError : linktext::PortOpenError,
-                                         o.comPort, o.device, o.reason, o.permissionDenied, chinese);
+        return linktext::portOpenMessage(tuning(o.operation) ? TuningPortOpenError : linktext::kPortOpenError,
+                                         o.comPort, o.device, o.reason, o.permissionDenied, language);
     case Kind::NoAnswer:
     case Kind::UnusableAnswer:
-        return (tuning(o.operation) ? TuningLinkFault : linktext::FailConnect).in(chinese);
+        return (tuning(o.operation) ? TuningLinkFault : linktext::kFailConnect).in(language);
     case Kind::WrongOldPassword:
-        return OldPasswordError.in(chinese);
+        return kOldPasswordError.in(language);
     case Kind::WriteNotConfirmed:
         // The radio did not confirm the write: the password may be unchanged.
-        return linktext::FailConnect.in(chinese);
+        return linktext::kFailConnect.in(language);
     case Kind::Interrupted:
         if (reading(o.operation))
-            return InterruptedRead.in(chinese);
+            return InterruptedRead.in(language);
         if (o.blocksDone == 0)
-            return InterruptedUnconfirmed.in(chinese);
-        return InterruptedPartial.in(chinese).arg(o.blocksDone).arg(o.blocksTotal);
+            return InterruptedUnconfirmed.in(language);
+        return InterruptedPartial.in(language).arg(o.blocksDone).arg(o.blocksTotal);
     }
     return {};
 }

@@ -36,7 +36,7 @@ struct LinkOutcome {
 };
 
 // The message for an outcome, in the language asked for.
-QString linkOutcomeText(const LinkOutcome& outcome, bool chinese);
+QString linkOutcomeText(const LinkOutcome& outcome, Language language);
 
 } // namespace r5
 

@@ -12,8 +12,8 @@ void MemoryExchange::beginAttempt()
     stage_ = Stage::Handshake;
     programmingMode_ = false;
     resetDataPhase();
-    queueCommand(QByteArray(reinterpret_cast<const char*>(protocol::HandshakeMagic.data()),
-                            static_cast<int>(protocol::HandshakeMagic.size())));
+    queueCommand(QByteArray(reinterpret_cast<const char*>(protocol::kHandshakeMagic.data()),
+                            static_cast<int>(protocol::kHandshakeMagic.size())));
 }
 
 bool MemoryExchange::receiveStep()
@@ -22,18 +22,18 @@ bool MemoryExchange::receiveStep()
     case Stage::Data:
         return dataStep();
     case Stage::Handshake: {
-        if (bytesWaiting() < protocol::HandshakeReplyBytes)
+        if (bytesWaiting() < protocol::kHandshakeReplyBytes)
             return false;
-        const QByteArray reply = takeBytes(protocol::HandshakeReplyBytes);
-        if (!handshakeAccepted(reply, protocol::HandshakeMarker, protocol::HandshakeMarker,
-                               protocol::HandshakeMarkerDistance))
+        const QByteArray reply = takeBytes(protocol::kHandshakeReplyBytes);
+        if (!handshakeAccepted(reply, protocol::kHandshakeMarker, protocol::kHandshakeMarker,
+                               protocol::kHandshakeMarkerDistance))
             return true;  // not the radio's reply: the time-out will act
         programmingMode_ = true;
-        sendNow(protocol::Ack);
+        sendNow(protocol::kAck);
         // The radio confirms programming mode meanwhile; its answer is dropped.
-        pauseThen(protocol::AckPauseMs, [this] {
+        pauseThen(protocol::kAckPauseMs, [this] {
             stage_ = Stage::PasswordBlock;
-            queueCommand(command(protocol::ReadCommand, protocol::PasswordBlockAddress, protocol::ReadBlockBytes));
+            queueCommand(command(protocol::kReadCommand, protocol::kPasswordBlockAddress, protocol::kReadBlockBytes));
             clearInput();
         });
         return true;
@@ -41,11 +41,11 @@ bool MemoryExchange::receiveStep()
     case Stage::PasswordBlock:
         // Taken and acknowledged; the radio guards its memory itself, so the
         // block is not compared with anything.
-        if (bytesWaiting() < protocol::PlainReplyBytes)
+        if (bytesWaiting() < protocol::kPlainReplyBytes)
             return false;
-        takeBytes(protocol::PlainReplyBytes);
-        sendNow(protocol::Ack);
-        pauseThen(protocol::AckPauseMs, [this] {
+        takeBytes(protocol::kPlainReplyBytes);
+        sendNow(protocol::kAck);
+        pauseThen(protocol::kAckPauseMs, [this] {
             stage_ = Stage::Data;
             stopReplyTimer();
             stopRetryTimer();
@@ -59,7 +59,7 @@ bool MemoryExchange::receiveStep()
 
 void MemoryExchange::sendEndByte()
 {
-    sendNow(protocol::EndProgramming);
+    sendNow(protocol::kEndProgramming);
     programmingMode_ = false;
 }
 
@@ -73,7 +73,7 @@ void MemoryExchange::failRun(LinkOutcome::Kind kind)
 {
     finishAttempt();
     emit progressChanged(0);
-    emit statusChanged(text(linktext::CommunicationFault));
+    emit statusChanged(text(linktext::kCommunicationFault));
     finishRun(kind);
 }
 

@@ -6,10 +6,10 @@
 namespace r5 {
 namespace {
 
-constexpr LinkValues kPasswordValues{protocol::ReplyTimeoutMs, protocol::PasswordRetryPauseMs,
-                                     protocol::PasswordRetries};
+constexpr LinkValues kPasswordValues{protocol::kReplyTimeoutMs, protocol::kPasswordRetryPauseMs,
+                                     protocol::kPasswordRetries};
 
-using protocol::PasswordLength;
+using protocol::kPasswordLength;
 
 } // namespace
 
@@ -25,8 +25,8 @@ QByteArray PasswordExchange::passwordEntry(const QString& text)
 {
     // The radio keeps one byte per character: the Latin-1 code.
     QByteArray entry = text.trimmed().toLatin1();
-    if (entry.size() < PasswordLength)
-        entry.append(QByteArray(PasswordLength - entry.size(), static_cast<char>(protocol::PasswordPad)));
+    if (entry.size() < kPasswordLength)
+        entry.append(QByteArray(kPasswordLength - entry.size(), static_cast<char>(protocol::kPasswordPad)));
     return entry;
 }
 
@@ -38,7 +38,7 @@ void PasswordExchange::setOldPassword(const QString& text)
 void PasswordExchange::setNewPassword(const QString& text)
 {
     // The record holds six characters; the callers refuse longer ones.
-    newEntry_ = passwordEntry(text).left(PasswordLength);
+    newEntry_ = passwordEntry(text).left(kPasswordLength);
 }
 
 bool PasswordExchange::newPasswordsMatch(const QString& first, const QString& second)
@@ -48,18 +48,18 @@ bool PasswordExchange::newPasswordsMatch(const QString& first, const QString& se
 
 bool PasswordExchange::oldPasswordAccepted(const QByteArray& record, const QByteArray& oldEntry)
 {
-    const QByteArray stored = record.left(PasswordLength);
-    if (stored == QByteArray(PasswordLength, static_cast<char>(protocol::PasswordPad))
-        || stored == QByteArray(PasswordLength, static_cast<char>(protocol::ErasedByte)))
+    const QByteArray stored = record.left(kPasswordLength);
+    if (stored == QByteArray(kPasswordLength, static_cast<char>(protocol::kPasswordPad))
+        || stored == QByteArray(kPasswordLength, static_cast<char>(protocol::kErasedByte)))
         return true;  // no password set
-    return stored.size() == PasswordLength && oldEntry == stored;
+    return stored.size() == kPasswordLength && oldEntry == stored;
 }
 
 void PasswordExchange::start()
 {
     if (busy())
         return;
-    resetRun(protocol::PasswordRetries);
+    resetRun(protocol::kPasswordRetries);
     startAttempt();
 }
 
@@ -67,8 +67,8 @@ void PasswordExchange::beginAttempt()
 {
     clearInput();
     stage_ = Stage::Handshake;
-    queueCommand(QByteArray(reinterpret_cast<const char*>(protocol::HandshakeMagic.data()),
-                            static_cast<int>(protocol::HandshakeMagic.size())));
+    queueCommand(QByteArray(reinterpret_cast<const char*>(protocol::kHandshakeMagic.data()),
+                            static_cast<int>(protocol::kHandshakeMagic.size())));
 }
 
 bool PasswordExchange::receiveStep()
@@ -76,35 +76,35 @@ bool PasswordExchange::receiveStep()
     using namespace protocol;
     switch (stage_) {
     case Stage::Handshake: {
-        if (bytesWaiting() < PasswordHandshakeReplyBytes)
+        if (bytesWaiting() < kPasswordHandshakeReplyBytes)
             return false;
-        const QByteArray reply = takeBytes(PasswordHandshakeReplyBytes);
-        if (!handshakeAccepted(reply, HandshakeMarker, PasswordEndMarker, PasswordMarkerDistance))
+        const QByteArray reply = takeBytes(kPasswordHandshakeReplyBytes);
+        if (!handshakeAccepted(reply, kHandshakeMarker, kPasswordEndMarker, kPasswordMarkerDistance))
             return true;
         stage_ = Stage::Acknowledge;
-        queueCommand(QByteArray(1, static_cast<char>(Ack)));
+        queueCommand(QByteArray(1, static_cast<char>(kAck)));
         clearInput();
         return false;
     }
     case Stage::Acknowledge:
         // The radio confirms programming mode with its own acknowledgement.
-        if (static_cast<quint8>(takeBytes(1).at(0)) == Ack) {
+        if (static_cast<quint8>(takeBytes(1).at(0)) == kAck) {
             stage_ = Stage::Record;
-            queueCommand(command(PasswordReadCommand, PasswordBlockAddress, ReadBlockBytes));
+            queueCommand(command(kPasswordReadCommand, kPasswordBlockAddress, kReadBlockBytes));
             clearInput();
             return false;
         }
         return true;
     case Stage::Record: {
-        if (bytesWaiting() < PlainReplyBytes)
+        if (bytesWaiting() < kPlainReplyBytes)
             return false;
-        const QByteArray answer = takeBytes(PlainReplyBytes);
-        sendNow(Ack);
-        pauseThen(PasswordCheckPauseMs, [this, answer] { checkOldPassword(answer); });
+        const QByteArray answer = takeBytes(kPlainReplyBytes);
+        sendNow(kAck);
+        pauseThen(kPasswordCheckPauseMs, [this, answer] { checkOldPassword(answer); });
         return false;
     }
     case Stage::Written: {
-        const bool ack = static_cast<quint8>(takeBytes(1).at(0)) == Ack;
+        const bool ack = static_cast<quint8>(takeBytes(1).at(0)) == kAck;
         // Only a byte that came after the write left can answer it.
         if (!sendDone())
             return true;
@@ -124,19 +124,19 @@ bool PasswordExchange::receiveStep()
 void PasswordExchange::checkOldPassword(const QByteArray& answer)
 {
     using namespace protocol;
-    if (!oldPasswordAccepted(answer.mid(PasswordRecordStart, PasswordRecordBytes), oldEntry_)) {
+    if (!oldPasswordAccepted(answer.mid(kPasswordRecordStart, kPasswordRecordBytes), oldEntry_)) {
         finishRun(LinkOutcome::Kind::WrongOldPassword);
         return;
     }
     stopReplyTimer();
     stopRetryTimer();
     // The new password, then the record's other ten bytes as the radio sent them.
-    const QByteArray record = newEntry_ + answer.mid(PasswordRecordStart + PasswordLength,
-                                                     PasswordRecordBytes - PasswordLength);
+    const QByteArray record = newEntry_ + answer.mid(kPasswordRecordStart + kPasswordLength,
+                                                     kPasswordRecordBytes - kPasswordLength);
     // Whatever arrived during the pause (an answer to the acknowledgement,
     // noise) is not the answer to the write.
     clearInput();
-    queueCommand(command(PasswordWriteCommand, PasswordBlockAddress, WriteBlockBytes, record));
+    queueCommand(command(kPasswordWriteCommand, kPasswordBlockAddress, kWriteBlockBytes, record));
     stage_ = Stage::Written;
 }
 

@@ -6,21 +6,21 @@
 namespace r5 {
 namespace {
 
-constexpr Text ReadingBefore{"正在读取 ", "Reading "};
-constexpr Text ReadingAfter{" 数据块", " Data Block"};
-constexpr Text ReadDone{"数据读出正常 ！", "Read Data in gear. "};
+constexpr Text kReadingBefore{"正在读取 ", "Reading "};
+constexpr Text kReadingAfter{" 数据块", " Data Block"};
+constexpr Text kReadDone{"数据读出正常 ！", "Read Data in gear. "};
 
-constexpr LinkValues kReadValues{protocol::ReplyTimeoutMs, protocol::RetryPauseMs, protocol::Retries};
+constexpr LinkValues kReadValues{protocol::kReplyTimeoutMs, protocol::kRetryPauseMs, protocol::kRetries};
 
 // Where the data start in a frame: four bytes after the first 58 among
 // positions 0 to 19, or position 5 when there is none. -1 when the marker sits
 // so late that the 64 bytes would run past the end of the answer.
 int dataStart(const QByteArray& frame)
 {
-    for (int p = 0; p <= protocol::MemoryMarkerSearchLast && p < frame.size(); ++p)
-        if (static_cast<quint8>(frame[p]) == protocol::DataRecord)
-            return p <= protocol::MemoryMarkerLastSound ? p + protocol::CommandHeaderBytes : -1;
-    return protocol::MemoryDefaultDataStart;
+    for (int p = 0; p <= protocol::kMemoryMarkerSearchLast && p < frame.size(); ++p)
+        if (static_cast<quint8>(frame[p]) == protocol::kDataRecord)
+            return p <= protocol::kMemoryMarkerLastSound ? p + protocol::kCommandHeaderBytes : -1;
+    return protocol::kMemoryDefaultDataStart;
 }
 
 } // namespace
@@ -39,26 +39,26 @@ void ReadExchange::resetDataPhase()
 void ReadExchange::beginDataPhase()
 {
     blockIndex_ = 0;
-    queueCommand(command(protocol::ReadCommand, 0, protocol::ReadBlockBytes, {}, true));
+    queueCommand(command(protocol::kReadCommand, 0, protocol::kReadBlockBytes, {}, true));
     clearInput();
 }
 
 bool ReadExchange::dataStep()
 {
-    if (bytesWaiting() < protocol::EchoedReplyBytes)
+    if (bytesWaiting() < protocol::kEchoedReplyBytes)
         return false;
     stopReplyTimer();
-    frames_[static_cast<size_t>(blockIndex_)] = takeBytes(protocol::EchoedReplyBytes);
+    frames_[static_cast<size_t>(blockIndex_)] = takeBytes(protocol::kEchoedReplyBytes);
     clearInput();
-    sendNow(protocol::Ack);
+    sendNow(protocol::kAck);
 
-    if (blockIndex_ < protocol::MemoryReadBlocks) {
+    if (blockIndex_ < protocol::kMemoryReadBlocks) {
         // Taken before the count moves on, so the first address is asked twice.
-        const int address = blockIndex_ * protocol::ReadBlockBytes;
-        queueCommand(command(protocol::ReadCommand, address, protocol::ReadBlockBytes, {}, true));
+        const int address = blockIndex_ * protocol::kReadBlockBytes;
+        queueCommand(command(protocol::kReadCommand, address, protocol::kReadBlockBytes, {}, true));
         ++blockIndex_;
-        showProgress(blockIndex_, protocol::MemoryReadBlocks + 1);
-        emit statusChanged(linktext::numbered(ReadingBefore, blockIndex_, ReadingAfter, chinese()));
+        showProgress(blockIndex_, protocol::kMemoryReadBlocks + 1);
+        emit statusChanged(linktext::numbered(kReadingBefore, blockIndex_, kReadingAfter, language()));
         return true;
     }
     complete();
@@ -67,7 +67,7 @@ bool ReadExchange::dataStep()
 
 void ReadExchange::complete()
 {
-    pauseThen(protocol::CompletionPauseMs, [this] {
+    pauseThen(protocol::kCompletionPauseMs, [this] {
         stopTimers();
         setBusy(false);
         sendEndByte();
@@ -81,22 +81,22 @@ void ReadExchange::storeAndFinish()
     if (start < 0) {
         // Data that would have to come from beyond the answer: nothing is
         // stored and the read ends as a failed one.
-        pauseThen(protocol::CompletionPauseMs, [this] { failRun(LinkOutcome::Kind::UnusableAnswer); });
+        pauseThen(protocol::kCompletionPauseMs, [this] { failRun(LinkOutcome::Kind::UnusableAnswer); });
         return;
     }
     QByteArray memory;
     memory.reserve(RadioImage::kSize);
-    for (int f = 1; f <= protocol::MemoryReadBlocks; ++f)
-        memory.append(frames_[static_cast<size_t>(f)].mid(start, protocol::ReadBlockBytes));
+    for (int f = 1; f <= protocol::kMemoryReadBlocks; ++f)
+        memory.append(frames_[static_cast<size_t>(f)].mid(start, protocol::kReadBlockBytes));
     // All frames are full-length, so this is the whole memory in address order.
     if (!state().image.setBytes(memory)) {
-        pauseThen(protocol::CompletionPauseMs, [this] { failRun(LinkOutcome::Kind::UnusableAnswer); });
+        pauseThen(protocol::kCompletionPauseMs, [this] { failRun(LinkOutcome::Kind::UnusableAnswer); });
         return;
     }
     emit progressChanged(100);
-    pauseThen(protocol::CompletionPauseMs, [this] {
+    pauseThen(protocol::kCompletionPauseMs, [this] {
         closePort();
-        emit statusChanged(text(ReadDone));
+        emit statusChanged(text(kReadDone));
         finishRun(LinkOutcome::Kind::Completed);
     });
 }

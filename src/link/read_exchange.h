@@ -31,7 +31,7 @@ private:
     // Answers as received: the first address is asked twice, so frame 0 holds
     // the first (unused) answer and frame f (1 to 16) the 64 bytes of address
     // (f - 1) * 64 with their header.
-    std::array<QByteArray, protocol::MemoryReadBlocks + 1> frames_;
+    std::array<QByteArray, protocol::kMemoryReadBlocks + 1> frames_;
     int blockIndex_ = 0;
 };
 

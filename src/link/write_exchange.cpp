@@ -1,19 +1,19 @@
 #include "link/write_exchange.h"
 
 #include "link/handshake.h"
-#include "link/protocol.h"
 #include "link/link_texts.h"
+#include "link/protocol.h"
 
 #include <algorithm>
 
 namespace r5 {
 namespace {
 
-constexpr Text WritingBefore{"正在写入  ", "Writing  "};
-constexpr Text WritingAfter{"  数据块", "  Data Block"};
-constexpr Text WriteDone{"数据写入完毕 ！", "Complete writing Data "};
+constexpr Text kWritingBefore{"正在写入  ", "Writing  "};
+constexpr Text kWritingAfter{"  数据块", "  Data Block"};
+constexpr Text kWriteDone{"数据写入完毕 ！", "Complete writing Data "};
 
-constexpr LinkValues kWriteValues{protocol::ReplyTimeoutMs, protocol::RetryPauseMs, protocol::Retries};
+constexpr LinkValues kWriteValues{protocol::kReplyTimeoutMs, protocol::kRetryPauseMs, protocol::kRetries};
 
 } // namespace
 
@@ -30,15 +30,15 @@ void WriteExchange::resetDataPhase()
 
 int WriteExchange::blocksTotal() const
 {
-    return protocol::MemoryWriteLastRow + 1;
+    return protocol::kMemoryWriteLastRow + 1;
 }
 
 void WriteExchange::sendRow(int row)
 {
     QByteArray data;
-    for (int cell = 0; cell < protocol::WriteBlockBytes; ++cell)
+    for (int cell = 0; cell < protocol::kWriteBlockBytes; ++cell)
         data.append(static_cast<char>(state().image.cell(row, cell)));
-    queueCommand(command(protocol::DataRecord, row * RadioImage::kCellsPerRow, protocol::WriteBlockBytes, data, true));
+    queueCommand(command(protocol::kDataRecord, row * RadioImage::kCellsPerRow, protocol::kWriteBlockBytes, data, true));
 }
 
 void WriteExchange::beginDataPhase()
@@ -53,13 +53,13 @@ bool WriteExchange::dataStep()
 {
     const quint8 byte = takeBytes(1).at(0);
     // Anything but the radio's acknowledgement is ignored; silence ends in the time-out.
-    if (byte != protocol::Ack || !sendDone())
+    if (byte != protocol::kAck || !sendDone())
         return true;
     stopReplyTimer();
     confirmed_ = std::max(confirmed_, blockIndex_);
-    if (blockIndex_ <= protocol::MemoryWriteLastRow) {
-        showProgress(blockIndex_, protocol::MemoryWriteLastRow);
-        emit statusChanged(linktext::numbered(WritingBefore, blockIndex_ - 1, WritingAfter, chinese()));
+    if (blockIndex_ <= protocol::kMemoryWriteLastRow) {
+        showProgress(blockIndex_, protocol::kMemoryWriteLastRow);
+        emit statusChanged(linktext::numbered(kWritingBefore, blockIndex_ - 1, kWritingAfter, language()));
         sendRow(blockIndex_);
         ++blockIndex_;
         return true;
@@ -73,7 +73,7 @@ void WriteExchange::complete()
     stopTimers();
     sendEndByte();
     finishAttempt();
-    emit statusChanged(text(WriteDone));
+    emit statusChanged(text(kWriteDone));
     finishRun(LinkOutcome::Kind::Completed);
 }
 

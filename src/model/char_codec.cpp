@@ -20,12 +20,12 @@ bool inSet(int code)
 
 } // namespace
 
-QString CodeToChar(int code)
+QString characterOfCode(int code)
 {
     return inSet(code) ? QString(QChar(code)) : QString();
 }
 
-int CharToCode(const QString& character)
+int codeOfCharacter(const QString& character)
 {
     if (character.size() != 1)
         return kUnknownCharCode;
@@ -44,9 +44,9 @@ std::optional<QString> firstCharWithoutByteCode(const QString& text)
     return std::nullopt;
 }
 
-QString noByteCodeMessage(const QString& character, bool chinese)
+QString noByteCodeMessage(const QString& character, Language language)
 {
-    return NoByteCode.in(chinese).arg(character);
+    return NoByteCode.in(language).arg(character);
 }
 
 } // namespace r5

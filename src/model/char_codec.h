@@ -11,15 +11,15 @@ namespace r5 {
 inline constexpr int kUnknownCharCode = 11;  // stored for any other character
 
 // The character for a stored code, or an empty string for a code outside the set.
-QString CodeToChar(int code);
+QString characterOfCode(int code);
 // The code to store for one typed character; lower-case letters are stored as
 // capitals and anything else (or a text that is not one character) as 11.
-int CharToCode(const QString& character);
+int codeOfCharacter(const QString& character);
 
 // The radio keeps one byte per password character: its Latin-1 code. The
 // first character of `text` that has none, or nullopt when all have one.
 std::optional<QString> firstCharWithoutByteCode(const QString& text);
 // What the password boxes and r5prog-cli say about such a character.
-QString noByteCodeMessage(const QString& character, bool chinese);
+QString noByteCodeMessage(const QString& character, Language language);
 
 } // namespace r5

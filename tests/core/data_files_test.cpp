@@ -134,7 +134,7 @@ TEST_P(BadChannelFileTest, NamesThePlaceAndLeavesTheImageAlone)
         EXPECT_EQ(error->line, c.line);
         EXPECT_EQ(error->column, c.column);
     }
-    const QString message = error->message(false);
+    const QString message = error->message(Language::English);
     EXPECT_TRUE(message.contains("bad.chann")) << message.toStdString();
     EXPECT_TRUE(message.contains(QString("row %1, cell %2").arg(c.row).arg(c.cell))) << message.toStdString();
     EXPECT_FALSE(error->message(true).isEmpty());
@@ -210,7 +210,7 @@ TEST(DataFiles, OnlyRegularFilesAreReadOrReplaced)
     ASSERT_TRUE(error);
     EXPECT_EQ(error->kind, FileError::Kind::NotAFile);
     EXPECT_TRUE(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
-    EXPECT_NE(error->message(true), error->message(false));
+    EXPECT_NE(error->message(true), error->message(Language::English));
 
     const QString target = dir.filePath("target.chann");
     const QString link = dir.filePath("link.chann");
@@ -229,12 +229,12 @@ TEST(DataFiles, MissingPathsAreReportedWithTheSystemReason)
     ASSERT_TRUE(error);
     EXPECT_EQ(error->kind, FileError::Kind::CannotOpen);
     EXPECT_FALSE(error->reason.isEmpty());
-    EXPECT_TRUE(error->message(false).contains("/nonexistent/dir/a.chann"));
+    EXPECT_TRUE(error->message(Language::English).contains("/nonexistent/dir/a.chann"));
     EXPECT_EQ(image, before);
 
-    AdjustImage adjust = DefaultAdjustTable();
+    AdjustImage adjust = defaultAdjustImage();
     EXPECT_TRUE(loadAdjustFile(adjust, "/nonexistent/dir/a.adj"));
-    EXPECT_EQ(adjust, DefaultAdjustTable());
+    EXPECT_EQ(adjust, defaultAdjustImage());
 
     const auto saveError = saveChannelFile(image, "/nonexistent/dir/a.chann");
     ASSERT_TRUE(saveError);
@@ -256,7 +256,7 @@ TEST(DataFiles, ReadFailureIsNotCalledAnEarlyEnd)
     ASSERT_TRUE(error);
     EXPECT_EQ(error->kind, FileError::Kind::CannotRead);
     EXPECT_FALSE(error->reason.isEmpty());
-    EXPECT_TRUE(error->message(false).startsWith("Cannot read \"/proc/self/mem\": "));
+    EXPECT_TRUE(error->message(Language::English).startsWith("Cannot read \"/proc/self/mem\": "));
     EXPECT_EQ(image, before);
 }
 
@@ -290,7 +290,7 @@ TEST(AdjustFile, FormRoundTripAndByteRange)
 {
     QTemporaryDir dir;
     const QString file = dir.filePath("t.adj");
-    AdjustImage adjust = DefaultAdjustTable();
+    AdjustImage adjust = defaultAdjustImage();
     adjust.setCell(31, 15, 255);
     ASSERT_FALSE(saveAdjustFile(adjust, file));
     const QByteArray text = readAll(file);

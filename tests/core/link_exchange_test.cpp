@@ -41,7 +41,7 @@ QStringList asHex(const QByteArrayList& commands)
 
 QByteArray magic()
 {
-    return QByteArray(reinterpret_cast<const char*>(pr::HandshakeMagic.data()), 8);
+    return QByteArray(reinterpret_cast<const char*>(pr::kHandshakeMagic.data()), 8);
 }
 
 QByteArray address(int a)
@@ -70,8 +70,8 @@ class LinkTest : public testing::Test {
 protected:
     LinkTest()
     {
-        state.LanguageFlag = false;
-        state.ComPort = 1;
+        state.language = Language::English;
+        state.comPort = 1;
         radio.setMemory(pattern(RadioImage::kSize, 3));
         radio.setAdjust(pattern(AdjustImage::kSize, 11));
         line.radio = [this](const QByteArray& command) {
@@ -165,7 +165,7 @@ TEST_P(ReadMarkerTest, StoresOnlyWhenTheDataLieInsideTheAnswer)
     if (GetParam().markerAt < 0) {
         line.radio = [this](const QByteArray& command) {
             QByteArray a = radio.answer(command).bytes;
-            if (a.size() == pr::EchoedReplyBytes)
+            if (a.size() == pr::kEchoedReplyBytes)
                 a[1] = '\x11';
             return a;
         };
@@ -382,7 +382,7 @@ TEST_F(LinkTest, PortThatCannotOpenEndsAtOnceWithTheDeviceAndTheReason)
     clock.advance(10000);
     const LinkOutcome expected{.kind = Kind::PortCannotOpen, .comPort = 1, .device = kDevice, .reason = line.openError};
     EXPECT_EQ(seen.outcomes, QList<LinkOutcome>{expected});
-    EXPECT_TRUE(state.PortOpenFailed);
+    EXPECT_TRUE(state.portOpenFailed);
     EXPECT_TRUE(seen.status.isEmpty());
     EXPECT_TRUE(line.bursts.isEmpty());
     EXPECT_FALSE(read->busy());
@@ -498,7 +498,7 @@ class OldPasswordTest : public testing::TestWithParam<OldPasswordCase> {};
 TEST_P(OldPasswordTest, NoPasswordSetOrExactlyTheRecordsFirstSix)
 {
     QByteArray record = QByteArray(GetParam().record).replace('~', '\xFF');
-    record += QByteArray(pr::PasswordRecordBytes - record.size(), '\x00');
+    record += QByteArray(pr::kPasswordRecordBytes - record.size(), '\x00');
     EXPECT_EQ(PasswordExchange::oldPasswordAccepted(record, PasswordExchange::passwordEntry(GetParam().typed)),
               GetParam().accepted);
 }
@@ -546,7 +546,7 @@ TEST_F(LinkTest, TuningWriteSendsTheFixedRecordThenThirtyTwoBlocks)
     auto tuning = start("tuning-write");
     ASSERT_TRUE(runToEnd());
 
-    const QByteArray record(reinterpret_cast<const char*>(pr::AdjustRecord.data()), 16);
+    const QByteArray record(reinterpret_cast<const char*>(pr::kAdjustRecord.data()), 16);
     QByteArrayList expected{magic(), hex("06 58 1D 90 10") + record};
     for (int row = 0; row < 32; ++row)
         expected << hex("06 58") + address(0x1E00 + row * 16) + hex("10") + state.adjust.toBytes().mid(row * 16, 16);

@@ -2,13 +2,13 @@
 // arrives, one row per edit rule, the busy and give-up paths on a silent line,
 // the exchanges against the virtual radio r5sim, and the adjustment pickers'
 // requests on the poll.
-#include "app/file_picker_window.h"
 #include "files/adjust_file.h"
 #include "files/channel_file.h"
 #include "gui/program_helpers.h"
 #include "gui/prompt_helpers.h"
 #include "gui/radio_helpers.h"
 #include "model/tuning_block.h"
+#include "windows/file_picker_window.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -23,7 +23,7 @@ enum Window { kPassword, kAdjust };
 // The program in English, started with --factory, with one window opened from its menu.
 struct Opened : TestProgram {
     explicit Opened(Window w, const QList<SystemPort>& ports = eightBuiltInPorts(), Link kind = Link::Fake)
-        : TestProgram(ports, MDImain::Options{false, true}, kind, {builtInDevice(1)})
+        : TestProgram(ports, MainWindow::Options{Language::English, true}, kind, {builtInDevice(1)})
     {
         startUp();
         frame.menuItem(w == kPassword ? "PC_PassWord" : "Other")->trigger();
@@ -160,7 +160,7 @@ void LinkWindowTest::numberBoxes()
         PromptCatcher prompts;
         f.get(r.box)->clear();
         commit(f.get(r.box), QString::fromUtf8(r.typed));
-        const int expected = r.stored < 0 ? DefaultAdjustTable().cell(r.row, r.cell) : r.stored;
+        const int expected = r.stored < 0 ? defaultAdjustImage().cell(r.row, r.cell) : r.stored;
         QCOMPARE(f.state.adjust.cell(r.row, r.cell), expected);
         QCOMPARE(f.get(r.box)->text(), QString::number(expected));
         QTRY_COMPARE(prompts.lastText(), QString::fromUtf8(r.message));
@@ -197,7 +197,7 @@ void LinkWindowTest::listsTicksPasswordsAndGiveUp()
     QTest::keyClick(f.get<QComboBox>("Combo_Mod_0"), Qt::Key_Down);
     QCOMPARE(f.state.adjust.cell(16, 0), 6);
     QTest::keyClicks(f.get<QComboBox>("Combo_Txp_0"), "3");  // typing is ignored
-    QCOMPARE(f.state.adjust.cell(17, 0), DefaultAdjustTable().cell(17, 0));
+    QCOMPARE(f.state.adjust.cell(17, 0), defaultAdjustImage().cell(17, 0));
     f.tab(4);
     f.get<QCheckBox>("Check_Tx_3")->click();
     QCOMPARE(f.state.adjust.cell(27, 7), f.get<QCheckBox>("Check_Tx_3")->isChecked() ? 1 : 0);
@@ -234,8 +234,8 @@ void LinkWindowTest::readWriteAndDefaultOnTheVirtualRadio()
     f.click("Command_Write");
     QTRY_COMPARE_WITH_TIMEOUT(prompts.lastText(), QString("Complete writing optional parameters to the transceiver."), 10000);
     f.click("Command_def");
-    QVERIFY(f.state.adjust == DefaultAdjustTable());
-    QCOMPARE(f.get("Text_SQ_VHF_0")->text(), QString::number(DefaultAdjustTable().cell(8, 0)));
+    QVERIFY(f.state.adjust == defaultAdjustImage());
+    QCOMPARE(f.get("Text_SQ_VHF_0")->text(), QString::number(defaultAdjustImage().cell(8, 0)));
     f.click("Command_read");  // what the radio now holds
     QTRY_COMPARE_WITH_TIMEOUT(prompts.prompts().size(), 4, 10000);
     QVERIFY(f.state.adjust == patterned(3));

@@ -38,7 +38,7 @@
 namespace r5::cli {
 namespace {
 
-constexpr bool kEnglish = false;
+constexpr Language kEnglish = Language::English;
 
 void printProgress(const QString& text)
 {
@@ -101,13 +101,13 @@ std::optional<QString> choosePort(Link& link, const QString& value)
     const PortArgument port = parsePortArgument(value);
     if (!port.ok())
         return port.error;
-    link.state.LanguageFlag = false;
+    link.state.language = Language::English;
     if (port.comPort > 0) {
         link.ports = PortTable::fromSystem();
-        link.state.ComPort = port.comPort;
+        link.state.comPort = port.comPort;
     } else {
         link.ports = PortTable::fromSystem({port.device});
-        link.state.ComPort = link.ports.comPortOf(port.device);
+        link.state.comPort = link.ports.comPortOf(port.device);
     }
     return std::nullopt;
 }
@@ -332,7 +332,7 @@ int runPassword(const QStringList& arguments)
         const QString typed = o.parser.value(option).trimmed();
         if (const auto character = firstCharWithoutByteCode(typed))
             return usageError(noByteCodeMessage(*character, kEnglish));
-        if (typed.size() > protocol::PasswordLength)
+        if (typed.size() > protocol::kPasswordLength)
             return usageError("passwords have at most six characters");
     }
     PasswordExchange password(o.link.state, o.link.ports, o.link.portFactory, o.link.timerFactory);
