@@ -67,9 +67,11 @@ MainWindow::MainWindow(AppState& state, Options options, QWidget* parent)
     buildStatusBar();
 }
 
-void MainWindow::registerWindow(const QString& windowName, const QStringList& commands, WindowBuilder build)
+void MainWindow::registerWindow(const QString& windowName, const QStringList& commands, WindowBuilder build,
+                             Reopen reopen)
 {
     builders_[windowName] = std::move(build);
+    reopen_[windowName] = reopen;
     for (const QString& command : commands) {
         Q_ASSERT_X(menuItems_.count(command) > 0, "MainWindow::registerWindow", qPrintable(command));
         commandWindows_[command] = windowName;
@@ -254,6 +256,8 @@ void MainWindow::showBandInStatusBar()
     setPanelText(kBandPanel, bandStatusText(state_.bandLow, state_.bandHigh));
 }
 
+void MainWindow::showStatusText(const QString& text) { setPanelText(kLinkStatusPanel, text); }
+
 void MainWindow::setPanelText(int panel, const QString& text)
 {
     // Each panel keeps its share of the start-up width, and grows rather than
@@ -285,7 +289,10 @@ void MainWindow::runCommand(const QString& command)
     } else if (command == command::kExitFromFile || command == command::kExit) {
         close();
     } else if (const auto it = commandWindows_.find(command); it != commandWindows_.end()) {
-        openWindow(it->second);
+        if (reopen_[it->second] == Reopen::BringForward)
+            showWindow(it->second);
+        else
+            openWindow(it->second);
     }
     // File_New and the commands without a window do nothing.
 }
@@ -302,6 +309,15 @@ ChildWindow* MainWindow::child(const QString& windowName) const
 {
     ChildFrame* frame = frameOf(windowName);
     return frame ? frame->child() : nullptr;
+}
+
+ChildWindow* MainWindow::showWindow(const QString& windowName)
+{
+    ChildFrame* frame = frameOf(windowName);
+    if (!frame)
+        return openWindow(windowName);
+    workspace_->setActiveSubWindow(frame);
+    return frame->child();
 }
 
 void MainWindow::closeWindow(const QString& windowName)

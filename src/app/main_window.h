@@ -32,13 +32,19 @@ public:
         bool factory = false;  // shows the factory adjustment command
     };
     using WindowBuilder = std::function<ChildWindow*()>;
+    // What a command does with its window when it is open already.
+    enum class Reopen {
+        Anew,          // closes it and builds it anew
+        BringForward,  // keeps it as it is (and whatever it is doing) and activates it
+    };
 
     MainWindow(AppState& state, Options options, QWidget* parent = nullptr);
 
     // Makes a window part of the program: the menu and toolbar commands named
     // open it, and a hidden menu item behind it is shown. Register every
     // window before startUp().
-    void registerWindow(const QString& windowName, const QStringList& commands, WindowBuilder build);
+    void registerWindow(const QString& windowName, const QStringList& commands, WindowBuilder build,
+                        Reopen reopen = Reopen::Anew);
     bool hasWindow(const QString& windowName) const;
     QString windowFor(const QString& command) const;  // empty when no window is registered for it
     QStringList windowNames() const;
@@ -49,6 +55,8 @@ public:
 
     // Closes the window if it is open and builds it anew; returns the new one.
     ChildWindow* openWindow(const QString& windowName);
+    // Activates the window when it is open, else builds it; returns it.
+    ChildWindow* showWindow(const QString& windowName);
     // Closes the window without asking it first.
     void closeWindow(const QString& windowName);
     // The open window of that name, or nullptr.
@@ -59,6 +67,8 @@ public:
     // Panels 3 (port) and 7 (band) after the port or the model changed.
     void showPortInStatusBar();
     void showBandInStatusBar();
+    // Panel 2: what a link window that gave up has to say.
+    void showStatusText(const QString& text);
 
     QString panelText(int panel) const;  // panels 1 to 8
     QAction* menuItem(const QString& name) const;
@@ -89,6 +99,7 @@ private:
     std::vector<int> panelWidths_;  // from the frame's width at start-up
     std::map<QString, WindowBuilder> builders_;
     std::map<QString, QString> commandWindows_;  // menu item -> window
+    std::map<QString, Reopen> reopen_;
     std::map<QString, QPointer<ChildFrame>> open_;
 };
 

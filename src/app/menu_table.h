@@ -41,6 +41,7 @@ struct StatusPanelSpec {
 };
 std::span<const StatusPanelSpec> statusPanels();
 
+inline constexpr int kLinkStatusPanel = 2;
 inline constexpr int kPortPanel = 3;
 inline constexpr int kVersionPanel = 5;
 inline constexpr int kBandPanel = 7;

@@ -1,6 +1,9 @@
 #include "app/program_windows.h"
 
+#include "adjust/adjust_pickers.h"
+#include "adjust/adjust_window.h"
 #include "app/main_window.h"
+#include "windows/password_window.h"
 #include "channels/channel_detail_window.h"
 #include "channels/channel_grid_window.h"
 #include "features/key_window.h"
@@ -23,6 +26,8 @@ namespace {
 // The windows that close with the channel grid's Close button.
 constexpr const char* kChannelWindows[] = {window::kChannelDetail, window::kOpenChannelFile, window::kSaveChannelFile,
                                            window::kChannelGrid};
+// The pickers that close with the adjustment window.
+constexpr const char* kAdjustPickers[] = {window::kOpenAdjustFile, window::kSaveAdjustFile};
 
 } // namespace
 
@@ -68,6 +73,24 @@ void registerProgramWindows(MainWindow& frame, AppState& state, const LinkContex
     frame.registerWindow(window::kScan, {command::kScanInformation}, [&state] { return new ScanWindow(state); });
     frame.registerWindow(window::kTestFrequencies, {command::kTestFrequencies}, [&state] { return new TestFrequencyWindow(state); });
     frame.registerWindow(window::kMessage, {command::kEmbeddedMessage}, [&state] { return new MessageWindow(state); });
+    frame.registerWindow(window::kPassword, {command::kPassword},
+                         [&state, &link] { return new PasswordWindow(state, link); });
+    // The factory command brings an open adjustment window forward: building it
+    // anew would abandon a transfer and its pickers.
+    frame.registerWindow(window::kAdjust, {command::kFactoryAdjust}, [&frame, &state, &link] {
+        auto* window = new AdjustWindow(state, link);
+        QObject::connect(window, &AdjustWindow::pickerRequested, &frame, &MainWindow::showWindow);
+        QObject::connect(window, &AdjustWindow::statusBarText, &frame, &MainWindow::showStatusText);
+        // Queued: the frame may be closing every window when this one closes.
+        QObject::connect(window, &AdjustWindow::closing, &frame, [&frame] {
+            for (const char* name : kAdjustPickers)
+                frame.closeWindow(name);
+        }, Qt::QueuedConnection);
+        return window;
+    }, MainWindow::Reopen::BringForward);
+    // Opened by the adjustment window only.
+    frame.registerWindow(window::kOpenAdjustFile, {}, [&state] { return new AdjustFilePicker(state, kOpenAdjustPicker); });
+    frame.registerWindow(window::kSaveAdjustFile, {}, [&state] { return new AdjustFilePicker(state, kSaveAdjustPicker); });
     frame.registerWindow(window::kAbout, {command::kAbout}, [&state] { return new AboutWindow(state); });
 }
 

@@ -8,7 +8,6 @@
 namespace r5 {
 namespace {
 
-constexpr Text kBusy{"正在与对讲机进行读写操作 ！", "Read-write operating with transceiver ."};
 constexpr Text kReadingBefore{"正在读取 ", "Reading "};
 constexpr Text kReadingAfter{" 数据块", " Data Block"};
 constexpr Text kWritingBefore{"正在写入  ", "Writing  "};
@@ -51,7 +50,7 @@ void AdjustExchange::startWrite()
 void AdjustExchange::startExchange(bool write)
 {
     if (busy()) {
-        emit refused(text(kBusy));
+        emit refused(text(adjusttext::kBusy));
         return;
     }
     writeMode_ = write;

@@ -2,10 +2,16 @@
 
 #include "link/link_exchange.h"
 #include "link/protocol.h"
+#include "model/text.h"
 
 #include <array>
 
 namespace r5 {
+
+namespace adjusttext {
+// Every command of the adjustment window while a read or write runs.
+inline constexpr Text kBusy{"正在与对讲机进行读写操作 ！", "Read-write operating with transceiver ."};
+} // namespace adjusttext
 
 // Reads the radio's 512-byte tuning block (0x1E00 to 0x1FFF) into
 // AppState::adjust, or writes it back after the fixed record at 0x1D90. No

@@ -16,6 +16,9 @@ constexpr Text kSquelchNotDigits = chineseOnly(" 输入数字范围为 0 - 255 �
 constexpr Text kSquelchOutOfRange = chineseOnly(" 输入数字范围为 0 - 100 ！");
 constexpr Text kOffsetNotDigits = chineseOnly(" 输入数字范围为 0 - 10 ！");
 constexpr Text kOffsetOutOfRange = chineseOnly(" 输入数字范围为 0 - 20 ！");
+// Power boxes name the byte range for both checks.
+constexpr Text kPowerRange = kSquelchNotDigits;
+constexpr int kPowerMax = 255;
 
 constexpr Text kHighAboveBand{"上限频率不可大于该频段最大工作频率",
                               "Receive frequency of lower limit can't less than the lowest of work frequency. "};
@@ -85,6 +88,12 @@ void storeLimit(AdjustImage& adjust, int row, int firstCell, double mhz)
 
 } // namespace
 
+NumberOutcome enterPower(AdjustImage& adjust, bool highPower, int group, int point, const QString& text)
+{
+    return enterNumber(adjust, {powerRow(highPower, group), point, kPowerMax, kPowerRange, kPowerRange},
+                       text);
+}
+
 NumberOutcome enterSquelchLevel(AdjustImage& adjust, int level, const QString& text)
 {
     return enterNumber(adjust, {kSquelchLevelRow, level, kSquelchLevelMax, kSquelchNotDigits, kSquelchOutOfRange},
@@ -98,6 +107,8 @@ NumberOutcome enterSquelchOffset(AdjustImage& adjust, int point, const QString& 
                         kOffsetOutOfRange},
                        text);
 }
+
+bool isRangeCharacter(QChar character) { return character >= u'0' && character <= u'9'; }
 
 double rangeBoxValue(const QString& text) { return leadingNumber(text); }
 

@@ -23,7 +23,8 @@ namespace r5::tuning {
 // "操作提示" / "Operate Prompt".
 enum class MessageStyle { ChineseInformation, RangeWarning };
 
-// Squelch level and squelch offset boxes, checked on every change.
+// Transmit power, squelch level and squelch offset boxes, checked on every
+// change. A power setting is any byte value.
 enum class NumberEntry {
     Stored,      // the value is stored
     NotDigits,   // something other than digits: message, the default is stored
@@ -37,6 +38,7 @@ struct NumberOutcome {
 inline constexpr MessageStyle kNumberMessageStyle = MessageStyle::ChineseInformation;
 
 // An empty box stores 0.
+NumberOutcome enterPower(AdjustImage& adjust, bool highPower, int group, int point, const QString& text);
 NumberOutcome enterSquelchLevel(AdjustImage& adjust, int level, const QString& text);
 NumberOutcome enterSquelchOffset(AdjustImage& adjust, int point, const QString& text);
 
@@ -50,6 +52,8 @@ struct RangeOutcome {
 };
 inline constexpr MessageStyle kRangeMessageStyle = MessageStyle::RangeWarning;
 
+// A limit box takes whole MHz: digits only.
+bool isRangeCharacter(QChar character);
 // The number a limit box holds, as typed (the number its text starts with).
 double rangeBoxValue(const QString& text);
 RangeOutcome leaveRangeHigh(int range, double low, double high);

@@ -23,6 +23,8 @@ inline constexpr char kKeyAssignment[] = "Form_edit_Key";
 inline constexpr char kScan[] = "Form_Edit_scan";
 inline constexpr char kTestFrequencies[] = "Form_Edit_Test";
 inline constexpr char kMessage[] = "Form_Edit_Message";
+inline constexpr char kPassword[] = "Form_Write_PassWord";
+inline constexpr char kAdjust[] = "frm_Adj_Txp";
 } // namespace window
 
 namespace command {

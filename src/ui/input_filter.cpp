@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QValidator>
 
+#include <algorithm>
+
 namespace r5 {
 namespace {
 
@@ -18,8 +20,8 @@ constexpr char16_t kIdeographicSpace = 0x3000;
 // part of a paste, as typing it key by key would.
 class CharacterValidator : public QValidator {
 public:
-    CharacterValidator(CharacterRule accepts, QObject* parent)
-        : QValidator(parent), accepts_(std::move(accepts)) {}
+    CharacterValidator(CharacterRule accepts, int maxLength, QObject* parent)
+        : QValidator(parent), accepts_(std::move(accepts)), maxLength_(maxLength) {}
 
     State validate(QString& input, int& pos) const override
     {
@@ -34,6 +36,16 @@ public:
             if (i < pos)
                 ++keptBeforeCursor;
         }
+        // Over the limit, the end of what was just inserted (it ends at the
+        // cursor) goes, as a line edit's own length limit would cut it; but
+        // only after the refused characters are out, so they take no room.
+        const int excess = kept.size() - maxLength_;
+        if (excess > 0) {
+            const int cut = std::min(excess, keptBeforeCursor);
+            kept.remove(keptBeforeCursor - cut, cut);
+            keptBeforeCursor -= cut;
+            kept.truncate(maxLength_);
+        }
         input = kept;
         pos = keptBeforeCursor;
         return Acceptable;
@@ -41,6 +53,7 @@ public:
 
 private:
     CharacterRule accepts_;
+    int maxLength_;
 };
 
 } // namespace
@@ -58,9 +71,9 @@ QString foldFullWidth(const QString& text)
     return folded;
 }
 
-void restrictInput(QLineEdit* box, CharacterRule accepts)
+void restrictInput(QLineEdit* box, CharacterRule accepts, int maxLength)
 {
-    box->setValidator(new CharacterValidator(std::move(accepts), box));
+    box->setValidator(new CharacterValidator(std::move(accepts), maxLength, box));
 }
 
 void restrictInput(QComboBox* box, CharacterRule accepts)

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <functional>
+#include <limits>
 
 class QComboBox;
 class QLineEdit;
@@ -22,9 +23,11 @@ QString foldFullWidth(const QString& text);
 // left out, as if each had been typed and refused by a key filter; the rest
 // stay in order, and no handler of the box ever sees them. Text the program
 // sets passes the same rule, so a box's rule must take every text the window
-// shows in it. Key-level rules (Enter, a refused Backspace, a length limit)
-// stay with the window.
-void restrictInput(QLineEdit* box, CharacterRule accepts);
+// shows in it. A length limit belongs here rather than in the box's own
+// maxLength, which would cut a long insertion before the rule drops its
+// refused characters. Key-level rules (Enter, a refused Backspace) stay with
+// the window.
+void restrictInput(QLineEdit* box, CharacterRule accepts, int maxLength = std::numeric_limits<int>::max());
 // The same for an editable drop-down list's text.
 void restrictInput(QComboBox* box, CharacterRule accepts);
 

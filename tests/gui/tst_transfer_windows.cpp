@@ -2,7 +2,7 @@
 // pseudo-terminal, and their failure paths on a line that never answers.
 #include "gui/program_helpers.h"
 #include "gui/prompt_helpers.h"
-#include "gui/sim_helpers.h"
+#include "gui/radio_helpers.h"
 #include "link/link_texts.h"
 #include "model/defaults.h"
 #include "windows/read_write_windows.h"
@@ -69,8 +69,8 @@ void TransferWindowTest::readFromTheVirtualRadio()
 {
     QTemporaryDir folder;
     const QByteArray memory = patternedMemory();
-    VirtualRadioProcess radio(folder.path(), memory, true);
-    QVERIFY(radio.waitUntilUp());
+    SimRadio radio(folder.path(), memory, {"--fast"});
+    QVERIFY(radio.up());
     TestProgram program({SystemPort{radio.link(), "", "", false, true}}, MainWindow::Options{Language::English, false},
                         TestProgram::Link::Real);
     program.startUp();
@@ -99,8 +99,8 @@ void TransferWindowTest::writeToTheVirtualRadio()
 {
     QTemporaryDir folder;
     const QByteArray memory = patternedMemory();
-    VirtualRadioProcess radio(folder.path(), memory, false);  // at the wire's pace
-    QVERIFY(radio.waitUntilUp());
+    SimRadio radio(folder.path(), memory);  // at the wire's pace
+    QVERIFY(radio.up());
     TestProgram program({SystemPort{radio.link(), "", "", false, true}}, MainWindow::Options{Language::Chinese, false},
                         TestProgram::Link::Real);
     program.startUp();
