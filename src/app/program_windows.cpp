@@ -50,6 +50,7 @@ void registerProgramWindows(MDImain& frame, AppState& state, const LinkContext& 
     });
     frame.registerWindow("Form_setup", {"proc_setup"}, [&frame, &state, &link] {
         auto* window = new Form_setup(state, link.ports);
+        window->addPortDoctor(link.serialPorts, systemPortFacts());
         QObject::connect(window, &Form_setup::portConfirmed, &frame, &MDImain::showPortInStatusBar);
         return window;
     });

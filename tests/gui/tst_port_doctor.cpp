@@ -1,0 +1,101 @@
+// The port window's details and Test button.
+#include "app/port_window.h"
+#include "gui/program_helpers.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+using namespace r5;
+using namespace r5::test;
+
+namespace {
+
+// A device every user may open and nobody holds, whatever its name.
+struct OpenFacts : PortFacts {
+    QString usbIds(const QString&) const override { return "10c4:ea60"; }
+    QString resolved(const QString& p) const override { return p; }
+    QList<QPair<QString, QString>> stableNames() const override { return {}; }
+    DeviceFile deviceFile(const QString&) const override { return {true, true, "root", "dialout", true, true, true}; }
+    QList<PortHolder> holders(const QString&) const override { return {{321, "minicom"}}; }
+    QList<PortLock> locks(const QString&) const override { return {}; }
+};
+
+template <typename T>
+T* control(QWidget* window, const char* name)
+{
+    T* found = window->findChild<T*>(name);
+    if (!found)
+        qFatal("no control %s", name);
+    return found;
+}
+
+} // namespace
+
+class PortDoctorTest : public QObject {
+    Q_OBJECT
+private slots:
+    void detailsFollowTheChoice();
+    void testExplainsAFailedOpen();
+    void testOpensAPseudoTerminal();
+};
+
+void PortDoctorTest::detailsFollowTheChoice()
+{
+    AppState state;
+    state.LanguageFlag = false;
+    state.ComPort = 1;
+    const PortTable ports = PortTable::fromPorts({{"/dev/ttyUSB0", "CP2102", "0001", true, false},
+                                                  {"/dev/ttyUSB1", "", "", true, false}});
+    FakeSerialPortFactory factory;
+    Form_setup window(state, ports);
+    window.addPortDoctor(factory, std::make_unique<OpenFacts>());
+    auto* details = control<QLabel>(&window, "Label_details");
+    QVERIFY(details->text().contains("/dev/ttyUSB0") && details->text().contains("10c4:ea60"));
+    QVERIFY(control<QRadioButton>(&window, "Option2")->toolTip().contains("/dev/ttyUSB1"));
+    control<QRadioButton>(&window, "Option2")->click();
+    QVERIFY(details->text().startsWith("COM2\nDevice: /dev/ttyUSB1"));
+    QCOMPARE(state.ComPort, 1);  // choosing is not confirming
+}
+
+void PortDoctorTest::testExplainsAFailedOpen()
+{
+    AppState state;
+    state.LanguageFlag = false;
+    state.ComPort = 2;
+    const PortTable ports = PortTable::fromPorts(eightBuiltInPorts());
+    FakeSerialPortFactory factory;
+    Form_setup window(state, ports);
+    window.addPortDoctor(factory, std::make_unique<OpenFacts>());
+    control<QPushButton>(&window, "Command_test")->click();
+    QCOMPARE(factory.opened.size(), 0);
+    QVERIFY(control<QLabel>(&window, "Label_test")->text().contains("process 321 (minicom)"));
+}
+
+// The real port and the real system facts, on a pseudo-terminal of this machine.
+void PortDoctorTest::testOpensAPseudoTerminal()
+{
+    const int master = posix_openpt(O_RDWR | O_NOCTTY);
+    QVERIFY(master >= 0 && grantpt(master) == 0 && unlockpt(master) == 0);
+    const QString device = QString::fromLocal8Bit(ptsname(master));
+    AppState state;
+    state.LanguageFlag = false;
+    const PortTable ports = PortTable::fromPorts({{device, "", "", false, true}});
+    state.ComPort = ports.comPortOf(device);
+    QtSerialPortFactory factory;
+    Form_setup window(state, ports);
+    window.addPortDoctor(factory, systemPortFacts());
+    QVERIFY(control<QLabel>(&window, "Label_details")->text().contains(device));
+    control<QPushButton>(&window, "Command_test")->click();
+    QCOMPARE(control<QLabel>(&window, "Label_test")->text(),
+             QString("COM%1 (%2) opens and closes normally.").arg(state.ComPort).arg(device));
+    ::close(master);
+}
+
+QTEST_MAIN(PortDoctorTest)
+#include "tst_port_doctor.moc"
