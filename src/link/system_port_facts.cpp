@@ -7,6 +7,7 @@
 
 #ifdef Q_OS_UNIX
 #include <grp.h>
+#include <sys/stat.h>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -135,7 +136,11 @@ public:
     {
         QList<PortHolder> found;
 #ifdef Q_OS_LINUX
-        const QString target = resolved(device);
+        // Compared by the file itself rather than its path, so a device
+        // opened through a link or another name is found too.
+        struct stat wanted {};
+        if (::stat(QFile::encodeName(device).constData(), &wanted) != 0)
+            return found;
         const QDir proc(QStringLiteral("/proc"));
         for (const QString& entry : proc.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
             bool isPid = false;
@@ -144,8 +149,10 @@ public:
                 continue;
             // Other users' processes do not show their open files; they stay unnamed.
             const QDir fds(proc.filePath(entry + QStringLiteral("/fd")));
-            for (const QFileInfo& fd : fds.entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot)) {
-                if (fd.symLinkTarget() != target)
+            for (const QString& fd : fds.entryList(QDir::System | QDir::Files | QDir::NoDotAndDotDot)) {
+                struct stat opened {};
+                if (::stat(QFile::encodeName(fds.filePath(fd)).constData(), &opened) != 0
+                    || opened.st_dev != wanted.st_dev || opened.st_ino != wanted.st_ino)
                     continue;
                 QFile comm(proc.filePath(entry + QStringLiteral("/comm")));
                 QString command;
