@@ -88,6 +88,8 @@ PortDetails portDetails(const PortTable& table, int comPort, const PortFacts& fa
     // The device may be named by a link (a stable name given with --port);
     // the adapter is known by what the link leads to.
     const QString target = facts.resolved(d.device);
+    if (target != d.device)
+        d.leadsTo = target;
     d.usbIds = facts.usbIds(target);
     for (const auto& [name, leadsTo] : facts.stableNames())
         if (leadsTo == target) {
@@ -119,7 +121,11 @@ QString accessText(const PortDetails& d, bool chinese)
 QString detailsText(const PortDetails& d, bool chinese)
 {
     const QString colon = chinese ? QStringLiteral("：") : QStringLiteral(": ");
-    const QString device = d.device.isEmpty() ? QString() : d.device + (d.named ? kNamed.in(chinese) : QString());
+    QString device = d.device;
+    if (!d.leadsTo.isEmpty())
+        device += QStringLiteral(" → ") + d.leadsTo;
+    if (d.named)
+        device += kNamed.in(chinese);
     const QPair<Text, QString> lines[] = {
         {kDevice, device},        {kStableName, d.stableName},     {kAdapter, d.description},
         {kUsbIds, d.usbIds},      {kSerialNumber, d.serialNumber}, {kMayOpen, accessText(d, chinese)},

@@ -61,6 +61,7 @@ enum class PortAccess { Open, NoPermission, Gone, NoPort };
 struct PortDetails {
     int comPort = 0;
     QString device;
+    QString leadsTo;        // the device a link named as the port leads to; empty for no link
     QString stableName;     // the /dev/serial/by-id name, empty when there is none
     QString description;
     QString usbIds;

@@ -50,6 +50,12 @@ file_memory() {
 head -c 1024 /dev/urandom >radio.bin
 
 case $case_name in
+ports)
+  start_sim radio --fast
+  "$R5CLI" ports --port radio --test >table.txt 2>"$work/stderr" || fail "ports exited $?: $(cat "$work/stderr")"
+  grep -q "^COM[1-8] *$work/radio -> $(readlink -f radio) .* yes$" table.txt || fail "no line for the pseudo-terminal: $(cat table.txt)"
+  grep -q "($work/radio) opens and closes normally.$" table.txt || fail "no test line: $(cat table.txt)"
+  ;;
 read)
   start_sim radio --fast --raw radio.bin
   cli 0 read --port radio --output got.chann --raw got.bin

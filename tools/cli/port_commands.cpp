@@ -64,7 +64,8 @@ int runPorts(const QStringList& arguments)
     std::vector<Row> rows{{"Port", "Device", "Stable name", "Adapter", "VID:PID", "Serial number", "May open"}};
     for (int n = PortTable::kFirst; n <= PortTable::kLast; ++n) {
         const PortDetails d = portDetails(table, n, *facts);
-        rows.push_back({PortTable::comName(n), orDash(d.device), orDash(d.stableName), orDash(d.description),
+        const QString device = d.leadsTo.isEmpty() ? d.device : d.device + " -> " + d.leadsTo;
+        rows.push_back({PortTable::comName(n), orDash(device), orDash(d.stableName), orDash(d.description),
                         orDash(d.usbIds), orDash(d.serialNumber), accessText(d, kEnglish)});
     }
     printTable(rows);
