@@ -39,7 +39,6 @@ void PortDoctorTest::detailsFollowTheChoiceAndTestExplains()
 {
     AppState state;
     state.LanguageFlag = false;
-    state.ComPort = 1;
     const PortTable ports = PortTable::fromPorts({{"/dev/ttyUSB0", "CP2102", "0001", true, false},
                                                   {"/dev/ttyUSB1", "", "", true, false}});
     FakeSerialPortFactory factory;
@@ -51,7 +50,6 @@ void PortDoctorTest::detailsFollowTheChoiceAndTestExplains()
     QVERIFY(option2->toolTip().contains("/dev/ttyUSB1"));
     option2->click();
     QVERIFY(details->text().startsWith("COM2\nDevice: /dev/ttyUSB1"));
-    QCOMPARE(state.ComPort, 1);  // choosing is not confirming
     window.findChild<QPushButton*>("Command_test")->click();
     QVERIFY(window.findChild<QLabel*>("Label_test")->text().startsWith("COM2: /dev/ttyUSB1 is busy: process 321"));
 }
