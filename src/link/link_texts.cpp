@@ -6,29 +6,29 @@
 namespace r5::linktext {
 namespace {
 
-constexpr Text NoSuchPort{"系统中没有这个端口", "there is no such port on this system"};
+constexpr Text kNoSuchPort{"系统中没有这个端口", "there is no such port on this system"};
 
 } // namespace
 
 QString portOpenMessage(const Text& firstLine, int comPort, const QString& device,
-                        const QString& reason, bool permissionDenied, bool chinese)
+                        const QString& reason, bool permissionDenied, Language language)
 {
-    const QString colon = chinese ? QStringLiteral("：") : QStringLiteral(": ");
-    QString message = firstLine.in(chinese) + '\n';
+    const QString colon = language == Language::Chinese ? QStringLiteral("：") : QStringLiteral(": ");
+    QString message = firstLine.in(language) + '\n';
     if (device.isEmpty())
-        return message + PortTable::comName(comPort) + colon + NoSuchPort.in(chinese);
+        return message + PortTable::comName(comPort) + colon + kNoSuchPort.in(language);
     message += PortTable::comName(comPort) + " (" + device + ")" + colon + reason;
     if (permissionDenied) {
         // The system says "permission denied" both for a device this user may
         // not use and for one another program holds: the facts tell which.
-        message += '\n' + diagnoseFailedOpen(device, reason, *systemPortFacts(), chinese);
+        message += '\n' + diagnoseFailedOpen(device, reason, *systemPortFacts(), language);
     }
     return message;
 }
 
-QString numbered(const Text& before, int number, const Text& after, bool chinese)
+QString numbered(const Text& before, int number, const Text& after, Language language)
 {
-    return before.in(chinese) + QString::number(number) + after.in(chinese);
+    return before.in(language) + QString::number(number) + after.in(language);
 }
 
 } // namespace r5::linktext

@@ -48,12 +48,12 @@ constexpr Text kStaleLock{"%1 留有锁文件 %3，其进程 %4 已不在运行�
 constexpr Text kLocked{"%1 被锁文件 %3 锁定。", "%1 is locked by the lock file %3."};
 constexpr Text kCannotOpen{"%1 无法打开：%5", "%1 cannot be opened: %5"};
 
-QString say(const Text& text, bool chinese, const QString& device, const QString& group = {},
+QString say(const Text& text, Language language, const QString& device, const QString& group = {},
             const QString& what = {}, qint64 pid = 0, const QString& reason = {})
 {
     // Each placeholder is replaced on its own, so a device or reason holding
     // "%2" stays as it is.
-    QString out = text.in(chinese);
+    QString out = text.in(language);
     const QString values[] = {device, group, what, QString::number(pid), reason};
     QString result;
     for (qsizetype i = 0; i < out.size(); ++i) {
@@ -103,50 +103,50 @@ PortDetails portDetails(const PortTable& table, int comPort, const PortFacts& fa
     return d;
 }
 
-QString accessText(const PortDetails& d, bool chinese)
+QString accessText(const PortDetails& d, Language language)
 {
     switch (d.access) {
     case PortAccess::Open:
-        return kYes.in(chinese);
+        return kYes.in(language);
     case PortAccess::NoPermission:
-        return d.group.isEmpty() ? kNo.in(chinese) : say(kNoGroup, chinese, d.group);
+        return d.group.isEmpty() ? kNo.in(language) : say(kNoGroup, language, d.group);
     case PortAccess::Gone:
-        return kGone.in(chinese);
+        return kGone.in(language);
     case PortAccess::NoPort:
         break;
     }
-    return kNoPort.in(chinese);
+    return kNoPort.in(language);
 }
 
-QString detailsText(const PortDetails& d, bool chinese)
+QString detailsText(const PortDetails& d, Language language)
 {
-    const QString colon = chinese ? QStringLiteral("：") : QStringLiteral(": ");
+    const QString colon = language == Language::Chinese ? QStringLiteral("：") : QStringLiteral(": ");
     QString device = d.device;
     if (!d.leadsTo.isEmpty())
         device += QStringLiteral(" → ") + d.leadsTo;
     if (d.named)
-        device += kNamed.in(chinese);
+        device += kNamed.in(language);
     const QPair<Text, QString> lines[] = {
         {kDevice, device},        {kStableName, d.stableName},     {kAdapter, d.description},
-        {kUsbIds, d.usbIds},      {kSerialNumber, d.serialNumber}, {kMayOpen, accessText(d, chinese)},
+        {kUsbIds, d.usbIds},      {kSerialNumber, d.serialNumber}, {kMayOpen, accessText(d, language)},
     };
     QStringList out;
     for (const auto& [caption, value] : lines)
-        out << caption.in(chinese) + colon + orDash(value);
+        out << caption.in(language) + colon + orDash(value);
     return out.join('\n');
 }
 
-QString diagnoseFailedOpen(const QString& device, const QString& reason, const PortFacts& facts, bool chinese)
+QString diagnoseFailedOpen(const QString& device, const QString& reason, const PortFacts& facts, Language language)
 {
     const DeviceFile file = facts.deviceFile(device);
     if (!file.exists)
-        return say(kIsGone, chinese, device);
+        return say(kIsGone, language, device);
     if (!file.mayOpen) {
         // Joining the group helps only where the group may use the device.
         if (file.group.isEmpty() || !file.groupMayOpen)
-            return file.owner.isEmpty() ? say(kNoAccess, chinese, device) : say(kOwnerOnly, chinese, device, file.owner);
+            return file.owner.isEmpty() ? say(kNoAccess, language, device) : say(kOwnerOnly, language, device, file.owner);
         // Joining a group takes effect only with a new login.
-        return say(file.groupListed && !file.groupInSession ? kLogInAgain : kJoinGroup, chinese, device, file.group);
+        return say(file.groupListed && !file.groupInSession ? kLogInAgain : kJoinGroup, language, device, file.group);
     }
     // The user may open it, so something else has it: a process the system
     // shows, or a lock file a program left.
@@ -154,32 +154,32 @@ QString diagnoseFailedOpen(const QString& device, const QString& reason, const P
     if (!holders.isEmpty()) {
         QStringList names;
         for (const PortHolder& h : holders)
-            names << say(kProcess, chinese, {}, {}, h.command, h.pid);
-        return say(kHeldBy, chinese, device, {}, names.join(chinese ? QStringLiteral("、") : QStringLiteral(", ")));
+            names << say(kProcess, language, {}, {}, h.command, h.pid);
+        return say(kHeldBy, language, device, {}, names.join(language == Language::Chinese ? QStringLiteral("、") : QStringLiteral(", ")));
     }
     const QList<PortLock> locks = facts.locks(device);
     for (const PortLock& lock : locks)
         if (lock.pid > 0 && lock.alive)
-            return say(kLockedBy, chinese, device, {}, lock.path, lock.pid);
+            return say(kLockedBy, language, device, {}, lock.path, lock.pid);
     for (const PortLock& lock : locks)
-        return say(lock.pid > 0 ? kStaleLock : kLocked, chinese, device, {}, lock.path, lock.pid);
-    return say(kCannotOpen, chinese, device, {}, {}, 0, reason);
+        return say(lock.pid > 0 ? kStaleLock : kLocked, language, device, {}, lock.path, lock.pid);
+    return say(kCannotOpen, language, device, {}, {}, 0, reason);
 }
 
 PortTest testPort(const PortTable& table, int comPort, SerialPortFactory& factory, const PortFacts& facts,
-                  bool chinese)
+                  Language language)
 {
     const QString name = PortTable::comName(comPort);
     const QString device = table.device(comPort);
     if (device.isEmpty())
-        return {false, say(kNoSuchPort, chinese, name)};
+        return {false, say(kNoSuchPort, language, name)};
     const auto port = factory.create();
     if (port->open(device)) {
         port->close();
-        return {true, say(kWorks, chinese, name, device)};
+        return {true, say(kWorks, language, name, device)};
     }
-    const QString colon = chinese ? QStringLiteral("：") : QStringLiteral(": ");
-    return {false, name + colon + diagnoseFailedOpen(device, port->errorString(), facts, chinese)};
+    const QString colon = language == Language::Chinese ? QStringLiteral("：") : QStringLiteral(": ");
+    return {false, name + colon + diagnoseFailedOpen(device, port->errorString(), facts, language)};
 }
 
 } // namespace r5

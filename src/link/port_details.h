@@ -73,9 +73,9 @@ struct PortDetails {
 
 PortDetails portDetails(const PortTable& table, int comPort, const PortFacts& facts);
 // "yes", "no (group dialout)", "gone", "no such port" in the chosen language.
-QString accessText(const PortDetails& details, bool chinese);
+QString accessText(const PortDetails& details, Language language);
 // Every field with its caption, one per line, for the port window and tool tips.
-QString detailsText(const PortDetails& details, bool chinese);
+QString detailsText(const PortDetails& details, Language language);
 
 // Opens and closes the port, then says in plain words whether it works and, if
 // not, why: no such port, gone, the group to join, or who holds it.
@@ -84,8 +84,8 @@ struct PortTest {
     QString text;
 };
 PortTest testPort(const PortTable& table, int comPort, SerialPortFactory& factory, const PortFacts& facts,
-                  bool chinese);
+                  Language language);
 // The words for an open that failed with the system's `reason`.
-QString diagnoseFailedOpen(const QString& device, const QString& reason, const PortFacts& facts, bool chinese);
+QString diagnoseFailedOpen(const QString& device, const QString& reason, const PortFacts& facts, Language language);
 
 } // namespace r5

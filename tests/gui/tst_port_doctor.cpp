@@ -1,6 +1,6 @@
 // The port window's details and Test button.
-#include "app/port_window.h"
 #include "gui/program_helpers.h"
+#include "windows/port_window.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -38,11 +38,11 @@ private slots:
 void PortDoctorTest::detailsFollowTheChoiceAndTestExplains()
 {
     AppState state;
-    state.LanguageFlag = false;
+    state.language = Language::English;
     const PortTable ports = PortTable::fromPorts({{"/dev/ttyUSB0", "CP2102", "0001", true, false},
                                                   {"/dev/ttyUSB1", "", "", true, false}});
     FakeSerialPortFactory factory;
-    Form_setup window(state, ports);
+    PortWindow window(state, ports);
     window.addPortDoctor(factory, std::make_unique<OpenFacts>());
     auto* details = window.findChild<QLabel*>("Label_details");
     QVERIFY(details->text().contains("/dev/ttyUSB0") && details->text().contains("10c4:ea60"));
@@ -61,16 +61,16 @@ void PortDoctorTest::testOpensAPseudoTerminal()
     QVERIFY(master >= 0 && grantpt(master) == 0 && unlockpt(master) == 0);
     const QString device = QString::fromLocal8Bit(ptsname(master));
     AppState state;
-    state.LanguageFlag = false;
+    state.language = Language::English;
     const PortTable ports = PortTable::fromPorts({{device, "", "", false, true}});
-    state.ComPort = ports.comPortOf(device);
+    state.comPort = ports.comPortOf(device);
     QtSerialPortFactory factory;
-    Form_setup window(state, ports);
+    PortWindow window(state, ports);
     window.addPortDoctor(factory, systemPortFacts());
     QVERIFY(window.findChild<QLabel*>("Label_details")->text().contains(device));
     window.findChild<QPushButton*>("Command_test")->click();
     QCOMPARE(window.findChild<QLabel*>("Label_test")->text(),
-             QString("COM%1 (%2) opens and closes normally.").arg(state.ComPort).arg(device));
+             QString("COM%1 (%2) opens and closes normally.").arg(state.comPort).arg(device));
     ::close(master);
 }
 

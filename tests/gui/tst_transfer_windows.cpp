@@ -1,10 +1,10 @@
 // The read and write windows: end to end against the virtual radio r5sim on a
 // pseudo-terminal, and their failure paths on a line that never answers.
-#include "app/read_write_windows.h"
 #include "gui/program_helpers.h"
 #include "gui/prompt_helpers.h"
 #include "link/link_texts.h"
 #include "model/defaults.h"
+#include "windows/read_write_windows.h"
 
 #include <QFile>
 #include <QLabel>
@@ -133,7 +133,7 @@ void TransferWindowTest::captions()
     QFETCH(bool, chinese);
     QFETCH(QString, command);
     QFETCH(QStringList, texts);
-    TestProgram program({}, MDImain::Options{chinese, false});
+    TestProgram program({}, MainWindow::Options{language, false});
     program.startUp();
     program.frame.menuItem(command)->trigger();
     ChildWindow* window = program.frame.child(texts[0]);
@@ -157,7 +157,7 @@ void TransferWindowTest::readFromTheVirtualRadio()
     const QByteArray memory = patternedMemory();
     VirtualRadioProcess radio(folder.path(), memory, true);
     QVERIFY(radio.waitUntilUp());
-    TestProgram program({SystemPort{radio.link(), "", "", false, true}}, MDImain::Options{false, false},
+    TestProgram program({SystemPort{radio.link(), "", "", false, true}}, MainWindow::Options{Language::English, false},
                         TestProgram::Link::Real);
     program.startUp();
     QCOMPARE(program.frame.panelText(3), QString("COM1"));
@@ -169,7 +169,7 @@ void TransferWindowTest::readFromTheVirtualRadio()
     QVERIFY(qobject_cast<TransferWindow*>(read.window.data())->busy());
     // Cancel while the radio talks is refused, and nothing stops.
     button(read.window, "Command_Cancel")->click();
-    QCOMPARE(prompts.lastText(), linktext::BusyClose.in(false));
+    QCOMPARE(prompts.lastText(), linktext::kBusyClose.in(Language::English));
     QVERIFY(read.window);
     QVERIFY(program.state.image == before);
 
@@ -189,10 +189,10 @@ void TransferWindowTest::writeToTheVirtualRadio()
     const QByteArray memory = patternedMemory();
     VirtualRadioProcess radio(folder.path(), memory, false);  // at the wire's pace
     QVERIFY(radio.waitUntilUp());
-    TestProgram program({SystemPort{radio.link(), "", "", false, true}}, MDImain::Options{true, false},
+    TestProgram program({SystemPort{radio.link(), "", "", false, true}}, MainWindow::Options{Language::Chinese, false},
                         TestProgram::Link::Real);
     program.startUp();
-    VhfDefaultBuilder(program.state.image);
+    buildVhfChannels(program.state.image);
     const QByteArray image = program.state.image.toBytes();
 
     PromptCatcher prompts;
@@ -237,7 +237,7 @@ void TransferWindowTest::failureAfterFourAttempts()
     program.frame.menuItem(command)->trigger();
     QPointer<ChildWindow> window = program.frame.child(command == "Prog_read" ? "Form_Comm_Read" : "Form_Comm_Write");
     button(window, qPrintable(startButton))->click();
-    QCOMPARE(window->findChild<QLabel*>("Label_tr_count")->text(), linktext::Connecting.in(true));
+    QCOMPARE(window->findChild<QLabel*>("Label_tr_count")->text(), linktext::kConnecting.in(Language::Chinese));
     program.clock.advance(60000);
     QTRY_COMPARE(prompts.prompts().size(), 1);
     QCOMPARE(prompts.lastText(), QString("与对讲机联络失败 ！"));
@@ -254,7 +254,7 @@ void TransferWindowTest::failureAfterFourAttempts()
 
 void TransferWindowTest::portThatCannotOpen()
 {
-    TestProgram program(eightBuiltInPorts(), MDImain::Options{false, false});
+    TestProgram program(eightBuiltInPorts(), MainWindow::Options{Language::English, false});
     program.startUp();
     program.frame.show();
     QVERIFY(QTest::qWaitForWindowActive(&program.frame));
@@ -264,9 +264,9 @@ void TransferWindowTest::portThatCannotOpen()
     // Enter in the password box presses Read.
     QTest::keyClick(window->findChild<QLineEdit*>("Text_PassWord"), Qt::Key_Return);
     QTRY_COMPARE(prompts.prompts().size(), 1);
-    QVERIFY(prompts.lastText().startsWith(linktext::PortOpenError.in(false)));
+    QVERIFY(prompts.lastText().startsWith(linktext::kPortOpenError.in(Language::English)));
     QVERIFY(prompts.lastText().contains("/dev/ttyS0"));
-    QVERIFY(program.state.PortOpenFailed);
+    QVERIFY(program.state.portOpenFailed);
     program.clock.advance(60000);  // no time-out follows
     QTest::qWait(20);
     QCOMPARE(prompts.prompts().size(), 1);

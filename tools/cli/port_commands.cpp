@@ -16,7 +16,7 @@
 namespace r5::cli {
 namespace {
 
-constexpr bool kEnglish = false;
+constexpr Language kEnglish = Language::English;
 constexpr int kColumns = 7;
 using Row = std::array<QString, kColumns>;
 

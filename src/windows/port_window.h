@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/child_window.h"
 #include "link/port_details.h"
+#include "ui/child_window.h"
 
 #include <array>
 #include <memory>
@@ -11,14 +11,14 @@ class QRadioButton;
 
 namespace r5 {
 
-// Form_setup: which of COM1 to COM8 the read and write windows use. Each
+// PortWindow: which of COM1 to COM8 the read and write windows use. Each
 // choice shows the device behind it; a number with no device is greyed but
 // can still be chosen (an adapter plugged in later gets it), and the link
 // windows say so when they cannot open it.
-class Form_setup : public ChildWindow {
+class PortWindow : public ChildWindow {
     Q_OBJECT
 public:
-    Form_setup(AppState& state, const PortTable& ports, QWidget* parent = nullptr);
+    PortWindow(AppState& state, const PortTable& ports, QWidget* parent = nullptr);
 
     QRect initialGeometry(const QSize& mainWindowSize) const override;
 
