@@ -63,6 +63,7 @@ void registerProgramWindows(MainWindow& frame, AppState& state, const LinkContex
     });
     frame.registerWindow(window::kPort, {command::kPort}, [&frame, &state, &link] {
         auto* window = new PortWindow(state, link.ports);
+        window->addPortDoctor(link.serialPorts, systemPortFacts());
         QObject::connect(window, &PortWindow::portConfirmed, &frame, &MainWindow::showPortInStatusBar);
         return window;
     });

@@ -16,8 +16,8 @@ inline constexpr Text kCommunicationFault{"与对讲机通讯故障 ！", "Commu
 inline constexpr Text kBusyClose{"正在进行读写操作,请勿关窗口 ！,", "Read-write operating，don't close the window. ,"};
 
 // The port message: the given first line, then the device and the system's
-// reason; when the user may not use the device, the group that owns it and
-// what to do about it. `device` empty: no port has that number.
+// reason; when the system refused it, why in plain words (the group to join,
+// or the program that holds it). `device` empty: no port has that number.
 QString portOpenMessage(const Text& firstLine, int comPort, const QString& device,
                         const QString& reason, bool permissionDenied, Language language);
 

@@ -115,6 +115,11 @@ QString PortTable::device(int comPort) const
     return p ? p->device : QString();
 }
 
+const SystemPort* PortTable::port(int comPort) const
+{
+    return exists(comPort) ? &*ports_[static_cast<size_t>(comPort - 1)] : nullptr;
+}
+
 QString PortTable::description(int comPort) const
 {
     if (!exists(comPort))

@@ -42,6 +42,8 @@ public:
     // tool tips and the port window. Empty when there is none.
     QString description(int comPort) const;
     bool exists(int comPort) const { return !device(comPort).isEmpty(); }
+    // Everything the system reported of port n; null when there is none.
+    const SystemPort* port(int comPort) const;
     // The number of a device, 0 when the table does not hold it.
     int comPortOf(const QString& device) const;
 

@@ -19,6 +19,7 @@ constexpr Text kTitle{"端口设置", "Port Setup"};
 constexpr Text kFrame{"端口设置", "Port Setup"};
 constexpr Text kConfirm{"确 定", "Confirm"};
 constexpr Text kNoDevice{"（无此端口）", "(no such port)"};
+constexpr Text kTest{"测 试", "Test"};
 const char* const kCancel = "取 消";  // the same in both languages
 
 // 500 twips above centre, at the 15 twips per pixel of a normal screen.
@@ -26,7 +27,8 @@ constexpr int kRaiseAboveCentre = 500 / 15;
 
 } // namespace
 
-PortWindow::PortWindow(AppState& state, const PortTable& ports, QWidget* parent) : ChildWindow(state, parent)
+PortWindow::PortWindow(AppState& state, const PortTable& ports, QWidget* parent)
+    : ChildWindow(state, parent), ports_(ports)
 {
     setObjectName(window::kPort);
     setWindowTitle(kTitle.in(language()));
@@ -88,6 +90,60 @@ void PortWindow::confirm()
             state().comPort = int(i) + 1;
     emit portConfirmed();
     closeChildWindow(this);
+}
+
+int PortWindow::chosenPort() const
+{
+    for (size_t i = 0; i < options_.size(); ++i)
+        if (options_[i]->isChecked())
+            return int(i) + 1;
+    return 0;
+}
+
+void PortWindow::showDetails(int comPort)
+{
+    const PortDetails details = portDetails(ports_, comPort, *facts_);
+    details_->setText(PortTable::comName(comPort) + '\n' + detailsText(details, language()));
+    if (ports_.exists(comPort))
+        options_[size_t(comPort - 1)]->setToolTip(detailsText(details, language()));
+}
+
+void PortWindow::addPortDoctor(SerialPortFactory& factory, std::unique_ptr<PortFacts> facts)
+{
+    facts_ = std::move(facts);
+    details_ = namedLabel("Label_details", {}, this);
+    auto* result = namedLabel("Label_test", {}, this);
+    for (QLabel* label : {details_, result}) {
+        label->setWordWrap(true);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    }
+    auto* test = namedButton("Command_test", kTest.in(language()), this);
+    auto* row = new QHBoxLayout;
+    row->addWidget(details_, 1);
+    row->addWidget(test, 0, Qt::AlignTop);
+    auto* layout = static_cast<QVBoxLayout*>(this->layout());
+    layout->insertLayout(1, row);
+    layout->insertWidget(2, result);
+
+    for (int n = PortTable::kFirst; n <= PortTable::kLast; ++n) {
+        if (ports_.exists(n))
+            showDetails(n);
+        connect(options_[size_t(n - 1)], &QRadioButton::toggled, this, [this, n, result](bool on) {
+            if (!on)
+                return;
+            showDetails(n);
+            result->clear();  // the last test spoke of another port
+        });
+    }
+    connect(test, &QPushButton::clicked, this, [this, &factory, result] {
+        const int n = chosenPort();
+        if (n == 0)
+            return;
+        result->setText(testPort(ports_, n, factory, *facts_, language()).text);
+        // The test may have found the device gone or its rights changed.
+        showDetails(n);
+    });
+    showDetails(chosenPort() ? chosenPort() : PortTable::kFirst);
 }
 
 } // namespace r5

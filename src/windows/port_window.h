@@ -1,14 +1,15 @@
 #pragma once
 
+#include "link/port_details.h"
 #include "ui/child_window.h"
 
 #include <array>
+#include <memory>
 
+class QLabel;
 class QRadioButton;
 
 namespace r5 {
-
-class PortTable;
 
 // PortWindow: which of COM1 to COM8 the read and write windows use. Each
 // choice shows the device behind it; a number with no device is greyed but
@@ -21,14 +22,24 @@ public:
 
     QRect initialGeometry(const QSize& mainWindowSize) const override;
 
+    // Adds the port doctor: the chosen port's details below the choices, each
+    // choice's details as its tool tip, and a Test button that opens the
+    // chosen port with `factory` and says whether it works or why not.
+    void addPortDoctor(SerialPortFactory& factory, std::unique_ptr<PortFacts> facts);
+
 signals:
     // The port was confirmed; the status bar shows it.
     void portConfirmed();
 
 private:
     void confirm();
+    int chosenPort() const;
+    void showDetails(int comPort);
 
+    const PortTable& ports_;
     std::array<QRadioButton*, 8> options_{};
+    std::unique_ptr<PortFacts> facts_;
+    QLabel* details_ = nullptr;
 };
 
 } // namespace r5

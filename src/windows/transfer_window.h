@@ -1,6 +1,5 @@
 #pragma once
 
-#include "link/link_outcome.h"
 #include "model/text.h"
 #include "ui/child_window.h"
 #include "windows/link_context.h"
@@ -46,7 +45,8 @@ protected:
 private:
     void start();
     void cancel();
-    void showOutcome(const LinkOutcome& outcome);
+    void showCompletion(const QString& message);
+    void showFailure(const QString& message);
 
     MemoryExchange* exchange_;
     QProgressBar* progress_;

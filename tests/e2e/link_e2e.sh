@@ -31,7 +31,7 @@ cases=(
   "unplug-write      --fast,--fault=unplug:10          write        1 port"
   "real-timing       -                                 read         0 same"
 )
-special=(tuning wrong-password silent usage outputs interrupt password-characters)
+special=(tuning wrong-password silent usage outputs interrupt password-characters ports)
 
 if [ "${1:-}" = --list ]; then
   for row in "${cases[@]}"; do echo "${row%% *}"; done
@@ -133,6 +133,12 @@ for row in "${cases[@]}"; do
 done
 
 case $case_name in
+ports)
+  start_sim radio --fast
+  "$R5CLI" ports --port radio --test >table.txt 2>"$work/stderr" || fail "ports exited $?: $(cat "$work/stderr")"
+  grep -q "^COM[1-8] *$work/radio -> $(readlink -f radio) .* yes$" table.txt || fail "no line for the pseudo-terminal: $(cat table.txt)"
+  grep -q "($work/radio) opens and closes normally.$" table.txt || fail "no test line: $(cat table.txt)"
+  ;;
 tuning)
   start_sim radio --fast
   # Change the first value, write it, read it back.

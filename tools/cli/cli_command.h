@@ -22,6 +22,7 @@ struct Command {
 
 std::vector<Command> offlineCommands();
 std::vector<Command> linkCommands();
+Command portsCommand();
 
 // Output helpers: one line on stderr / stdout.
 int fail(const QString& message);          // prints "r5prog-cli: message", returns kExitFailure

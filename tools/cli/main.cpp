@@ -17,6 +17,7 @@ std::vector<Command> allCommands()
     std::vector<Command> commands = offlineCommands();
     for (Command& c : linkCommands())
         commands.push_back(std::move(c));
+    commands.push_back(portsCommand());
     return commands;
 }
 
