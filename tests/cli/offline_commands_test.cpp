@@ -156,4 +156,27 @@ TEST_F(OfflineCommands, UsageErrorsAndHelp)
         EXPECT_EQ(runCli(arguments).exitCode, 2) << arguments.join(' ').toStdString();
 }
 
+TEST_F(OfflineCommands, CsvExportImportRoundTripAndRefusal)
+{
+    ASSERT_EQ(runCli({"defaults", "--model", "Sable-VHF", "--output", path("v.chann")}).exitCode, 0);
+    ASSERT_EQ(runCli({"export-csv", path("v.chann"), path("v.csv"), "--language", "zh"}).exitCode, 0);
+    const CliRun in = runCli({"import-csv", path("v.chann"), path("v.csv"), "--model", "Sable-VHF",
+                              "--output", path("w.chann")});
+    ASSERT_EQ(in.exitCode, 0) << in.err.toStdString();
+    EXPECT_EQ(readAll(path("w.chann")), readAll(path("v.chann")));
+
+    // A UHF frequency on a VHF radio: every fault listed, the file untouched.
+    QByteArray csv = readAll(path("v.csv"));
+    csv.replace("\r\n2,135.02500,135.02500", "\r\n2,435.02500,135.02500");
+    QFile file(path("v.csv"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(csv);
+    file.close();
+    const QByteArray before = readAll(path("v.chann"));
+    const CliRun refused = runCli({"import-csv", path("v.chann"), path("v.csv"), "--model", "Sable-VHF"});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains("Line 3, column rx_mhz")) << refused.err.toStdString();
+    EXPECT_EQ(readAll(path("v.chann")), before);
+}
+
 } // namespace

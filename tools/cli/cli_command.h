@@ -21,6 +21,7 @@ struct Command {
 
 std::vector<Command> offlineCommands();
 std::vector<Command> linkCommands();
+std::vector<Command> csvCommands();
 
 // Output helpers: one line on stderr / stdout.
 int fail(const QString& message);          // prints "r5prog-cli: message", returns kExitFailure

@@ -15,6 +15,8 @@ namespace {
 std::vector<Command> allCommands()
 {
     std::vector<Command> commands = offlineCommands();
+    for (Command& c : csvCommands())
+        commands.push_back(std::move(c));
     for (Command& c : linkCommands())
         commands.push_back(std::move(c));
     return commands;

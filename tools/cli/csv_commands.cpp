@@ -1,0 +1,96 @@
+// Commands that move the channels between a channel file and a CSV table a
+// spreadsheet opens.
+#include "cli_command.h"
+#include "cli_options.h"
+
+#include "files/channel_csv.h"
+#include "files/channel_file.h"
+#include "model/app_state.h"
+
+namespace r5::cli {
+namespace {
+
+constexpr bool kEnglish = false;
+
+// --language zh|en: the texts of the grid in that language (English unless told).
+std::optional<bool> chineseFrom(const QCommandLineParser& parser)
+{
+    const QString language = parser.value("language");
+    if (language == "en")
+        return false;
+    if (language == "zh")
+        return true;
+    return std::nullopt;
+}
+
+int runExportCsv(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.addOption({"language", "Texts of the table: en or zh.", "LANGUAGE", "en"});
+    const ParsedOptions parsed = parseOptions(parser, arguments);
+    if (!parsed.ok)
+        return usageError(parsed.error);
+    if (parser.positionalArguments().size() != 2)
+        return usageError("export-csv needs FILE.chann OUT.csv");
+    const auto chinese = chineseFrom(parser);
+    if (!chinese)
+        return usageError("--language takes en or zh");
+
+    AppState state;
+    if (const auto error = loadChannelFile(state.image, parser.positionalArguments()[0]))
+        return fail(error->message(kEnglish));
+    if (const auto error = saveChannelCsv(state.image, parser.positionalArguments()[1], *chinese))
+        return fail(error->message(kEnglish));
+    return kExitOk;
+}
+
+int runImportCsv(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.addOption({"model", "Radio model whose band the frequencies must lie in.", "MODEL",
+                      kModels[kStartModel].name});
+    parser.addOption({"output", "Channel file to write (the input file unless given).", "FILE"});
+    const ParsedOptions parsed = parseOptions(parser, arguments);
+    if (!parsed.ok)
+        return usageError(parsed.error);
+    if (parser.positionalArguments().size() != 2)
+        return usageError("import-csv needs FILE.chann IN.csv");
+    const int model = modelIndex(parser.value("model"));
+    if (model < 0)
+        return usageError("unknown model '" + parser.value("model") + "' (Sable-VHF, Sable-UHF or Sable-FULL)");
+
+    const QString channelFile = parser.positionalArguments()[0];
+    AppState state;
+    state.LanguageFlag = kEnglish;
+    // Only the band follows the model: the channels come from the file.
+    state.CurrentModel = model;
+    state.BandLow = kModels[model].bandLow;
+    state.BandHigh = kModels[model].bandHigh;
+    if (const auto error = loadChannelFile(state.image, channelFile))
+        return fail(error->message(kEnglish));
+    const std::vector<CsvError> errors = loadChannelCsv(state, parser.positionalArguments()[1]);
+    if (!errors.empty()) {
+        for (const CsvError& error : errors)
+            fail(error.message(kEnglish));
+        return fail(QString("nothing imported: %1 error(s)").arg(errors.size()));
+    }
+    const QString output = parser.isSet("output") ? parser.value("output") : channelFile;
+    if (const auto error = saveChannelFile(state.image, output))
+        return fail(error->message(kEnglish));
+    return kExitOk;
+}
+
+} // namespace
+
+std::vector<Command> csvCommands()
+{
+    return {
+        {"export-csv", "FILE.chann OUT.csv [--language en|zh]",
+         "Write the 16 channels as a CSV table, with the texts the channel grid shows.", runExportCsv},
+        {"import-csv", "FILE.chann IN.csv [--output OUT.chann] [--model MODEL]",
+         "Take the channels from a CSV table into a channel file; nothing changes if any line is wrong.",
+         runImportCsv},
+    };
+}
+
+} // namespace r5::cli
