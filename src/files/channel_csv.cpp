@@ -1,8 +1,8 @@
 #include "files/channel_csv.h"
 
 #include "files/csv_table.h"
-#include "model/channel_detail_rules.h"
 #include "model/channel_edit_rules.h"
+#include "model/channel_fields.h"
 #include "model/channel_grid_rules.h"
 #include "model/channel_record.h"
 #include "model/frequency_input.h"
@@ -20,10 +20,6 @@ constexpr const char* kColumnNames[kCsvColumnCount] = {
     "ptt_id", "option_signalling", "sp_unmute", "busy_lockout", "compander", "beat_shift", "autodial_memory",
 };
 
-// The first ten columns are the grid's, in the grid's order.
-static_assert(static_cast<int>(CsvColumn::Receive) == grid::kReceiveColumn);
-static_assert(static_cast<int>(CsvColumn::PttId) == grid::kPttIdColumn);
-
 // Sixteen channels take a few kilobytes; anything this large was picked by
 // mistake (a device, a binary) and is refused before it is parsed.
 constexpr qint64 kMaxCsvBytes = 1 << 20;
@@ -32,92 +28,16 @@ constexpr char kBom[] = "\xEF\xBB\xBF";
 
 QString columnName(CsvColumn c) { return QString::fromLatin1(kColumnNames[static_cast<int>(c)]); }
 
-CsvColumn columnAt(int index) { return static_cast<CsvColumn>(index); }
-
-// The record field behind each choice column; scan membership lives apart.
-std::optional<BitField> bitField(CsvColumn c)
-{
-    switch (c) {
-    case CsvColumn::Power: return channel::kHighPower;
-    case CsvColumn::Bandwidth: return channel::kWide;
-    case CsvColumn::Scrambler: return channel::kScrambler;
-    case CsvColumn::PttId: return channel::kPttId;
-    case CsvColumn::OptionSignalling: return channel::kOptionSignalling;
-    case CsvColumn::SpUnmute: return channel::kSpUnmute;
-    case CsvColumn::BusyLockout: return channel::kBusyLockout;
-    case CsvColumn::Compander: return channel::kCompander;
-    case CsvColumn::BeatShift: return channel::kBeatShift;
-    case CsvColumn::AutodialMemory: return channel::kAutodialMemory;
-    default: return std::nullopt;
-    }
-}
-
-int storedValue(const RadioImage& image, int n, CsvColumn c)
-{
-    if (c == CsvColumn::Scan)
-        return channel::inScan(image, n);
-    return channel::field(image, n, *bitField(c));
-}
-
-void storeValue(RadioImage& image, int n, CsvColumn c, int value)
-{
-    if (c == CsvColumn::Scan)
-        channel::setInScan(image, n, value != 0);
-    else
-        channel::setField(image, n, *bitField(c), value);
-}
-
-int maxValue(CsvColumn c) { return c == CsvColumn::Scan ? 1 : bitField(c)->maxValue(); }
-
-// Whether the detail editor finds the decode tone in its list, which decides
-// its SP unmute and busy-channel-lockout entries. Showing writes, so on a copy.
-bool decodeSet(const RadioImage& image, int n)
-{
-    RadioImage copy = image;
-    const auto view = detail::ShowChannelDetail(copy, n, false);
-    return view && view->decodeSet;
-}
-
-// The entry for a stored value, or the number when the list has none.
-QString entry(const QStringList& list, int value)
-{
-    return value >= 0 && value < list.size() ? list[value] : QString::number(value);
-}
+CsvColumn columnAt(int index) { return channelFieldAt(index); }
 
 QString fieldText(const RadioImage& image, int n, CsvColumn c, bool chinese)
 {
-    if (c == CsvColumn::Channel)
-        return QString::number(n);
-    if (channel::isEmpty(image, n))
-        return {};
-    if (c <= CsvColumn::PttId)
-        return grid::cellText(image, n, static_cast<int>(c), chinese).trimmed();
-    const int value = storedValue(image, n, c);
-    const int signalling = channel::field(image, n, channel::kOptionSignalling);
-    switch (c) {
-    case CsvColumn::OptionSignalling:
-        return entry(detail::optionSignallingChoices(chinese), value);
-    case CsvColumn::SpUnmute:
-        return entry(detail::spUnmuteChoices(signalling, decodeSet(image, n), chinese), value);
-    case CsvColumn::BusyLockout:
-        return entry(detail::busyLockoutChoices(signalling, decodeSet(image, n), chinese), value);
-    case CsvColumn::Compander:
-    case CsvColumn::BeatShift:
-        // Check boxes in the editor; written with its off/on texts.
-        return entry(detail::pttIdChoices(chinese), value);
-    case CsvColumn::AutodialMemory:
-        return entry(detail::memoryChoices(), value);
-    default:
-        return {};
-    }
+    return channelFieldText(image, n, c, chinese);
 }
 
 bool shows(const RadioImage& image, int n, CsvColumn c, const QString& text)
 {
-    for (const bool chinese : {false, true})
-        if (fieldText(image, n, c, chinese).compare(text, Qt::CaseInsensitive) == 0)
-            return true;
-    return false;
+    return channelFieldShows(image, n, c, text);
 }
 
 // A choice is read back by finding the value that shows as the text, so the
@@ -125,8 +45,8 @@ bool shows(const RadioImage& image, int n, CsvColumn c, const QString& text)
 std::optional<int> valueShownAs(const RadioImage& image, int n, CsvColumn c, const QString& text)
 {
     RadioImage trial = image;
-    for (int value = 0; value <= maxValue(c); ++value) {
-        storeValue(trial, n, c, value);
+    for (int value = 0; value <= choiceMaxValue(c); ++value) {
+        setChoiceValue(trial, n, c, value);
         if (shows(trial, n, c, text))
             return value;
     }
@@ -137,8 +57,8 @@ QString acceptedTexts(const RadioImage& image, int n, CsvColumn c, bool chinese)
 {
     RadioImage trial = image;
     QStringList texts;
-    for (int value = 0; value <= maxValue(c); ++value) {
-        storeValue(trial, n, c, value);
+    for (int value = 0; value <= choiceMaxValue(c); ++value) {
+        setChoiceValue(trial, n, c, value);
         const QString text = fieldText(trial, n, c, chinese);
         if (!texts.contains(text))
             texts << text;
@@ -279,7 +199,7 @@ private:
         if (shows(work_, n_, c, text))
             return;
         if (const auto value = valueShownAs(work_, n_, c, text))
-            storeValue(work_, n_, c, *value);
+            setChoiceValue(work_, n_, c, *value);
         else
             fail(c, CsvError::Kind::UnknownEntry, acceptedTexts(work_, n_, c, state_.LanguageFlag));
     }
@@ -370,9 +290,9 @@ std::vector<CsvError> importChannelCsv(AppState& state, const QByteArray& text)
             return index < record.fields.size() ? record.fields[index].trimmed() : QString();
         };
         bool isNumber = false;
-        const int n = field(CsvColumn::Channel).toInt(&isNumber);
+        const int n = field(CsvColumn::Number).toInt(&isNumber);
         if (!isNumber || !channel::isValidNumber(n)) {
-            errors.push_back({Kind::BadChannel, record.line, columnName(CsvColumn::Channel), field(CsvColumn::Channel)});
+            errors.push_back({Kind::BadChannel, record.line, columnName(CsvColumn::Number), field(CsvColumn::Number)});
             continue;
         }
         if (seen[n]) {

@@ -2,6 +2,7 @@
 
 #include "files/number_file.h"
 #include "model/app_state.h"
+#include "model/channel_fields.h"
 
 #include <QByteArray>
 #include <QString>
@@ -23,11 +24,8 @@ namespace r5 {
 // list) and changes nothing unless all of it is right. A field whose text is
 // what the channel shows already is left as it is stored, so export then import
 // gives back the image byte for byte, bits no editor touches included.
-enum class CsvColumn {
-    Channel, Receive, Transmit, Decode, Encode, Power, Bandwidth, Scan, Scrambler, PttId,
-    OptionSignalling, SpUnmute, BusyLockout, Compander, BeatShift, AutodialMemory,
-};
-inline constexpr int kCsvColumnCount = 16;
+using CsvColumn = ChannelField;  // one column per field, in the fields' order
+inline constexpr int kCsvColumnCount = kChannelFieldCount;
 
 // "channel", "rx_mhz", "tx_mhz", "decode_tone", ... in column order.
 QStringList csvColumnNames();

@@ -179,4 +179,15 @@ TEST_F(OfflineCommands, CsvExportImportRoundTripAndRefusal)
     EXPECT_EQ(readAll(path("v.chann")), before);
 }
 
+TEST_F(OfflineCommands, DiffExitsLikeDiff)
+{
+    ASSERT_EQ(runCli({"defaults", "--model", "Sable-VHF", "--output", path("v.chann")}).exitCode, 0);
+    ASSERT_EQ(runCli({"defaults", "--output", path("u.chann")}).exitCode, 0);
+    EXPECT_EQ(runCli({"diff", path("v.chann"), path("v.chann")}).exitCode, 0);
+    const CliRun differ = runCli({"diff", path("u.chann"), path("v.chann")});
+    EXPECT_EQ(differ.exitCode, 1);
+    EXPECT_TRUE(differ.out.startsWith("Channel 1: RX Frequency: 400.02500 -> 130.02500\n")) << differ.out.toStdString();
+    EXPECT_EQ(runCli({"diff", path("u.chann"), path("missing.chann")}).exitCode, 2);
+}
+
 } // namespace

@@ -186,8 +186,8 @@ TEST(ChannelCsv, AWrongFieldIsNamedAndNothingIsApplied)
         {CsvColumn::Scan, "", K::UnknownEntry},
         // Only offered with option signalling.
         {CsvColumn::SpUnmute, "Carrier or Opt.Sig", K::UnknownEntry},
-        {CsvColumn::Channel, "17", K::BadChannel},
-        {CsvColumn::Channel, "4", K::DuplicateChannel},
+        {CsvColumn::Number, "17", K::BadChannel},
+        {CsvColumn::Number, "4", K::DuplicateChannel},
     };
     AppState state = stateFor(kUhfModel);
     state.image.setCell(5, channel::kFlagsBCell, 0x8A);  // an edit the failed import must not undo

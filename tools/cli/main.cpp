@@ -15,7 +15,7 @@ namespace {
 std::vector<Command> allCommands()
 {
     std::vector<Command> commands = offlineCommands();
-    for (Command& c : csvCommands())
+    for (Command& c : fileCommands())
         commands.push_back(std::move(c));
     for (Command& c : linkCommands())
         commands.push_back(std::move(c));

@@ -1,11 +1,12 @@
-// Commands that move the channels between a channel file and a CSV table a
-// spreadsheet opens.
+// Commands that share a programming outside the program: channel lists as CSV
+// for spreadsheets, and the differences between two channel files.
 #include "cli_command.h"
 #include "cli_options.h"
 
 #include "files/channel_csv.h"
 #include "files/channel_file.h"
 #include "model/app_state.h"
+#include "model/image_diff.h"
 
 namespace r5::cli {
 namespace {
@@ -80,9 +81,36 @@ int runImportCsv(const QStringList& arguments)
     return kExitOk;
 }
 
+int runDiff(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.addOption({"language", "Texts of the listing: en or zh.", "LANGUAGE", "en"});
+    const ParsedOptions parsed = parseOptions(parser, arguments);
+    if (!parsed.ok)
+        return usageError(parsed.error);
+    if (parser.positionalArguments().size() != 2)
+        return usageError("diff needs A.chann B.chann");
+    const auto chinese = chineseFrom(parser);
+    if (!chinese)
+        return usageError("--language takes en or zh");
+
+    // As diff(1): 0 equal, 1 different, 2 when a file cannot be compared.
+    RadioImage images[2];
+    for (int i = 0; i < 2; ++i)
+        if (const auto error = loadChannelFile(images[i], parser.positionalArguments()[i])) {
+            fail(error->message(*chinese));
+            return kExitUsage;
+        }
+    const std::vector<Difference> differences = imageDifferences(images[0], images[1], *chinese);
+    auto shown = [](const QString& text) { return text.isEmpty() ? QString("-") : text; };
+    for (const Difference& d : differences)
+        printLine(d.place + ": " + d.name + ": " + shown(d.before) + " -> " + shown(d.after));
+    return differences.empty() ? kExitOk : kExitFailure;
+}
+
 } // namespace
 
-std::vector<Command> csvCommands()
+std::vector<Command> fileCommands()
 {
     return {
         {"export-csv", "FILE.chann OUT.csv [--language en|zh]",
@@ -90,6 +118,8 @@ std::vector<Command> csvCommands()
         {"import-csv", "FILE.chann IN.csv [--output OUT.chann] [--model MODEL]",
          "Take the channels from a CSV table into a channel file; nothing changes if any line is wrong.",
          runImportCsv},
+        {"diff", "A.chann B.chann [--language en|zh]",
+         "List every field that differs, with both values (exit 0 equal, 1 different, 2 bad file).", runDiff},
     };
 }
 
