@@ -140,4 +140,23 @@ std::vector<Difference> imageDifferences(const RadioImage& a, const RadioImage& 
     return diff.list;
 }
 
+std::optional<Mismatch> firstMismatch(const RadioImage& written, const RadioImage& readBack, int lastRow,
+                                      bool chinese)
+{
+    const int end = (lastRow + 1) * RadioImage::kCellsPerRow;
+    for (int address = 0; address < end; ++address) {
+        if (written.at(address) == readBack.at(address))
+            continue;
+        // The field is what this one byte changes, whatever else differs.
+        RadioImage probe = written;
+        probe.setAt(address, readBack.at(address));
+        const std::vector<Difference> differences = imageDifferences(written, probe, chinese);
+        QString field;
+        if (!differences.empty() && differences.front().place != kAddressPlace.in(chinese))
+            field = differences.front().place + ": " + differences.front().name;
+        return Mismatch{address, written.at(address), readBack.at(address), field};
+    }
+    return std::nullopt;
+}
+
 } // namespace r5

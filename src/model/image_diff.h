@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 namespace r5 {
@@ -24,5 +25,17 @@ struct Difference {
 // extra cells) are listed by address, so two images that differ never
 // compare equal.
 std::vector<Difference> imageDifferences(const RadioImage& before, const RadioImage& after, bool chinese);
+
+// The first byte of rows 0 to `lastRow` the radio gave back other than it was
+// written, and the field it belongs to ("Channel 12: TX Power"; empty for a
+// byte no window shows).
+struct Mismatch {
+    int address;
+    quint8 written;
+    quint8 readBack;
+    QString field;
+};
+std::optional<Mismatch> firstMismatch(const RadioImage& written, const RadioImage& readBack, int lastRow,
+                                      bool chinese);
 
 } // namespace r5

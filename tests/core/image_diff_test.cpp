@@ -63,4 +63,34 @@ TEST(ImageDifferences, KnownPairListsEachChangeOnce)
     EXPECT_EQ(differences[20].after, "0x30");
 }
 
+TEST(FirstMismatch, NamesTheFieldOfTheFirstByteWithinTheWrittenRows)
+{
+    const RadioImage written = startUpImage(kUhfModel);
+    const struct {
+        int address;
+        quint8 value;
+        std::optional<int> found;
+        QString field;
+    } cases[] = {
+        {12 * 16 + channel::kFlagsBCell, 0x90, 12 * 16 + channel::kFlagsBCell, "Channel 12: TX Power"},
+        {0x005, 0x00, 0x005, ""},                                  // row 0: no window shows it
+        {options::kRow * 16 + options::kSquelch, 0x02, options::kRow * 16 + options::kSquelch,
+         QString("Optional Features: ") + options::caption(options::kSquelch).en},
+        {49 * 16, 0x00, std::nullopt, ""},                         // beyond the rows a write sends
+    };
+    for (const auto& c : cases) {
+        RadioImage readBack = written;
+        readBack.setAt(c.address, c.value);
+        readBack.setAt(60 * 16, 0x00);  // later differences do not hide the first
+        const auto mismatch = firstMismatch(written, readBack, 48, false);
+        ASSERT_EQ(mismatch.has_value(), c.found.has_value()) << c.address;
+        if (!mismatch)
+            continue;
+        EXPECT_EQ(mismatch->address, *c.found);
+        EXPECT_EQ(mismatch->readBack, c.value);
+        EXPECT_EQ(mismatch->written, written.at(c.address));
+        EXPECT_EQ(mismatch->field, c.field);
+    }
+}
+
 } // namespace

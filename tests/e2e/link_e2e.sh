@@ -99,6 +99,37 @@ password)
   [ "$(dd if=got.bin bs=1 skip=928 count=6 2>/dev/null)" = "xyz   " ] || fail "password record not written"
   cmp <(tail -c +935 got.bin) <(tail -c +935 radio.bin) || fail "rest of the record changed"
   ;;
+backup-verify)
+  start_sim radio --fast --raw radio.bin --dump dump.bin
+  "$R5CLI" defaults --output uhf.chann
+  cli 0 write --port radio --input uhf.chann --backup backups --verify
+  grep -q "^Verified: rows 0 to 48 read back as written.$" "$work/stderr" || fail "no verify: $(cat "$work/stderr")"
+  stop_sim
+  backup=$(ls backups/r5-backup-*.chann)
+  file_memory "$backup" backup.bin
+  cmp <(head -c 864 backup.bin) <(head -c 864 radio.bin) || fail "the backup does not hold the radio's memory"
+  ;;
+interrupted-write)
+  # The line drops half way through the write (18 answers are the backup read's).
+  start_sim radio --fast --raw radio.bin --dump half.bin --fault hangup:43
+  "$R5CLI" defaults --output uhf.chann
+  cli 1 write --port radio --input uhf.chann --backup backups
+  wait "${sims[-1]}" || true; unset 'sims[-1]'
+  ! cmp -s half.bin radio.bin || fail "the interrupted write changed nothing"
+  restore=$(grep -A1 "restore it with:" "$work/stderr" | tail -n 1 | sed 's/^ *r5prog-cli //')
+  [ -n "$restore" ] || fail "no restore command: $(cat "$work/stderr")"
+  start_sim radio --fast --raw half.bin --dump restored.bin
+  eval "cli 0 $restore"
+  stop_sim
+  cmp restored.bin radio.bin || fail "restoring the backup did not bring the memory back"
+  ;;
+corrupt-write)
+  "$R5SIM" --help | grep -q corrupt-write || { echo "skip: r5sim has no corrupt-write fault"; exit 77; }
+  start_sim radio --fast --raw radio.bin --fault corrupt-write:10
+  "$R5CLI" defaults --output uhf.chann
+  cli 1 write --port radio --input uhf.chann --verify
+  grep -q "verify failed: address 0x" "$work/stderr" || fail "no verify failure: $(cat "$work/stderr")"
+  ;;
 silent)
   start_sim radio --fault silent
   start=$(date +%s)
