@@ -5,6 +5,8 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <map>
@@ -188,6 +190,26 @@ TEST_F(OfflineCommands, DiffExitsLikeDiff)
     EXPECT_EQ(differ.exitCode, 1);
     EXPECT_TRUE(differ.out.startsWith("Channel 1: RX Frequency: 400.02500 -> 130.02500\n")) << differ.out.toStdString();
     EXPECT_EQ(runCli({"diff", path("u.chann"), path("missing.chann")}).exitCode, 2);
+}
+
+TEST_F(OfflineCommands, SheetPdfHoldsTheChannelLines)
+{
+    ASSERT_EQ(runCli({"defaults", "--output", path("u.chann")}).exitCode, 0);
+    ASSERT_EQ(runCli({"sheet", path("u.chann"), path("u.html")}).exitCode, 0);
+    EXPECT_TRUE(readAll(path("u.html")).contains("<td>D754I</td><td>D754I</td>"));
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    const CliRun run = runCli({"sheet", path("u.chann"), path("u.pdf"), "--model", "Sable-UHF"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    QProcess text;
+    text.start(pdftotext, {"-layout", path("u.pdf"), "-"});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    const QString out = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(out.contains("Sable-UHF"));
+    const QRegularExpression line(R"(\n12\s+400\.17500\s+400\.17500\s+67\.0\s+67\.0\s+High\s+Wide\s+Yes\s+OFF\s+OFF\s*\n)");
+    EXPECT_TRUE(out.contains(line)) << out.toStdString();
+    EXPECT_EQ(runCli({"sheet", path("u.chann"), path("u.txt")}).exitCode, 2);
 }
 
 } // namespace

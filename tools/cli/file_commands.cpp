@@ -2,11 +2,15 @@
 // for spreadsheets, and the differences between two channel files.
 #include "cli_command.h"
 #include "cli_options.h"
+#include "sheet_render.h"
 
 #include "files/channel_csv.h"
 #include "files/channel_file.h"
+#include "files/programming_sheet.h"
 #include "model/app_state.h"
 #include "model/image_diff.h"
+
+#include <QFileInfo>
 
 namespace r5::cli {
 namespace {
@@ -108,6 +112,35 @@ int runDiff(const QStringList& arguments)
     return differences.empty() ? kExitOk : kExitFailure;
 }
 
+int runSheet(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.addOption({"language", "Texts of the sheet: en or zh.", "LANGUAGE", "en"});
+    parser.addOption({"model", "Radio model the sheet names.", "MODEL", kModels[kStartModel].name});
+    const ParsedOptions parsed = parseOptions(parser, arguments);
+    if (!parsed.ok)
+        return usageError(parsed.error);
+    const QStringList files = parser.positionalArguments();
+    const bool html = files.size() == 2 && files[1].endsWith(".html", Qt::CaseInsensitive);
+    if (files.size() != 2 || (!html && !files[1].endsWith(".pdf", Qt::CaseInsensitive)))
+        return usageError("sheet needs FILE.chann OUT.pdf or OUT.html");
+    const auto chinese = chineseFrom(parser);
+    if (!chinese)
+        return usageError("--language takes en or zh");
+    const int model = modelIndex(parser.value("model"));
+    if (model < 0)
+        return usageError("unknown model '" + parser.value("model") + "' (Sable-VHF, Sable-UHF or Sable-FULL)");
+
+    RadioImage image;
+    if (const auto error = loadChannelFile(image, files[0]))
+        return fail(error->message(kEnglish));
+    const QString sheet = programmingSheetHtml(image, model, *chinese);
+    const QByteArray content = html ? sheet.toUtf8() : sheetPdf(sheet, QFileInfo(files[0]).fileName());
+    if (const auto error = writeFileAtomically(files[1], content))
+        return fail(error->message(kEnglish));
+    return kExitOk;
+}
+
 } // namespace
 
 std::vector<Command> fileCommands()
@@ -120,6 +153,8 @@ std::vector<Command> fileCommands()
          runImportCsv},
         {"diff", "A.chann B.chann [--language en|zh]",
          "List every field that differs, with both values (exit 0 equal, 1 different, 2 bad file).", runDiff},
+        {"sheet", "FILE.chann OUT.pdf|OUT.html [--model MODEL] [--language en|zh]",
+         "Write a printable sheet: model and band, the channels, every radio-wide setting.", runSheet},
     };
 }
 
