@@ -2,13 +2,13 @@
 // for spreadsheets, and the differences between two channel files.
 #include "cli_command.h"
 #include "cli_options.h"
-#include "sheet_render.h"
 
 #include "files/channel_csv.h"
 #include "files/channel_file.h"
 #include "files/programming_sheet.h"
 #include "model/app_state.h"
 #include "model/image_diff.h"
+#include "sheet/sheet_document.h"
 
 #include <QFileInfo>
 
