@@ -75,6 +75,11 @@ void MDImain::registerWindow(const QString& windowName, const QStringList& comma
 
 bool MDImain::hasWindow(const QString& windowName) const { return builders_.count(windowName) > 0; }
 
+void MDImain::registerCommand(const QString& command, std::function<void()> action)
+{
+    commandActions_[command] = std::move(action);
+}
+
 QStringList MDImain::windowNames() const
 {
     QStringList names;
@@ -178,7 +183,7 @@ void MDImain::applyMenuVisibility()
     const auto shownItem = [this](const MenuItemSpec& item) {
         const auto builtBehind = [this](const QString& command) {
             const auto it = commandWindows_.find(command);
-            return it != commandWindows_.end() && hasWindow(it->second);
+            return (it != commandWindows_.end() && hasWindow(it->second)) || commandActions_.count(command) > 0;
         };
         switch (item.shown) {
         case MenuShown::Always:
@@ -276,6 +281,8 @@ void MDImain::runCommand(const QString& command)
         close();
     } else if (const auto it = commandWindows_.find(command); it != commandWindows_.end()) {
         openWindow(it->second);
+    } else if (const auto action = commandActions_.find(command); action != commandActions_.end()) {
+        action->second();
     }
     // File_New and the commands without a window do nothing.
 }

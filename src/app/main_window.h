@@ -40,6 +40,9 @@ public:
     // window before startUp().
     void registerWindow(const QString& windowName, const QStringList& commands, WindowBuilder build);
     bool hasWindow(const QString& windowName) const;
+    // Makes a menu command run `action` instead of opening a window (a file
+    // dialog, the print dialog); a hidden item behind it is shown.
+    void registerCommand(const QString& command, std::function<void()> action);
     QStringList windowNames() const;
 
     // The start-up of a fresh run, in its fixed order, ending with the channel
@@ -88,6 +91,7 @@ private:
     std::vector<int> panelWidths_;  // from the frame's width at start-up
     std::map<QString, WindowBuilder> builders_;
     std::map<QString, QString> commandWindows_;  // menu item -> window
+    std::map<QString, std::function<void()>> commandActions_;
     std::map<QString, QPointer<ChildFrame>> open_;
 };
 

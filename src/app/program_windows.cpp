@@ -7,6 +7,7 @@
 #include "app/model_window.h"
 #include "app/port_window.h"
 #include "app/read_write_windows.h"
+#include "app/sharing_commands.h"
 #include "link/port_probe.h"
 #include "channels/channel_detail_window.h"
 #include "channels/channel_grid_window.h"
@@ -56,6 +57,7 @@ void registerProgramWindows(MDImain& frame, AppState& state, const LinkContext& 
     frame.registerWindow("Form_Comm_Read", {"Prog_read"}, [&state, &link] { return new Form_Comm_Read(state, link); });
     frame.registerWindow("Form_Comm_Write", {"Prog_write"}, [&state, &link] { return new Form_Comm_Write(state, link); });
     frame.registerWindow("Form_About", {"Menu_About"}, [&state] { return new Form_About(state); });
+    registerSharingCommands(frame, state);
 }
 
 int probeStartUpPort(AppState& state, const LinkContext& link)
