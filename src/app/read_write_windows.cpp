@@ -23,9 +23,11 @@ Form_Comm_Read::Form_Comm_Read(AppState& state, const LinkContext& link, QWidget
 }
 
 Form_Comm_Write::Form_Comm_Write(AppState& state, const LinkContext& link, QWidget* parent)
-    : TransferWindow(state, new WriteExchange(state, link.ports, link.serialPorts, link.timers), kWriteCaptions, parent)
+    : TransferWindow(state, new WriteExchange(state, link.ports, link.serialPorts, link.timers), kWriteCaptions, parent),
+      link_(link)
 {
     setObjectName("Form_Comm_Write");
+    addSafetyBoxes();
 }
 
 } // namespace r5

@@ -33,6 +33,12 @@ struct AppState {
     QString CurrentFilePath;
     bool AdjustOpenRequest = false;
     bool AdjustSaveRequest = false;
+    // The write window's safety settings: a backup read before the write
+    // (kept in `backupFolder`, the program's data folder when empty) and a
+    // verify read after it.
+    bool backupBeforeWrite = true;
+    bool verifyAfterWrite = true;
+    QString backupFolder;
 
     // Frequency texts below 100 MHz have two digits before the point.
     bool twoDigitMegahertz() const { return BandLow < 100; }
