@@ -17,16 +17,26 @@ using namespace r5::test;
 
 namespace {
 
-// Picks `path` in the next file dialog the program opens.
+// Picks `path` in the next file dialog the program opens, again at every tick
+// until the dialog has taken it (a busy machine may list the folder late).
 void answerFileDialog(const QString& path)
 {
     auto* timer = new QTimer;
     QObject::connect(timer, &QTimer::timeout, timer, [timer, path] {
-        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-            dialog->selectFile(path);
-            QMetaObject::invokeMethod(dialog, "accept");
-            timer->deleteLater();
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        if (!dialog->property("answer").isValid()) {
+            dialog->setProperty("answer", path);
+            QObject::connect(dialog, &QDialog::finished, timer, [timer] {
+                timer->stop();
+                timer->deleteLater();
+            });
         }
+        if (dialog->property("answer").toString() != path)
+            return;
+        dialog->selectFile(path);
+        QMetaObject::invokeMethod(dialog, "accept");
     });
     timer->start(20);
 }
