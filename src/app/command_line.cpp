@@ -55,7 +55,7 @@ ProgramOptions parseProgramOptions(const QStringList& arguments)
                 options.error = "--language takes zh or en, not '" + value + "'";
                 return options;
             }
-            options.chinese = value == "zh";
+            options.language = value == "zh";
         } else if (argument == "--screenshots") {
             if (!takeValue())
                 return options;

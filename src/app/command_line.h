@@ -10,7 +10,7 @@ struct ProgramOptions {
     QStringList ports;          // --port DEVICE, in the order given
     int startComPort = 0;       // --port COMn or n: start on that port instead of probing
     bool factory = false;       // --factory: the factory adjustment command
-    bool chinese = true;        // --language zh|en
+    Language language = Language::Chinese;        // --language zh|en
     bool help = false;
     bool version = false;
     QString screenshotFolder;   // --screenshots FOLDER: pictures of every window, then exit

@@ -1,9 +1,9 @@
 #include "app/main_window.h"
 
-#include "app/child_frame.h"
 #include "app/menu_table.h"
-#include "app/toolbar_icons.h"
 #include "model/defaults.h"
+#include "ui/child_frame.h"
+#include "ui/toolbar_icons.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -49,7 +49,7 @@ bool isMenuSeparator(const MenuItemSpec& item) { return QLatin1String(item.name)
 
 } // namespace
 
-MDImain::MDImain(AppState& state, Options options, QWidget* parent)
+MainWindow::MainWindow(AppState& state, Options options, QWidget* parent)
     : QMainWindow(parent), state_(state), options_(options), workspace_(new QMdiArea(this))
 {
     setObjectName("MDImain");
@@ -66,21 +66,21 @@ MDImain::MDImain(AppState& state, Options options, QWidget* parent)
     buildStatusBar();
 }
 
-void MDImain::registerWindow(const QString& windowName, const QStringList& commands, WindowBuilder build)
+void MainWindow::registerWindow(const QString& windowName, const QStringList& commands, WindowBuilder build)
 {
     builders_[windowName] = std::move(build);
     for (const QString& command : commands)
         commandWindows_[command] = windowName;
 }
 
-bool MDImain::hasWindow(const QString& windowName) const { return builders_.count(windowName) > 0; }
+bool MainWindow::hasWindow(const QString& windowName) const { return builders_.count(windowName) > 0; }
 
-void MDImain::registerCommand(const QString& command, std::function<void()> action)
+void MainWindow::registerCommand(const QString& command, std::function<void()> action)
 {
     commandActions_[command] = std::move(action);
 }
 
-QStringList MDImain::windowNames() const
+QStringList MainWindow::windowNames() const
 {
     QStringList names;
     for (const auto& [name, build] : builders_)
@@ -88,10 +88,10 @@ QStringList MDImain::windowNames() const
     return names;
 }
 
-void MDImain::startUp(const std::function<int()>& probePort)
+void MainWindow::startUp(const std::function<int()>& probePort)
 {
-    state_.VersionText = AppState::kVersionText;
-    state_.LanguageFlag = options_.chineseAtStart;
+    state_.versionText = AppState::kVersionText;
+    state_.language = options_.chineseAtStart;
     // The About box and the radio's access sequence need no preparation: the
     // box takes its texts when it opens, the sequence is a constant.
 
@@ -105,22 +105,22 @@ void MDImain::startUp(const std::function<int()>& probePort)
     applyCaptions(true);
 
     // No port stays open after the probe: it only finds one that can be opened.
-    state_.ComPort = probePort();
+    state_.comPort = probePort();
     showPortInStatusBar();
 
-    state_.CurrentModel = kStartModel;
-    state_.BandLow = kModels[kStartModel].bandLow;
-    state_.BandHigh = kModels[kStartModel].bandHigh;
-    setPanelText(kVersionPanel, state_.VersionText);
+    state_.currentModel = kStartModel;
+    state_.bandLow = kModels[kStartModel].bandLow;
+    state_.bandHigh = kModels[kStartModel].bandHigh;
+    setPanelText(kVersionPanel, state_.versionText);
     showBandInStatusBar();
 
-    state_.image = startUpImage(state_.CurrentModel);
-    state_.adjust = DefaultAdjustTable();
+    state_.image = startUpImage(state_.currentModel);
+    state_.adjust = defaultAdjustImage();
 
     openWindow("frm_chann");
 }
 
-void MDImain::buildMenus()
+void MainWindow::buildMenus()
 {
     std::map<QString, QMenu*> submenus;
     for (const MenuItemSpec& item : menuItems()) {
@@ -147,7 +147,7 @@ void MDImain::buildMenus()
     menuItems_.at("Language_eng")->setCheckable(true);
 }
 
-void MDImain::buildToolbar()
+void MainWindow::buildToolbar()
 {
     toolbar_ = addToolBar(QString());
     toolbar_->setObjectName("Toolbar1");
@@ -163,7 +163,7 @@ void MDImain::buildToolbar()
     }
 }
 
-void MDImain::buildStatusBar()
+void MainWindow::buildStatusBar()
 {
     statusBar()->setObjectName("StatusBar1");
     statusBar()->setSizeGripEnabled(true);
@@ -178,7 +178,7 @@ void MDImain::buildStatusBar()
     }
 }
 
-void MDImain::applyMenuVisibility()
+void MainWindow::applyMenuVisibility()
 {
     const auto shownItem = [this](const MenuItemSpec& item) {
         const auto builtBehind = [this](const QString& command) {
@@ -205,51 +205,51 @@ void MDImain::applyMenuVisibility()
     }
 }
 
-void MDImain::applyCaptions(bool atStartUp)
+void MainWindow::applyCaptions(bool atStartUp)
 {
-    const bool chinese = state_.LanguageFlag;
+    const Language language = state_.language;
     for (const MenuItemSpec& item : menuItems()) {
         if (isMenuSeparator(item))
             continue;
-        const QString caption = (chinese && atStartUp && item.startUpZh) ? QString::fromUtf8(item.startUpZh)
-                                                                         : item.caption.in(chinese);
+        const QString caption = (language == Language::Chinese && atStartUp && item.startUpZh) ? QString::fromUtf8(item.startUpZh)
+                                                                         : item.caption.in(language);
         menuItems_.at(item.name)->setText(caption);
     }
-    menuItems_.at("Language_chn")->setChecked(chinese);
-    menuItems_.at("Language_eng")->setChecked(!chinese);
+    menuItems_.at("Language_chn")->setChecked(language);
+    menuItems_.at("Language_eng")->setChecked(language != Language::Chinese);
 
     int number = 1;
     for (const StatusPanelSpec& layout : statusPanels()) {
         if (layout.zh) {
             const char* zh = (atStartUp && layout.startUpZh) ? layout.startUpZh : layout.zh;
-            setPanelText(number, QString::fromUtf8(chinese ? zh : layout.en));
+            setPanelText(number, QString::fromUtf8(language == Language::Chinese ? zh : layout.en));
         }
         ++number;
     }
     showPortInStatusBar();
 
     for (const ToolbarButtonSpec& button : kToolbarButtons)
-        toolbarButtons_.at(button.key)->setToolTip(button.toolTip.in(chinese));
-    toolbar_->setWindowTitle(chinese ? QString::fromUtf8("工具栏") : QString("Toolbar"));
-    setWindowTitle(kMainWindowTitle.in(chinese));
+        toolbarButtons_.at(button.key)->setToolTip(button.toolTip.in(language));
+    toolbar_->setWindowTitle(language == Language::Chinese ? QString::fromUtf8("工具栏") : QString("Toolbar"));
+    setWindowTitle(kMainWindowTitle.in(language));
 }
 
-void MDImain::switchLanguage(bool chinese)
+void MainWindow::switchLanguage(Language language)
 {
     // Open child windows keep the language they were built in until they are
     // opened again; messages always follow the new setting.
-    state_.LanguageFlag = chinese;
+    state_.language = language;
     applyCaptions(false);
 }
 
-void MDImain::showPortInStatusBar() { setPanelText(kPortPanel, "COM" + QString::number(state_.ComPort)); }
+void MainWindow::showPortInStatusBar() { setPanelText(kPortPanel, "COM" + QString::number(state_.comPort)); }
 
-void MDImain::showBandInStatusBar()
+void MainWindow::showBandInStatusBar()
 {
-    setPanelText(kBandPanel, bandStatusText(state_.BandLow, state_.BandHigh));
+    setPanelText(kBandPanel, bandStatusText(state_.bandLow, state_.bandHigh));
 }
 
-void MDImain::setPanelText(int panel, const QString& text)
+void MainWindow::setPanelText(int panel, const QString& text)
 {
     // Each panel keeps its share of the start-up width, and grows rather than
     // cut a text that needs more (a narrow window, a large font).
@@ -259,21 +259,21 @@ void MDImain::setPanelText(int panel, const QString& text)
     label->setMinimumWidth(std::max(share, label->sizeHint().width()));
 }
 
-QString MDImain::panelText(int panel) const { return panels_.at(size_t(panel - 1))->text(); }
+QString MainWindow::panelText(int panel) const { return panels_.at(size_t(panel - 1))->text(); }
 
-QAction* MDImain::menuItem(const QString& name) const
+QAction* MainWindow::menuItem(const QString& name) const
 {
     const auto it = menuItems_.find(name);
     return it == menuItems_.end() ? nullptr : it->second;
 }
 
-QAction* MDImain::toolbarButton(const QString& key) const
+QAction* MainWindow::toolbarButton(const QString& key) const
 {
     const auto it = toolbarButtons_.find(key);
     return it == toolbarButtons_.end() ? nullptr : it->second;
 }
 
-void MDImain::runCommand(const QString& command)
+void MainWindow::runCommand(const QString& command)
 {
     if (command == "Language_chn" || command == "Language_eng") {
         switchLanguage(command == "Language_chn");
@@ -287,7 +287,7 @@ void MDImain::runCommand(const QString& command)
     // File_New and the commands without a window do nothing.
 }
 
-ChildFrame* MDImain::frameOf(const QString& windowName) const
+ChildFrame* MainWindow::frameOf(const QString& windowName) const
 {
     const auto it = open_.find(windowName);
     if (it == open_.end() || !it->second || it->second->isHidden() || !it->second->child())
@@ -295,20 +295,20 @@ ChildFrame* MDImain::frameOf(const QString& windowName) const
     return it->second;
 }
 
-ChildWindow* MDImain::child(const QString& windowName) const
+ChildWindow* MainWindow::child(const QString& windowName) const
 {
     ChildFrame* frame = frameOf(windowName);
     return frame ? frame->child() : nullptr;
 }
 
-void MDImain::closeWindow(const QString& windowName)
+void MainWindow::closeWindow(const QString& windowName)
 {
     if (ChildFrame* frame = frameOf(windowName))
         frame->closeWithoutAsking();
     open_.erase(windowName);
 }
 
-ChildWindow* MDImain::openWindow(const QString& windowName)
+ChildWindow* MainWindow::openWindow(const QString& windowName)
 {
     const auto builder = builders_.find(windowName);
     if (builder == builders_.end())
@@ -326,7 +326,7 @@ ChildWindow* MDImain::openWindow(const QString& windowName)
     return window;
 }
 
-QRect MDImain::fitIntoWorkspace(QRect rect) const
+QRect MainWindow::fitIntoWorkspace(QRect rect) const
 {
     // Windows size themselves from the frame; the workspace is the frame less
     // its menu bar, toolbar and status bar, and no window should open with its
@@ -340,7 +340,7 @@ QRect MDImain::fitIntoWorkspace(QRect rect) const
     return rect;
 }
 
-void MDImain::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
     // Ends the program without a question: nothing is saved, and a transfer in
     // progress is abandoned (its port closes with its window).

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/child_window.h"
 #include "model/app_state.h"
+#include "ui/child_window.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -24,7 +24,7 @@ class ChildFrame;
 // command builds its window anew (closing the old one first, even in the
 // middle of a transfer), so a window always shows the current image and
 // language.
-class MDImain : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     struct Options {
@@ -33,7 +33,7 @@ public:
     };
     using WindowBuilder = std::function<ChildWindow*()>;
 
-    MDImain(AppState& state, Options options, QWidget* parent = nullptr);
+    MainWindow(AppState& state, Options options, QWidget* parent = nullptr);
 
     // Makes a window part of the program: the menu and toolbar commands named
     // open it, and a hidden menu item behind it is shown. Register every
@@ -57,7 +57,7 @@ public:
     ChildWindow* child(const QString& windowName) const;
 
     // The Language menu's two items.
-    void switchLanguage(bool chinese);
+    void switchLanguage(Language language);
     // Panels 3 (port) and 7 (band) after the port or the model changed.
     void showPortInStatusBar();
     void showBandInStatusBar();

@@ -7,7 +7,7 @@ namespace r5 {
 Program::Program(const ProgramOptions& options)
     : ports_(PortTable::fromSystem(options.ports)),
       link_{ports_, serialPorts_, timers_},
-      frame_(state_, MDImain::Options{options.chinese, options.factory})
+      frame_(state_, MainWindow::Options{options.language, options.factory})
 {
     registerProgramWindows(frame_, state_, link_);
     // A port named on the command line is the user's choice: no probe.

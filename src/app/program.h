@@ -1,12 +1,12 @@
 #pragma once
 
 #include "app/command_line.h"
-#include "app/link_context.h"
 #include "app/main_window.h"
 #include "link/link_timer.h"
 #include "link/port_table.h"
 #include "link/qt_serial_port.h"
 #include "model/app_state.h"
+#include "windows/link_context.h"
 
 namespace r5 {
 
@@ -17,7 +17,7 @@ class Program {
 public:
     explicit Program(const ProgramOptions& options);
 
-    MDImain& frame() { return frame_; }
+    MainWindow& frame() { return frame_; }
     AppState& state() { return state_; }
 
 private:
@@ -26,7 +26,7 @@ private:
     QtSerialPortFactory serialPorts_;
     QtLinkTimerFactory timers_;
     LinkContext link_;
-    MDImain frame_;
+    MainWindow frame_;
 };
 
 } // namespace r5

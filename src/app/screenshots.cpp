@@ -28,16 +28,16 @@ bool save(QWidget* widget, const QString& path)
 
 } // namespace
 
-int writeScreenshots(MDImain& frame, const QString& folder)
+int writeScreenshots(MainWindow& frame, const QString& folder)
 {
     QDir().mkpath(folder);
     const QDir out(folder);
     int failures = 0;
     frame.show();
-    for (const bool chinese : {true, false}) {
-        const QString language = chinese ? "zh" : "en";
-        if (frame.menuItem("Language_chn")->isChecked() != chinese)
-            frame.switchLanguage(chinese);
+    for (const Language language : {true, false}) {
+        const QString language = language == Language::Chinese ? "zh" : "en";
+        if (frame.menuItem("Language_chn")->isChecked() != language)
+            frame.switchLanguage(language);
         for (const QString& name : frame.windowNames())
             frame.closeWindow(name);
         // The main window as a dealer first sees it: the channel grid open.

@@ -1,12 +1,12 @@
 #include "app/sharing_commands.h"
 
 #include "app/main_window.h"
-#include "app/prompt.h"
 #include "files/channel_csv.h"
 #include "files/number_file.h"
 #include "files/programming_sheet.h"
 #include "model/text.h"
 #include "sheet/sheet_document.h"
+#include "ui/prompt.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -32,32 +32,32 @@ constexpr Text kExported{"已保存：%1", "Saved: %1"};
 constexpr size_t kErrorsShown = 12;
 
 // The windows that show channels draw from the image again.
-void showImportedChannels(MDImain& frame)
+void showImportedChannels(MainWindow& frame)
 {
     frame.closeWindow("Form_Chann_Edit");
     if (frame.child("frm_chann"))
         frame.openWindow("frm_chann");
 }
 
-void importChannels(MDImain& frame, AppState& state)
+void importChannels(MainWindow& frame, AppState& state)
 {
-    const bool chinese = state.LanguageFlag;
+    const Language language = state.language;
     const QString path =
-        QFileDialog::getOpenFileName(&frame, kImportTitle.in(chinese), QString(), kCsvFilter.in(chinese));
+        QFileDialog::getOpenFileName(&frame, kImportTitle.in(language), QString(), kCsvFilter.in(language));
     if (path.isEmpty())
         return;
     const std::vector<CsvError> errors = loadChannelCsv(state, path);
     if (errors.empty()) {
         showImportedChannels(frame);
-        showPrompt(&frame, kImported.in(chinese), chinese, PromptTitle::CompletionPrompt, PromptIcon::Information);
+        showPrompt(&frame, kImported.in(language), language, PromptTitle::CompletionPrompt, PromptIcon::Information);
         return;
     }
-    QStringList lines{kNothingImported.in(chinese)};
+    QStringList lines{kNothingImported.in(language)};
     for (size_t i = 0; i < errors.size() && i < kErrorsShown; ++i)
-        lines << errors[i].message(chinese);
+        lines << errors[i].message(language);
     if (errors.size() > kErrorsShown)
-        lines << kMoreErrors.in(chinese).arg(errors.size() - kErrorsShown);
-    showPrompt(&frame, lines.join('\n'), chinese);
+        lines << kMoreErrors.in(language).arg(errors.size() - kErrorsShown);
+    showPrompt(&frame, lines.join('\n'), language);
 }
 
 // A name typed without a suffix gets the one of the chosen filter.
@@ -66,53 +66,53 @@ QString withSuffix(const QString& path, const QString& suffix)
     return QFileInfo(path).suffix().isEmpty() ? path + "." + suffix : path;
 }
 
-void reportSaved(MDImain& frame, const std::optional<FileError>& error, const QString& path, bool chinese)
+void reportSaved(MainWindow& frame, const std::optional<FileError>& error, const QString& path, Language language)
 {
     if (error)
-        showPrompt(&frame, error->message(chinese), chinese);
+        showPrompt(&frame, error->message(language), language);
     else
-        showPrompt(&frame, kExported.in(chinese).arg(QDir::toNativeSeparators(path)), chinese,
+        showPrompt(&frame, kExported.in(language).arg(QDir::toNativeSeparators(path)), language,
                    PromptTitle::CompletionPrompt, PromptIcon::Information);
 }
 
-void exportChannels(MDImain& frame, const AppState& state)
+void exportChannels(MainWindow& frame, const AppState& state)
 {
-    const bool chinese = state.LanguageFlag;
-    QString path = QFileDialog::getSaveFileName(&frame, kExportTitle.in(chinese), "channels.csv", kCsvFilter.in(chinese));
+    const Language language = state.language;
+    QString path = QFileDialog::getSaveFileName(&frame, kExportTitle.in(language), "channels.csv", kCsvFilter.in(language));
     if (path.isEmpty())
         return;
     path = withSuffix(path, "csv");
-    reportSaved(frame, saveChannelCsv(state.image, path, chinese), path, chinese);
+    reportSaved(frame, saveChannelCsv(state.image, path, language), path, language);
 }
 
-void exportSheet(MDImain& frame, const AppState& state)
+void exportSheet(MainWindow& frame, const AppState& state)
 {
-    const bool chinese = state.LanguageFlag;
+    const Language language = state.language;
     QString filter;
-    QString path = QFileDialog::getSaveFileName(&frame, kSheetTitle.in(chinese), "sheet.pdf",
-                                                kSheetFilters.in(chinese), &filter);
+    QString path = QFileDialog::getSaveFileName(&frame, kSheetTitle.in(language), "sheet.pdf",
+                                                kSheetFilters.in(language), &filter);
     if (path.isEmpty())
         return;
     path = withSuffix(path, filter.contains("html") ? "html" : "pdf");
-    const QString html = programmingSheetHtml(state.image, state.CurrentModel, chinese);
+    const QString html = programmingSheetHtml(state.image, state.currentModel, language);
     const bool pdf = !path.endsWith(".html", Qt::CaseInsensitive) && !path.endsWith(".htm", Qt::CaseInsensitive);
     const QByteArray content = pdf ? sheetPdf(html, QFileInfo(path).completeBaseName()) : html.toUtf8();
-    reportSaved(frame, writeFileAtomically(path, content), path, chinese);
+    reportSaved(frame, writeFileAtomically(path, content), path, language);
 }
 
-void printSheet(MDImain& frame, const AppState& state)
+void printSheet(MainWindow& frame, const AppState& state)
 {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, &frame);
     dialog.setObjectName("r5PrintDialog");
     if (dialog.exec() != QDialog::Accepted)
         return;
-    paintSheet(programmingSheetHtml(state.image, state.CurrentModel, state.LanguageFlag), &printer);
+    paintSheet(programmingSheetHtml(state.image, state.currentModel, state.language), &printer);
 }
 
 } // namespace
 
-void registerSharingCommands(MDImain& frame, AppState& state)
+void registerSharingCommands(MainWindow& frame, AppState& state)
 {
     frame.registerCommand("File_export_csv", [&frame, &state] { exportChannels(frame, state); });
     frame.registerCommand("File_import_csv", [&frame, &state] { importChannels(frame, state); });

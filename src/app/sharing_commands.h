@@ -4,10 +4,10 @@
 
 namespace r5 {
 
-class MDImain;
+class MainWindow;
 
 // The File menu's commands that take a programming out of the program and
 // back: channel lists as CSV, the printable sheet as PDF or HTML, printing.
-void registerSharingCommands(MDImain& frame, AppState& state);
+void registerSharingCommands(MainWindow& frame, AppState& state);
 
 } // namespace r5

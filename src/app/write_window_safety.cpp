@@ -1,13 +1,13 @@
 // The write window's backup before and verify after the write: exchanges of
 // their own around the unchanged write.
-#include "app/read_write_windows.h"
+#include "windows/read_write_windows.h"
 
-#include "app/prompt.h"
 #include "files/channel_file.h"
 #include "link/protocol.h"
 #include "link/read_exchange.h"
 #include "link/write_exchange.h"
 #include "model/image_diff.h"
+#include "ui/prompt.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -38,9 +38,9 @@ constexpr Text kRestoreQuestion{"写入前的对讲机数据已备份在\n%1\n�
 constexpr Text kRestored{"备份已写回对讲机。", "The backup was written back to the radio."};
 
 // A question with Yes and No; tests find it by its name.
-bool ask(QWidget* parent, const QString& text, const QString& details, bool chinese)
+bool ask(QWidget* parent, const QString& text, const QString& details, Language language)
 {
-    QMessageBox box(QMessageBox::Question, promptTitle(PromptTitle::Prompt, chinese), text,
+    QMessageBox box(QMessageBox::Question, promptTitle(PromptTitle::Prompt, language), text,
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setObjectName("r5Question");
     box.setDetailedText(details);
@@ -52,12 +52,12 @@ QString hex(int value, int digits) { return QString("%1").arg(value, digits, 16,
 
 } // namespace
 
-void Form_Comm_Write::addSafetyBoxes()
+void WriteWindow::addSafetyBoxes()
 {
-    backupBox_ = new QCheckBox(kBackupCaption.in(chinese()), this);
+    backupBox_ = new QCheckBox(kBackupCaption.in(language()), this);
     backupBox_->setObjectName("Check_Backup");
     backupBox_->setChecked(state().backupBeforeWrite);
-    verifyBox_ = new QCheckBox(kVerifyCaption.in(chinese()), this);
+    verifyBox_ = new QCheckBox(kVerifyCaption.in(language()), this);
     verifyBox_->setObjectName("Check_Verify");
     verifyBox_->setChecked(state().verifyAfterWrite);
     connect(backupBox_, &QCheckBox::toggled, this, [this](bool on) { state().backupBeforeWrite = on; });
@@ -69,11 +69,11 @@ void Form_Comm_Write::addSafetyBoxes()
     static_cast<QVBoxLayout*>(layout())->insertLayout(1, row);
 }
 
-Form_Comm_Write::~Form_Comm_Write() = default;
+WriteWindow::~WriteWindow() = default;
 
-bool Form_Comm_Write::busy() const { return TransferWindow::busy() || (sideExchange_ && sideExchange_->busy()); }
+bool WriteWindow::busy() const { return TransferWindow::busy() || (sideExchange_ && sideExchange_->busy()); }
 
-void Form_Comm_Write::readRadio(std::function<void(const RadioImage&)> done)
+void WriteWindow::readRadio(std::function<void(const RadioImage&)> done)
 {
     side_ = std::make_unique<AppState>(state());
     auto* read = new ReadExchange(*side_, link_.ports, link_.serialPorts, link_.timers);
@@ -90,7 +90,7 @@ void Form_Comm_Write::readRadio(std::function<void(const RadioImage&)> done)
     read->start();
 }
 
-void Form_Comm_Write::start()
+void WriteWindow::start()
 {
     if (busy())
         return;
@@ -104,7 +104,7 @@ void Form_Comm_Write::start()
     readRadio([this](const RadioImage& radio) { writeAfterBackup(radio); });
 }
 
-void Form_Comm_Write::writeAfterBackup(const RadioImage& radio)
+void WriteWindow::writeAfterBackup(const RadioImage& radio)
 {
     QString folder = state().backupFolder;
     if (folder.isEmpty())
@@ -121,7 +121,7 @@ void Form_Comm_Write::writeAfterBackup(const RadioImage& radio)
     else
         error = saveChannelFile(radio, path);
     if (error) {
-        showPrompt(this, kBackupNotSaved.in(chinese()).arg(error->message(chinese())), chinese());
+        showPrompt(this, kBackupNotSaved.in(language()).arg(error->message(language())), language());
         return;
     }
     backup_ = radio;
@@ -129,24 +129,24 @@ void Form_Comm_Write::writeAfterBackup(const RadioImage& radio)
 
     // What the radio will hold: the rows the write sends, over what it holds.
     RadioImage after = radio;
-    for (int row = 0; row <= protocol::MemoryWriteLastRow; ++row)
+    for (int row = 0; row <= protocol::kMemoryWriteLastRow; ++row)
         for (int cell = 0; cell < RadioImage::kCellsPerRow; ++cell)
             after.setCell(row, cell, state().image.cell(row, cell));
     for (int row = 0; row < RadioImage::kExtraRows; ++row)
         for (int cell = RadioImage::kExtraFirstCell; cell < RadioImage::kExtraFirstCell + RadioImage::kExtraCells; ++cell)
             after.setExtra(row, cell, radio.extra(row, cell));
     QStringList lines;
-    for (const Difference& d : imageDifferences(radio, after, chinese()))
+    for (const Difference& d : imageDifferences(radio, after, language()))
         lines << d.place + ": " + d.name + ": " + (d.before.isEmpty() ? "-" : d.before) + " → "
                      + (d.after.isEmpty() ? "-" : d.after);
-    const QString summary = lines.isEmpty() ? kNothingChanges.in(chinese())
-                                            : kWhatWillChange.in(chinese()) + "\n" + lines.mid(0, 12).join('\n')
+    const QString summary = lines.isEmpty() ? kNothingChanges.in(language())
+                                            : kWhatWillChange.in(language()) + "\n" + lines.mid(0, 12).join('\n')
                                                   + (lines.size() > 12 ? "\n…" : "");
-    if (ask(this, summary + "\n\n" + kWriteQuestion.in(chinese()), lines.join('\n'), chinese()))
+    if (ask(this, summary + "\n\n" + kWriteQuestion.in(language()), lines.join('\n'), language()))
         TransferWindow::start();
 }
 
-void Form_Comm_Write::showCompletion(const QString& message)
+void WriteWindow::showCompletion(const QString& message)
 {
     if (!verifyBox_->isChecked()) {
         TransferWindow::showCompletion(message);
@@ -154,48 +154,48 @@ void Form_Comm_Write::showCompletion(const QString& message)
     }
     sideStage_ = SideStage::Verify;
     readRadio([this, message](const RadioImage& radio) {
-        const auto mismatch = firstMismatch(state().image, radio, protocol::MemoryWriteLastRow, chinese());
+        const auto mismatch = firstMismatch(state().image, radio, protocol::kMemoryWriteLastRow, language());
         if (!mismatch) {
-            TransferWindow::showCompletion(message + "\n" + kVerified.in(chinese()));
+            TransferWindow::showCompletion(message + "\n" + kVerified.in(language()));
             return;
         }
         const QString field = mismatch->field.isEmpty() ? QString() : " (" + mismatch->field + ")";
-        showPrompt(this, kVerifyFailed.in(chinese()).arg(hex(mismatch->address, 3), hex(mismatch->readBack, 2),
-                                                         hex(mismatch->written, 2), field), chinese());
+        showPrompt(this, kVerifyFailed.in(language()).arg(hex(mismatch->address, 3), hex(mismatch->readBack, 2),
+                                                         hex(mismatch->written, 2), field), language());
         offerRestore();
     });
 }
 
-void Form_Comm_Write::onSideReadFailed(const QString& message)
+void WriteWindow::onSideReadFailed(const QString& message)
 {
     if (sideStage_ == SideStage::Backup) {
-        showPrompt(this, kBackupFailed.in(chinese()).arg(message), chinese());
+        showPrompt(this, kBackupFailed.in(language()).arg(message), language());
         return;
     }
     if (sideStage_ == SideStage::Verify) {
-        showPrompt(this, kVerifyReadFailed.in(chinese()).arg(message), chinese());
+        showPrompt(this, kVerifyReadFailed.in(language()).arg(message), language());
         offerRestore();
         return;
     }
-    showPrompt(this, message, chinese());  // the restore write
+    showPrompt(this, message, language());  // the restore write
 }
 
-void Form_Comm_Write::closeEvent(QCloseEvent* event)
+void WriteWindow::closeEvent(QCloseEvent* event)
 {
     if (sideExchange_)
         sideExchange_->abort();
     TransferWindow::closeEvent(event);
 }
 
-void Form_Comm_Write::showFailure(const QString& message)
+void WriteWindow::showFailure(const QString& message)
 {
     TransferWindow::showFailure(message);
     offerRestore();
 }
 
-void Form_Comm_Write::offerRestore()
+void WriteWindow::offerRestore()
 {
-    if (!backup_ || !ask(this, kRestoreQuestion.in(chinese()).arg(QDir::toNativeSeparators(backupPath_)), {}, chinese()))
+    if (!backup_ || !ask(this, kRestoreQuestion.in(language()).arg(QDir::toNativeSeparators(backupPath_)), {}, language()))
         return;
     sideStage_ = SideStage::Restore;
     side_ = std::make_unique<AppState>(state());
@@ -205,7 +205,7 @@ void Form_Comm_Write::offerRestore()
     connect(write, &LinkExchange::progressChanged, findChild<QProgressBar*>("ProgressBar1"), &QProgressBar::setValue);
     connect(write, &LinkExchange::statusChanged, findChild<QLabel*>("Label_tr_count"), &QLabel::setText);
     connect(write, &LinkExchange::completed, this, [this] {
-        showPrompt(this, kRestored.in(chinese()), chinese(), PromptTitle::CompletionPrompt, PromptIcon::Information);
+        showPrompt(this, kRestored.in(language()), language(), PromptTitle::CompletionPrompt, PromptIcon::Information);
     }, Qt::QueuedConnection);
     auto failed = [this](const QString& message) { onSideReadFailed(message); };
     connect(write, &LinkExchange::failed, this, failed, Qt::QueuedConnection);

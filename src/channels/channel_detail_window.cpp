@@ -1,10 +1,10 @@
 #include "channels/channel_detail_window.h"
 
-#include "app/prompt.h"
-#include "channels/editor_keys.h"
 #include "model/channel_record.h"
 #include "model/frequency_input.h"
 #include "model/tone_table.h"
+#include "ui/editor_keys.h"
+#include "ui/prompt.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -92,18 +92,18 @@ void setChecked(QCheckBox* box, bool checked)
 
 } // namespace
 
-Form_Chann_Edit::Form_Chann_Edit(AppState& state, QWidget* parent)
-    : ChildWindow(state, parent), chinese_(state.LanguageFlag)
+ChannelDetailWindow::ChannelDetailWindow(AppState& state, QWidget* parent)
+    : ChildWindow(state, parent), language_(state.language)
 {
     setObjectName("Form_Chann_Edit");
-    setWindowTitle(detail::kWindowTitle.in(chinese_));
+    setWindowTitle(detail::kWindowTitle.in(language_));
     buildControls();
     connectControls();
-    FillDetailLists();
-    showChannel(channel::isValidNumber(state.CurrentChannel) ? state.CurrentChannel : channel::kFirst);
+    fillLists();
+    showChannel(channel::isValidNumber(state.currentChannel) ? state.currentChannel : channel::kFirst);
 }
 
-void Form_Chann_Edit::buildControls()
+void ChannelDetailWindow::buildControls()
 {
     // Created in the order Tab visits them.
     channelBox_ = named(new QLineEdit(this), "Text_CHN");
@@ -124,12 +124,12 @@ void Form_Chann_Edit::buildControls()
     busyLockoutList_ = named(new QComboBox(this), "Combo_BCL");
     pttIdList_ = named(new QComboBox(this), "Combo_PTT_ID");
     memoryList_ = named(new QComboBox(this), "Combo_Memory");
-    beatShiftBox_ = named(new QCheckBox(kBeatShiftCaption.in(chinese_), this), "Check_BS");
-    scanAddBox_ = named(new QCheckBox(kScanAddCaption.in(chinese_), this), "Check_ScanAdd");
-    priorityBox_ = named(new QCheckBox(kPriorityCaption.in(chinese_), this), "Check_Pri");
-    companderBox_ = named(new QCheckBox(kCompanderCaption.in(chinese_), this), "Check_Comp");
-    helpButton_ = named(new QPushButton(kHelpCaption.in(chinese_), this), "Command_Help");
-    closeButton_ = named(new QPushButton(kCloseCaption.in(chinese_), this), "Command_close");
+    beatShiftBox_ = named(new QCheckBox(kBeatShiftCaption.in(language_), this), "Check_BS");
+    scanAddBox_ = named(new QCheckBox(kScanAddCaption.in(language_), this), "Check_ScanAdd");
+    priorityBox_ = named(new QCheckBox(kPriorityCaption.in(language_), this), "Check_Pri");
+    companderBox_ = named(new QCheckBox(kCompanderCaption.in(language_), this), "Check_Comp");
+    helpButton_ = named(new QPushButton(kHelpCaption.in(language_), this), "Command_Help");
+    closeButton_ = named(new QPushButton(kCloseCaption.in(language_), this), "Command_close");
 
     const QList<QWidget*> tabOrder = {channelBox_, scrollBar_, receiveBox_, transmitBox_, decodeList_,
                                       encodeList_, optionSignallingList_, spUnmuteList_, powerList_,
@@ -152,7 +152,7 @@ void Form_Chann_Edit::buildControls()
 
     auto* layout = new QGridLayout(this);
     auto label = [this, layout](const char* name, const Text& caption, QWidget* buddy, int row, int column) {
-        auto* text = named(new QLabel(caption.in(chinese_), this), name);
+        auto* text = named(new QLabel(caption.in(language_), this), name);
         text->setBuddy(buddy);
         layout->addWidget(text, row, column);
         layout->addWidget(buddy, row, column + 1);
@@ -161,7 +161,7 @@ void Form_Chann_Edit::buildControls()
     chooser->addWidget(channelBox_);
     chooser->addWidget(scrollBar_);
     chooser->addStretch();
-    layout->addWidget(named(new QLabel(kChannelCaption.in(chinese_), this), "Label_CHN"), 0, 0);
+    layout->addWidget(named(new QLabel(kChannelCaption.in(language_), this), "Label_CHN"), 0, 0);
     layout->addLayout(chooser, 0, 1);
     label("Label_RX_freq", kReceiveCaption, receiveBox_, 1, 0);
     label("Label_TX_freq", kTransmitCaption, transmitBox_, 1, 2);
@@ -188,10 +188,10 @@ void Form_Chann_Edit::buildControls()
     layout->setColumnStretch(3, 1);
 }
 
-void Form_Chann_Edit::connectControls()
+void ChannelDetailWindow::connectControls()
 {
-    connect(scrollBar_, &QScrollBar::valueChanged, this, &Form_Chann_Edit::scrolled);
-    connect(channelBox_, &QLineEdit::textEdited, this, &Form_Chann_Edit::channelBoxEdited);
+    connect(scrollBar_, &QScrollBar::valueChanged, this, &ChannelDetailWindow::scrolled);
+    connect(channelBox_, &QLineEdit::textEdited, this, &ChannelDetailWindow::channelBoxEdited);
     const std::pair<QComboBox*, Field> lists[] = {
         {decodeList_, Field::Decode},     {encodeList_, Field::Encode},
         {optionSignallingList_, Field::OptionSignalling}, {spUnmuteList_, Field::SpUnmute},
@@ -214,7 +214,7 @@ void Form_Chann_Edit::connectControls()
     });
 }
 
-QRect Form_Chann_Edit::initialGeometry(const QSize& mainWindowSize) const
+QRect ChannelDetailWindow::initialGeometry(const QSize& mainWindowSize) const
 {
     const QSize natural = sizeHint() + QSize(kSubWindowFrame / 2, kSubWindowFrame);
     const int w = std::min(natural.width(), mainWindowSize.width());
@@ -222,18 +222,18 @@ QRect Form_Chann_Edit::initialGeometry(const QSize& mainWindowSize) const
     return QRect(std::max(0, (mainWindowSize.width() - w) / 2), std::max(0, (mainWindowSize.height() - h) / 4), w, h);
 }
 
-void Form_Chann_Edit::activated()
+void ChannelDetailWindow::activated()
 {
-    showChannel(channel::isValidNumber(state().CurrentChannel) ? state().CurrentChannel : shownChannel_);
+    showChannel(channel::isValidNumber(state().currentChannel) ? state().currentChannel : shownChannel_);
 }
 
-void Form_Chann_Edit::showChannel(int n)
+void ChannelDetailWindow::showChannel(int n)
 {
     if (!channel::isValidNumber(n))
         return;
     commitPendingFrequencies();  // a typed frequency belongs to the channel it was typed for
     shownChannel_ = n;
-    state().CurrentChannel = n;
+    state().currentChannel = n;
     {
         const QSignalBlocker blocker(scrollBar_);
         scrollBar_->setValue(n);
@@ -244,35 +244,35 @@ void Form_Chann_Edit::showChannel(int n)
     emit currentChannelChanged();
 }
 
-void Form_Chann_Edit::redisplay()
+void ChannelDetailWindow::redisplay()
 {
     if (channel::isEmpty(state().image, shownChannel_)) {
-        ShowEmptyDetail();
+        viewEmptyChannel();
         return;
     }
-    FillDetailLists();
-    ShowChannelDetail();
+    fillLists();
+    viewChannel();
 }
 
-void Form_Chann_Edit::FillDetailLists()
+void ChannelDetailWindow::fillLists()
 {
-    fill(decodeList_, detail::toneChoices(chinese_));
-    fill(encodeList_, detail::toneChoices(chinese_));
-    fill(optionSignallingList_, detail::optionSignallingChoices(chinese_));
-    fill(powerList_, detail::powerChoices(chinese_));
-    fill(bandwidthList_, detail::bandwidthChoices(chinese_));
-    fill(pttIdList_, detail::pttIdChoices(chinese_));
+    fill(decodeList_, detail::toneChoices(language_));
+    fill(encodeList_, detail::toneChoices(language_));
+    fill(optionSignallingList_, detail::optionSignallingChoices(language_));
+    fill(powerList_, detail::powerChoices(language_));
+    fill(bandwidthList_, detail::bandwidthChoices(language_));
+    fill(pttIdList_, detail::pttIdChoices(language_));
     fill(memoryList_, detail::memoryChoices());
-    fill(spUnmuteList_, detail::initialSpUnmuteChoices(chinese_));
-    fill(busyLockoutList_, detail::initialBusyLockoutChoices(chinese_));
+    fill(spUnmuteList_, detail::initialSpUnmuteChoices(language_));
+    fill(busyLockoutList_, detail::initialBusyLockoutChoices(language_));
     setControlsUsable(true);
 }
 
-void Form_Chann_Edit::ShowChannelDetail()
+void ChannelDetailWindow::viewChannel()
 {
-    const auto view = detail::ShowChannelDetail(state().image, shownChannel_, chinese_);
+    const auto view = detail::viewChannel(state().image, shownChannel_, language_);
     if (!view) {
-        ShowEmptyDetail();
+        viewEmptyChannel();
         return;
     }
     receiveBox_->setText(view->receiveText);
@@ -294,7 +294,7 @@ void Form_Chann_Edit::ShowChannelDetail()
     setChecked(scanAddBox_, view->scanAdd);
 }
 
-void Form_Chann_Edit::ShowEmptyDetail()
+void ChannelDetailWindow::viewEmptyChannel()
 {
     receiveBox_->clear();
     transmitBox_->clear();
@@ -307,10 +307,10 @@ void Form_Chann_Edit::ShowEmptyDetail()
     for (QCheckBox* box : {beatShiftBox_, scanAddBox_, priorityBox_, companderBox_})
         setChecked(box, false);
     setControlsUsable(false);
-    detail::ShowEmptyDetail(state().image, shownChannel_, scanAddWasTicked);
+    detail::viewEmptyChannel(state().image, shownChannel_, scanAddWasTicked);
 }
 
-void Form_Chann_Edit::setControlsUsable(bool usable)
+void ChannelDetailWindow::setControlsUsable(bool usable)
 {
     for (QWidget* widget : std::initializer_list<QWidget*>{
              transmitBox_, decodeList_, encodeList_, optionSignallingList_, spUnmuteList_, powerList_,
@@ -319,9 +319,9 @@ void Form_Chann_Edit::setControlsUsable(bool usable)
         setUsable(widget, usable);
 }
 
-void Form_Chann_Edit::setEncodeUsable(bool usable) { setUsable(encodeList_, usable); }
+void ChannelDetailWindow::setEncodeUsable(bool usable) { setUsable(encodeList_, usable); }
 
-void Form_Chann_Edit::scrolled(int value)
+void ChannelDetailWindow::scrolled(int value)
 {
     if (value == kScrollBelowFirst || value == kScrollAboveLast) {
         value = value == kScrollBelowFirst ? channel::kLast : channel::kFirst;
@@ -331,7 +331,7 @@ void Form_Chann_Edit::scrolled(int value)
     showChannel(value);
 }
 
-void Form_Chann_Edit::channelBoxEdited(const QString& text)
+void ChannelDetailWindow::channelBoxEdited(const QString& text)
 {
     // A complete channel number shows that channel at once; an empty box or 0
     // leaves the shown channel (and where edits go) as it is.
@@ -341,7 +341,7 @@ void Form_Chann_Edit::channelBoxEdited(const QString& text)
         showChannel(n);
 }
 
-void Form_Chann_Edit::leaveChannelBox()
+void ChannelDetailWindow::leaveChannelBox()
 {
     bool ok = false;
     int n = channelBox_->text().toInt(&ok);
@@ -353,25 +353,25 @@ void Form_Chann_Edit::leaveChannelBox()
         showChannel(n);
 }
 
-void Form_Chann_Edit::choose(Field field, int position)
+void ChannelDetailWindow::choose(Field field, int position)
 {
     detail::applyDetailChoice(state().image, shownChannel_, field, position);
     if (detail::reshowsChannel(field))
-        ShowChannelDetail();
+        viewChannel();
 }
 
-void Form_Chann_Edit::CommitDetailReceive()
+void ChannelDetailWindow::commitReceiveBox()
 {
     const detail::ReceiveCommit commit =
-        detail::CommitDetailReceive(state(), shownChannel_, receiveBox_->text());
+        detail::commitReceiveBox(state(), shownChannel_, receiveBox_->text());
     receiveBox_->setModified(false);
     switch (commit.result) {
     case detail::ReceiveCommit::Result::Emptied:
-        ShowEmptyDetail();
+        viewEmptyChannel();
         break;
     case detail::ReceiveCommit::Result::Created:
-        FillDetailLists();
-        ShowChannelDetail();
+        fillLists();
+        viewChannel();
         break;
     case detail::ReceiveCommit::Result::Stored:
         if (receiveBox_->text() != commit.boxText)
@@ -381,36 +381,36 @@ void Form_Chann_Edit::CommitDetailReceive()
         break;
     }
     if (commit.message)
-        showPrompt(this, commit.message->in(state().LanguageFlag), state().LanguageFlag);
+        showPrompt(this, commit.message->in(state().language), state().language);
 }
 
-void Form_Chann_Edit::CommitDetailTransmit()
+void ChannelDetailWindow::commitTransmitBox()
 {
     transmitBox_->setModified(false);
     if (channel::isEmpty(state().image, shownChannel_))
         return;  // no receive frequency to go with it; the box is not usable then
     const detail::TransmitCommit commit =
-        detail::CommitDetailTransmit(state(), shownChannel_, transmitBox_->text());
+        detail::commitTransmitBox(state(), shownChannel_, transmitBox_->text());
     if (transmitBox_->text() != commit.boxText)
         transmitBox_->setText(commit.boxText);
     if (!commit.hasTransmit)
         select(encodeList_, ToneTable::kOff);
     setEncodeUsable(commit.hasTransmit);
     if (commit.message)
-        showPrompt(this, commit.message->in(state().LanguageFlag), state().LanguageFlag);
+        showPrompt(this, commit.message->in(state().language), state().language);
 }
 
-void Form_Chann_Edit::commitPendingFrequencies()
+void ChannelDetailWindow::commitPendingFrequencies()
 {
     // Only what was typed: an untouched box is committed when the user leaves
     // it, not because the window shows a channel afresh.
     if (receiveBox_->isModified())
-        CommitDetailReceive();
+        commitReceiveBox();
     if (transmitBox_->isEnabled() && transmitBox_->isModified())
-        CommitDetailTransmit();
+        commitTransmitBox();
 }
 
-bool Form_Chann_Edit::focusStaysInProgram(QFocusEvent* event) const
+bool ChannelDetailWindow::focusStaysInProgram(QFocusEvent* event) const
 {
     // A drop-down's list, a message box or another application taking the
     // focus is no leaving of the field.
@@ -420,7 +420,7 @@ bool Form_Chann_Edit::focusStaysInProgram(QFocusEvent* event) const
     return next && next->window() == window();
 }
 
-bool Form_Chann_Edit::eventFilter(QObject* watched, QEvent* event)
+bool ChannelDetailWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
@@ -435,14 +435,14 @@ bool Form_Chann_Edit::eventFilter(QObject* watched, QEvent* event)
         if (watched == channelBox_)
             leaveChannelBox();
         else if (watched == receiveBox_)
-            CommitDetailReceive();
+            commitReceiveBox();
         else if (watched == transmitBox_)
-            CommitDetailTransmit();
+            commitTransmitBox();
     }
     return ChildWindow::eventFilter(watched, event);
 }
 
-bool Form_Chann_Edit::filterChannelBoxKey(QKeyEvent* event)
+bool ChannelDetailWindow::filterChannelBoxKey(QKeyEvent* event)
 {
     if (isEnterKey(event)) {
         focusNextChild();  // Enter leaves the box as Tab does
@@ -465,7 +465,7 @@ bool Form_Chann_Edit::filterChannelBoxKey(QKeyEvent* event)
     return next.toInt() > channel::kLast;
 }
 
-bool Form_Chann_Edit::filterFrequencyKey(QKeyEvent* event)
+bool ChannelDetailWindow::filterFrequencyKey(QKeyEvent* event)
 {
     if (isEnterKey(event)) {
         focusNextChild();
@@ -479,7 +479,7 @@ bool Form_Chann_Edit::filterFrequencyKey(QKeyEvent* event)
     return !(typed.size() == 1 && frequencyKey(typed[0]));
 }
 
-bool Form_Chann_Edit::filterListKey(QKeyEvent* event)
+bool ChannelDetailWindow::filterListKey(QKeyEvent* event)
 {
     if (isEnterKey(event)) {
         focusNextChild();
@@ -489,7 +489,7 @@ bool Form_Chann_Edit::filterListKey(QKeyEvent* event)
     return typesCharacter(event) && event->key() != Qt::Key_Space;
 }
 
-void Form_Chann_Edit::closeEvent(QCloseEvent* event)
+void ChannelDetailWindow::closeEvent(QCloseEvent* event)
 {
     commitPendingFrequencies();
     ChildWindow::closeEvent(event);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/child_window.h"
 #include "model/channel_detail_rules.h"
+#include "ui/child_window.h"
 
 class QCheckBox;
 class QComboBox;
@@ -15,13 +15,13 @@ namespace r5 {
 // The channel detail editor: every field of one channel, including those the
 // grid does not show. The scroll bar and the channel box choose the channel;
 // the controls always show the channel edits land in (`shownChannel_`, 1 to
-// 16), and CurrentChannel follows it so the grid's title names it too.
-class Form_Chann_Edit : public ChildWindow {
+// 16), and currentChannel follows it so the grid's title names it too.
+class ChannelDetailWindow : public ChildWindow {
     Q_OBJECT
 public:
-    explicit Form_Chann_Edit(AppState& state, QWidget* parent = nullptr);
+    explicit ChannelDetailWindow(AppState& state, QWidget* parent = nullptr);
 
-    // Shows CurrentChannel afresh: the grid, a read or a file load may have
+    // Shows currentChannel afresh: the grid, a read or a file load may have
     // changed it, or chosen another channel, while the window was inactive.
     void activated() override;
     QRect initialGeometry(const QSize& mainWindowSize) const override;
@@ -29,7 +29,7 @@ public:
     int shownChannel() const { return shownChannel_; }
 
 signals:
-    // CurrentChannel changed; the main window updates the grid's title.
+    // currentChannel changed; the main window updates the grid's title.
     void currentChannelChanged();
 
 protected:
@@ -42,9 +42,9 @@ private:
 
     void showChannel(int channelNumber);
     void redisplay();
-    void FillDetailLists();
-    void ShowChannelDetail();
-    void ShowEmptyDetail();
+    void fillLists();
+    void viewChannel();
+    void viewEmptyChannel();
     void setControlsUsable(bool usable);
     void setEncodeUsable(bool usable);
 
@@ -53,15 +53,15 @@ private:
     void leaveChannelBox();
     void choose(detail::Field field, int position);
 
-    void CommitDetailReceive();
-    void CommitDetailTransmit();
+    void commitReceiveBox();
+    void commitTransmitBox();
     void commitPendingFrequencies();
     bool filterChannelBoxKey(QKeyEvent* event);
     bool filterFrequencyKey(QKeyEvent* event);
     bool filterListKey(QKeyEvent* event);
     bool focusStaysInProgram(QFocusEvent* event) const;
 
-    const bool chinese_;
+    const Language language_;
     int shownChannel_ = 1;
 
     QLineEdit* channelBox_;         // Text_CHN
@@ -86,5 +86,3 @@ private:
 };
 
 } // namespace r5
-
-using r5::Form_Chann_Edit;

@@ -1,12 +1,12 @@
 #include "channels/channel_grid_window.h"
 
-#include "app/prompt.h"
-#include "channels/editor_keys.h"
 #include "model/channel_edit_rules.h"
 #include "model/channel_grid_rules.h"
 #include "model/channel_record.h"
 #include "model/frequency_input.h"
 #include "model/tone_table.h"
+#include "ui/editor_keys.h"
+#include "ui/prompt.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -42,18 +42,18 @@ int lineOf(int row) { return row + 1; }
 bool isFrequencyColumn(int column) { return column == grid::kReceiveColumn || column == grid::kTransmitColumn; }
 bool isToneColumn(int column) { return column == grid::kDecodeColumn || column == grid::kEncodeColumn; }
 
-QPushButton* makeButton(const char* name, const Text& caption, bool chinese, QWidget* parent)
+QPushButton* makeButton(const char* name, const Text& caption, Language language, QWidget* parent)
 {
-    auto* button = new QPushButton(caption.in(chinese), parent);
+    auto* button = new QPushButton(caption.in(language), parent);
     button->setObjectName(name);
     button->setAutoDefault(false);
     return button;
 }
 
 // The widest texts a column shows, so no text is ever cut.
-QStringList widestSamples(int column, bool chinese)
+QStringList widestSamples(int column, Language language)
 {
-    QStringList samples = grid::choices(column, chinese);
+    QStringList samples = grid::choices(column, language);
     if (isFrequencyColumn(column))
         samples << "000.00000";
     if (isToneColumn(column))
@@ -67,46 +67,46 @@ QStringList widestSamples(int column, bool chinese)
 
 } // namespace
 
-frm_chann::frm_chann(AppState& state, QWidget* parent)
-    : ChildWindow(state, parent), chinese_(state.LanguageFlag)
+ChannelGridWindow::ChannelGridWindow(AppState& state, QWidget* parent)
+    : ChildWindow(state, parent), language_(state.language)
 {
     setObjectName("frm_chann");
 
     grid_ = new QTableWidget(channel::kCount, grid::kColumnCount, this);
     grid_->setObjectName("MSF_chann");
 
-    textEdit_ = new QLineEdit(grid_->viewport());
-    textEdit_->setObjectName("Text_Edit");
-    textEdit_->setContextMenuPolicy(Qt::NoContextMenu);  // no paste around the key filter
-    textEdit_->setAcceptDrops(false);
-    textEdit_->hide();
-    textEdit_->installEventFilter(this);
+    textEditor_ = new QLineEdit(grid_->viewport());
+    textEditor_->setObjectName("Text_Edit");
+    textEditor_->setContextMenuPolicy(Qt::NoContextMenu);  // no paste around the key filter
+    textEditor_->setAcceptDrops(false);
+    textEditor_->hide();
+    textEditor_->installEventFilter(this);
 
-    comboEdit_ = new QComboBox(grid_->viewport());
-    comboEdit_->setObjectName("Combo_edit");
-    comboEdit_->setEditable(true);
-    comboEdit_->setInsertPolicy(QComboBox::NoInsert);
-    comboEdit_->setCompleter(nullptr);  // a typed "D" must stay a "D"
-    comboEdit_->lineEdit()->setAcceptDrops(false);
-    comboEdit_->setMaxVisibleItems(16);
-    comboEdit_->hide();
-    comboEdit_->installEventFilter(this);
-    connect(comboEdit_, &QComboBox::activated, this, &frm_chann::chooseEntry);
+    listEditor_ = new QComboBox(grid_->viewport());
+    listEditor_->setObjectName("Combo_edit");
+    listEditor_->setEditable(true);
+    listEditor_->setInsertPolicy(QComboBox::NoInsert);
+    listEditor_->setCompleter(nullptr);  // a typed "D" must stay a "D"
+    listEditor_->lineEdit()->setAcceptDrops(false);
+    listEditor_->setMaxVisibleItems(16);
+    listEditor_->hide();
+    listEditor_->installEventFilter(this);
+    connect(listEditor_, &QComboBox::activated, this, &ChannelGridWindow::chooseEntry);
 
     buildGrid();
 
-    editButton_ = makeButton("Command_Edit", kEditCaption, chinese_, this);
-    defaultButton_ = makeButton("Command_def", kDefaultCaption, chinese_, this);
-    clearButton_ = makeButton("Command_clear", kClearCaption, chinese_, this);
-    helpButton_ = makeButton("Command_Help", kHelpCaption, chinese_, this);
-    closeButton_ = makeButton("Command_close", kCloseCaption, chinese_, this);
+    editButton_ = makeButton("Command_Edit", kEditCaption, language_, this);
+    defaultButton_ = makeButton("Command_def", kDefaultCaption, language_, this);
+    clearButton_ = makeButton("Command_clear", kClearCaption, language_, this);
+    helpButton_ = makeButton("Command_Help", kHelpCaption, language_, this);
+    closeButton_ = makeButton("Command_close", kCloseCaption, language_, this);
     connect(editButton_, &QPushButton::clicked, this, [this] {
-        CommitCellEdit();
+        commitCellEditor();
         emit channelEditRequested();
     });
-    connect(defaultButton_, &QPushButton::clicked, this, &frm_chann::restoreDefaults);
-    connect(clearButton_, &QPushButton::clicked, this, &frm_chann::clearChannels);
-    connect(closeButton_, &QPushButton::clicked, this, &frm_chann::requestClose);
+    connect(defaultButton_, &QPushButton::clicked, this, &ChannelGridWindow::restoreDefaults);
+    connect(clearButton_, &QPushButton::clicked, this, &ChannelGridWindow::clearChannels);
+    connect(closeButton_, &QPushButton::clicked, this, &ChannelGridWindow::requestClose);
 
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : {editButton_, defaultButton_, clearButton_, helpButton_, closeButton_})
@@ -122,14 +122,14 @@ frm_chann::frm_chann(AppState& state, QWidget* parent)
     setTabOrder(clearButton_, helpButton_);
     setTabOrder(helpButton_, closeButton_);
 
-    state.CurrentChannel = channel::kFirst;
+    state.currentChannel = channel::kFirst;
     showAllRows();
     updateTitle();
 }
 
-void frm_chann::buildGrid()
+void ChannelGridWindow::buildGrid()
 {
-    const QStringList headers = grid::headerTexts(chinese_);
+    const QStringList headers = grid::headerTexts(language_);
     grid_->setHorizontalHeaderLabels(headers);
     grid_->verticalHeader()->hide();
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -149,7 +149,7 @@ void frm_chann::buildGrid()
         }
 
     // Every line is as high as the drop-down laid over it.
-    const int rowHeight = std::max(grid_->verticalHeader()->defaultSectionSize(), comboEdit_->sizeHint().height());
+    const int rowHeight = std::max(grid_->verticalHeader()->defaultSectionSize(), listEditor_->sizeHint().height());
     grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid_->verticalHeader()->setDefaultSectionSize(rowHeight);
 
@@ -157,7 +157,7 @@ void frm_chann::buildGrid()
     const QFontMetrics headerMetrics = grid_->horizontalHeader()->fontMetrics();
     for (int column = 0; column < grid::kColumnCount; ++column) {
         int width = headerMetrics.horizontalAdvance(headers[column]);
-        for (const QString& sample : widestSamples(column, chinese_)) {
+        for (const QString& sample : widestSamples(column, language_)) {
             const int arrow = column >= grid::kDecodeColumn ? kDropDownArrow : 0;
             width = std::max(width, cellMetrics.horizontalAdvance(sample) + arrow);
         }
@@ -168,16 +168,16 @@ void frm_chann::buildGrid()
     grid_->installEventFilter(this);
     // An editor floats over the viewport and would stay behind while the
     // cells move.
-    connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this, &frm_chann::hideEditors);
-    connect(grid_->horizontalScrollBar(), &QScrollBar::valueChanged, this, &frm_chann::hideEditors);
+    connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this, &ChannelGridWindow::hideEditors);
+    connect(grid_->horizontalScrollBar(), &QScrollBar::valueChanged, this, &ChannelGridWindow::hideEditors);
     // Leaving an opened cell by the arrow keys commits it as well.
     connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row, int column, int, int) {
         if (opened_ && (lineOf(row) != editLine_ || column != editColumn_))
-            CommitCellEdit();
+            commitCellEditor();
     });
 }
 
-QRect frm_chann::initialGeometry(const QSize& mainWindowSize) const
+QRect ChannelGridWindow::initialGeometry(const QSize& mainWindowSize) const
 {
     int width = 2 * grid_->frameWidth() + kSubWindowFrame;
     for (int column = 0; column < grid::kColumnCount; ++column)
@@ -190,46 +190,46 @@ QRect frm_chann::initialGeometry(const QSize& mainWindowSize) const
     return QRect(std::max(0, (mainWindowSize.width() - w) / 2), 0, w, h);
 }
 
-void frm_chann::updateTitle()
+void ChannelGridWindow::updateTitle()
 {
-    setWindowTitle(grid::windowTitle(state().CurrentChannel, chinese_));
+    setWindowTitle(grid::windowTitle(state().currentChannel, language_));
 }
 
-void frm_chann::activated()
+void ChannelGridWindow::activated()
 {
     showAllRows();
 }
 
-QString frm_chann::cellText(int line, int column) const
+QString ChannelGridWindow::cellText(int line, int column) const
 {
     return grid_->item(rowOf(line), column)->text();
 }
 
-void frm_chann::ShowChannelRow(int n)
+void ChannelGridWindow::drawChannelRow(int n)
 {
     grid::settleEmptyChannel(state().image, n);
     for (int column = grid::kReceiveColumn; column < grid::kColumnCount; ++column)
-        grid_->item(rowOf(n), column)->setText(grid::cellText(state().image, n, column, chinese_));
+        grid_->item(rowOf(n), column)->setText(grid::cellText(state().image, n, column, language_));
 }
 
-void frm_chann::showAllRows()
+void ChannelGridWindow::showAllRows()
 {
     for (int n = channel::kFirst; n <= channel::kLast; ++n)
-        ShowChannelRow(n);
+        drawChannelRow(n);
 }
 
-void frm_chann::clickCell(int line, int column)
+void ChannelGridWindow::clickCell(int line, int column)
 {
-    CommitCellEdit();
+    commitCellEditor();
     grid_->setCurrentCell(rowOf(line), column);
-    state().CurrentChannel = line;
+    state().currentChannel = line;
     updateTitle();
-    BeginCellEdit(line, column);
+    openCellEditor(line, column);
 }
 
-void frm_chann::BeginCellEdit(int line, int column)
+void ChannelGridWindow::openCellEditor(int line, int column)
 {
-    CommitCellEdit();
+    commitCellEditor();
     if (!grid::isEditableCell(state().image, line, column)) {
         hideEditors();
         grid_->setFocus(Qt::OtherFocusReason);
@@ -241,98 +241,98 @@ void frm_chann::BeginCellEdit(int line, int column)
     const QString text = cellText(line, column);
 
     if (isFrequencyColumn(column)) {
-        comboEdit_->hide();
-        textEdit_->setText(text);
-        textEdit_->selectAll();  // typing replaces the shown frequency
-        placeEditor(textEdit_, line, column);
-        textEdit_->setFocus(Qt::OtherFocusReason);
+        listEditor_->hide();
+        textEditor_->setText(text);
+        textEditor_->selectAll();  // typing replaces the shown frequency
+        placeEditor(textEditor_, line, column);
+        textEditor_->setFocus(Qt::OtherFocusReason);
         return;
     }
-    textEdit_->hide();
-    comboEdit_->clear();
-    comboEdit_->addItems(grid::choices(column, chinese_));
+    textEditor_->hide();
+    listEditor_->clear();
+    listEditor_->addItems(grid::choices(column, language_));
     // Only tones may be typed; the other columns are chosen from the list.
-    comboEdit_->lineEdit()->setReadOnly(!isToneColumn(column));
-    comboEdit_->setCurrentIndex(comboEdit_->findText(text.trimmed()));
-    comboEdit_->setEditText(text.trimmed());
-    comboEdit_->lineEdit()->selectAll();
-    placeEditor(comboEdit_, line, column);
-    comboEdit_->setFocus(Qt::OtherFocusReason);
+    listEditor_->lineEdit()->setReadOnly(!isToneColumn(column));
+    listEditor_->setCurrentIndex(listEditor_->findText(text.trimmed()));
+    listEditor_->setEditText(text.trimmed());
+    listEditor_->lineEdit()->selectAll();
+    placeEditor(listEditor_, line, column);
+    listEditor_->setFocus(Qt::OtherFocusReason);
 }
 
-void frm_chann::placeEditor(QWidget* editor, int line, int column)
+void ChannelGridWindow::placeEditor(QWidget* editor, int line, int column)
 {
     editor->setGeometry(grid_->visualRect(grid_->model()->index(rowOf(line), column)));
     editor->show();
     editor->raise();
 }
 
-void frm_chann::hideEditors()
+void ChannelGridWindow::hideEditors()
 {
-    if (textEdit_->hasFocus() || comboEdit_->hasFocus())
+    if (textEditor_->hasFocus() || listEditor_->hasFocus())
         grid_->setFocus(Qt::OtherFocusReason);
-    textEdit_->hide();
-    comboEdit_->hide();
+    textEditor_->hide();
+    listEditor_->hide();
 }
 
-void frm_chann::CommitCellEdit()
+void ChannelGridWindow::commitCellEditor()
 {
     if (!opened_)
         return;
     opened_ = false;
     const int line = editLine_;
     const int column = editColumn_;
-    const QString text = isFrequencyColumn(column) ? textEdit_->text() : comboEdit_->currentText();
+    const QString text = isFrequencyColumn(column) ? textEditor_->text() : listEditor_->currentText();
     hideEditors();
-    textEdit_->clear();
-    comboEdit_->clear();
+    textEditor_->clear();
+    listEditor_->clear();
 
     std::optional<Text> message;
     if (column == grid::kReceiveColumn)
-        message = grid::CommitReceive(state(), line, text).message;
+        message = grid::commitReceive(state(), line, text).message;
     else if (column == grid::kTransmitColumn)
-        message = grid::CommitTransmit(state(), line, text).message;
+        message = grid::commitTransmit(state(), line, text).message;
     else if (isToneColumn(column))
         grid::commitToneText(state().image, line, column, text);
     // The other columns were written when their entry was chosen.
-    ShowChannelRow(line);
+    drawChannelRow(line);
     if (message)
-        showPrompt(this, message->in(state().LanguageFlag), state().LanguageFlag);
+        showPrompt(this, message->in(state().language), state().language);
 }
 
-void frm_chann::chooseEntry(int position)
+void ChannelGridWindow::chooseEntry(int position)
 {
     if (!opened_ || isFrequencyColumn(editColumn_))
         return;
     grid::applyChoice(state().image, editLine_, editColumn_, position);
     if (isToneColumn(editColumn_))
-        ShowChannelRow(editLine_);
+        drawChannelRow(editLine_);
 }
 
-void frm_chann::moveOnEnter()
+void ChannelGridWindow::moveOnEnter()
 {
     if (!opened_)
         return;
     const grid::CellPosition from{editLine_, editColumn_};
-    CommitCellEdit();
+    commitCellEditor();
     const bool lineEmpty = cellText(from.line, grid::kReceiveColumn).trimmed().isEmpty()
         && cellText(from.line, grid::kTransmitColumn).trimmed().isEmpty();
     const grid::CellPosition to = grid::enterMove(from, lineEmpty);
     grid_->setCurrentCell(rowOf(to.line), to.column);
-    BeginCellEdit(to.line, to.column);
+    openCellEditor(to.line, to.column);
 }
 
-void frm_chann::tabOutOfEditor(bool forward)
+void ChannelGridWindow::tabOutOfEditor(bool forward)
 {
     // The editors float over the grid, so Qt would hand the focus to the grid
     // and leave the editor open with its text uncommitted. Tab in an editor
     // commits the cell and then moves on as Tab on the grid does.
-    CommitCellEdit();
+    commitCellEditor();
     grid_->setFocus(Qt::OtherFocusReason);
     focusNextPrevChild(forward);
 }
 
-bool frm_chann::eventFilter(QObject* watched, QEvent* event)
+bool ChannelGridWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == grid_->viewport())
         return filterGridMouse(event);
@@ -345,7 +345,7 @@ bool frm_chann::eventFilter(QObject* watched, QEvent* event)
         }
         return false;
     }
-    if (watched == textEdit_ || watched == comboEdit_) {
+    if (watched == textEditor_ || watched == listEditor_) {
         if (event->type() == QEvent::KeyPress) {
             auto* key = static_cast<QKeyEvent*>(event);
             // Both editors move on Enter and Tab alike and refuse a paste,
@@ -360,7 +360,7 @@ bool frm_chann::eventFilter(QObject* watched, QEvent* event)
             }
             if (isPasteKey(key))
                 return true;
-            return watched == textEdit_ ? filterTextKey(key) : filterComboKey(key);
+            return watched == textEditor_ ? filterTextKey(key) : filterComboKey(key);
         }
         if (event->type() == QEvent::FocusOut)
             commitOnFocusLeavingGrid(static_cast<QFocusEvent*>(event));
@@ -368,7 +368,7 @@ bool frm_chann::eventFilter(QObject* watched, QEvent* event)
     return ChildWindow::eventFilter(watched, event);
 }
 
-bool frm_chann::filterGridMouse(QEvent* event)
+bool ChannelGridWindow::filterGridMouse(QEvent* event)
 {
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
@@ -387,7 +387,7 @@ bool frm_chann::filterGridMouse(QEvent* event)
     }
 }
 
-bool frm_chann::filterTextKey(QKeyEvent* event)
+bool ChannelGridWindow::filterTextKey(QKeyEvent* event)
 {
     if (isEditingKey(event))
         return false;
@@ -397,7 +397,7 @@ bool frm_chann::filterTextKey(QKeyEvent* event)
     return !(text.size() == 1 && frequencyKey(text[0]));
 }
 
-bool frm_chann::filterComboKey(QKeyEvent* event)
+bool ChannelGridWindow::filterComboKey(QKeyEvent* event)
 {
     const QString text = event->text();
     if (!isToneColumn(editColumn_))
@@ -408,13 +408,13 @@ bool frm_chann::filterComboKey(QKeyEvent* event)
     if (!accepted)
         return true;
     if (*accepted != text[0]) {
-        comboEdit_->lineEdit()->insert(QString(*accepted));  // "d023n" reads as D023N at once
+        listEditor_->lineEdit()->insert(QString(*accepted));  // "d023n" reads as D023N at once
         return true;
     }
     return false;
 }
 
-void frm_chann::commitOnFocusLeavingGrid(QFocusEvent* event)
+void ChannelGridWindow::commitOnFocusLeavingGrid(QFocusEvent* event)
 {
     // Leaving the editor for another control of the program (a button, the
     // detail editor) ends the edit; a drop-down's list, a message box or
@@ -424,27 +424,27 @@ void frm_chann::commitOnFocusLeavingGrid(QFocusEvent* event)
     QWidget* next = QApplication::focusWidget();
     if (!next || next->window() != window() || next == grid_ || grid_->isAncestorOf(next))
         return;
-    CommitCellEdit();
+    commitCellEditor();
 }
 
-void frm_chann::restoreDefaults()
+void ChannelGridWindow::restoreDefaults()
 {
-    CommitCellEdit();
-    grid::applyDefaultChannels(state().image, state().CurrentModel);
+    commitCellEditor();
+    grid::applyDefaultChannels(state().image, state().currentModel);
     showAllRows();
 }
 
-void frm_chann::clearChannels()
+void ChannelGridWindow::clearChannels()
 {
-    CommitCellEdit();
+    commitCellEditor();
     grid::clearAllChannels(state().image);
     showAllRows();
 }
 
-void frm_chann::requestClose()
+void ChannelGridWindow::requestClose()
 {
-    CommitCellEdit();
-    if (isSignalConnected(QMetaMethod::fromSignal(&frm_chann::closeRequested))) {
+    commitCellEditor();
+    if (isSignalConnected(QMetaMethod::fromSignal(&ChannelGridWindow::closeRequested))) {
         emit closeRequested();
         return;
     }
@@ -455,9 +455,9 @@ void frm_chann::requestClose()
         close();
 }
 
-void frm_chann::closeEvent(QCloseEvent* event)
+void ChannelGridWindow::closeEvent(QCloseEvent* event)
 {
-    CommitCellEdit();  // a cell left open is committed, never lost
+    commitCellEditor();  // a cell left open is committed, never lost
     ChildWindow::closeEvent(event);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/child_window.h"
+#include "ui/child_window.h"
 
 class QComboBox;
 class QLineEdit;
@@ -14,10 +14,10 @@ namespace r5 {
 // the frequencies, a drop-down for the rest); leaving the cell commits it into
 // the image at once, and the line is redrawn from the image, so the grid always
 // shows what the radio will get.
-class frm_chann : public ChildWindow {
+class ChannelGridWindow : public ChildWindow {
     Q_OBJECT
 public:
-    explicit frm_chann(AppState& state, QWidget* parent = nullptr);
+    explicit ChannelGridWindow(AppState& state, QWidget* parent = nullptr);
 
     // Redraws every line: a read, a file load or the detail editor shows at once.
     void activated() override;
@@ -27,7 +27,7 @@ public:
     void updateTitle();
 
 signals:
-    // Channel Edit: the main window opens the detail editor on CurrentChannel.
+    // Channel Edit: the main window opens the detail editor on currentChannel.
     void channelEditRequested();
     // Close: the main window closes the grid, the detail editor and the
     // channel-file windows.
@@ -39,13 +39,13 @@ protected:
 
 private:
     void buildGrid();
-    void ShowChannelRow(int channelNumber);
+    void drawChannelRow(int channelNumber);
     void showAllRows();
     QString cellText(int line, int column) const;
 
     void clickCell(int line, int column);
-    void BeginCellEdit(int line, int column);
-    void CommitCellEdit();
+    void openCellEditor(int line, int column);
+    void commitCellEditor();
     void hideEditors();
     void placeEditor(QWidget* editor, int line, int column);
     void moveOnEnter();
@@ -61,10 +61,10 @@ private:
     void clearChannels();
     void requestClose();
 
-    const bool chinese_;  // captions and texts keep the language the window opened in
+    const Language language_;  // captions and texts keep the language the window opened in
     QTableWidget* grid_;
-    QLineEdit* textEdit_;
-    QComboBox* comboEdit_;
+    QLineEdit* textEditor_;
+    QComboBox* listEditor_;
     QPushButton* editButton_;
     QPushButton* defaultButton_;
     QPushButton* clearButton_;
@@ -78,5 +78,3 @@ private:
 };
 
 } // namespace r5
-
-using r5::frm_chann;

@@ -30,9 +30,9 @@ QString columnName(CsvColumn c) { return QString::fromLatin1(kColumnNames[static
 
 CsvColumn columnAt(int index) { return channelFieldAt(index); }
 
-QString fieldText(const RadioImage& image, int n, CsvColumn c, bool chinese)
+QString fieldText(const RadioImage& image, int n, CsvColumn c, Language language)
 {
-    return channelFieldText(image, n, c, chinese);
+    return channelFieldText(image, n, c, language);
 }
 
 bool shows(const RadioImage& image, int n, CsvColumn c, const QString& text)
@@ -53,13 +53,13 @@ std::optional<int> valueShownAs(const RadioImage& image, int n, CsvColumn c, con
     return std::nullopt;
 }
 
-QString acceptedTexts(const RadioImage& image, int n, CsvColumn c, bool chinese)
+QString acceptedTexts(const RadioImage& image, int n, CsvColumn c, Language language)
 {
     RadioImage trial = image;
     QStringList texts;
     for (int value = 0; value <= choiceMaxValue(c); ++value) {
         setChoiceValue(trial, n, c, value);
-        const QString text = fieldText(trial, n, c, chinese);
+        const QString text = fieldText(trial, n, c, language);
         if (!texts.contains(text))
             texts << text;
     }
@@ -78,8 +78,8 @@ std::optional<ToneCode> parseTone(const QString& text)
     const QString tone = withDecimalPoint(text).toUpper();
     if (tone.isEmpty())
         return ToneCode{};
-    for (const bool chinese : {false, true})
-        if (grid::toneText(ToneCode{}, chinese).compare(tone, Qt::CaseInsensitive) == 0)
+    for (const Language language : {false, true})
+        if (grid::toneText(ToneCode{}, language).compare(tone, Qt::CaseInsensitive) == 0)
             return ToneCode{};
     const grid::TypedTone typed = grid::typedTone(tone);
     switch (typed.kind) {
@@ -105,7 +105,7 @@ public:
             blank = blank && field_(columnAt(i)).isEmpty();
         if (blank) {
             if (!channel::isEmpty(work_, n_))
-                ClearChannel(work_, n_);
+                clearChannel(work_, n_);
             return;
         }
         importReceive();
@@ -132,16 +132,16 @@ private:
         const QString text = withDecimalPoint(field_(c));
         if (shows(work_, n_, c, text))
             return c == CsvColumn::Receive ? channel::receive(work_, n_) : channel::transmit(work_, n_);
-        if (classifyFrequency(text, state_.BandLow, state_.BandHigh) != FrequencyEntry::InBand) {
+        if (classifyFrequency(text, state_.bandLow, state_.bandHigh) != FrequencyEntry::InBand) {
             fail(c, CsvError::Kind::OutOfBand,
-                 QString("%1 - %2 MHz").arg(state_.BandLow).arg(state_.BandHigh));
+                 QString("%1 - %2 MHz").arg(state_.bandLow).arg(state_.bandHigh));
             return std::nullopt;
         }
         if (!isStorableFrequencyText(text, state_.twoDigitMegahertz())) {
             fail(c, CsvError::Kind::NotStorable);
             return std::nullopt;
         }
-        return FreqTextToBcd(padFrequencyText(text), state_.twoDigitMegahertz());
+        return frequencyBytes(padFrequencyText(text), state_.twoDigitMegahertz());
     }
 
     void importReceive()
@@ -154,11 +154,11 @@ private:
         // The rest of the line is still checked, on a channel at the band's
         // bottom; the work image is dropped anyway.
         if (!bytes)
-            bytes = FreqTextToBcd(bandLowText(state_.BandLow), state_.twoDigitMegahertz());
+            bytes = frequencyBytes(bandLowText(state_.bandLow), state_.twoDigitMegahertz());
         if (channel::isEmpty(work_, n_)) {
-            ClearChannel(work_, n_);
+            clearChannel(work_, n_);
             channel::setReceive(work_, n_, *bytes);
-            InitNewChannel(work_, n_);
+            startNewChannel(work_, n_);
         }
         channel::setReceive(work_, n_, *bytes);
     }
@@ -201,7 +201,7 @@ private:
         if (const auto value = valueShownAs(work_, n_, c, text))
             setChoiceValue(work_, n_, c, *value);
         else
-            fail(c, CsvError::Kind::UnknownEntry, acceptedTexts(work_, n_, c, state_.LanguageFlag));
+            fail(c, CsvError::Kind::UnknownEntry, acceptedTexts(work_, n_, c, state_.language));
     }
 
     RadioImage& work_;
@@ -222,13 +222,13 @@ QStringList csvColumnNames()
     return names;
 }
 
-QByteArray channelCsvText(const RadioImage& image, bool chinese)
+QByteArray channelCsvText(const RadioImage& image, Language language)
 {
     QByteArray text = csvLine(csvColumnNames());
     for (int n = channel::kFirst; n <= channel::kLast; ++n) {
         QStringList fields;
         for (int i = 0; i < kCsvColumnCount; ++i)
-            fields << (channel::isEmpty(image, n) && i > 0 ? QString() : fieldText(image, n, columnAt(i), chinese));
+            fields << (channel::isEmpty(image, n) && i > 0 ? QString() : fieldText(image, n, columnAt(i), language));
         text += csvLine(fields);
     }
     // Spreadsheets take a file without a byte order mark for the local code
@@ -239,9 +239,9 @@ QByteArray channelCsvText(const RadioImage& image, bool chinese)
     return ascii ? text : kBom + text;
 }
 
-std::optional<FileError> saveChannelCsv(const RadioImage& image, const QString& path, bool chinese)
+std::optional<FileError> saveChannelCsv(const RadioImage& image, const QString& path, Language language)
 {
-    return writeFileAtomically(path, channelCsvText(image, chinese));
+    return writeFileAtomically(path, channelCsvText(image, language));
 }
 
 std::vector<CsvError> importChannelCsv(AppState& state, const QByteArray& text)
@@ -330,8 +330,8 @@ QString CsvError::message(bool zh) const
         : column.isEmpty() ? (zh ? QString::fromUtf8("第 %1 行：").arg(line) : QString("Line %1: ").arg(line))
                            : (zh ? QString::fromUtf8("第 %1 行 %2 列：").arg(line).arg(column)
                                  : QString("Line %1, column %2: ").arg(line).arg(column));
-    auto say = [&](const char* chinese, const char* english) {
-        return where + (zh ? QString::fromUtf8(chinese) : QString::fromLatin1(english));
+    auto say = [&](const char* language, const char* english) {
+        return where + (zh ? QString::fromUtf8(language) : QString::fromLatin1(english));
     };
     switch (kind) {
     case K::CannotRead: return say("无法读取文件 “%1”：%2", "Cannot read \"%1\": %2").arg(value, detail);

@@ -30,8 +30,8 @@ inline constexpr int kCsvColumnCount = kChannelFieldCount;
 // "channel", "rx_mhz", "tx_mhz", "decode_tone", ... in column order.
 QStringList csvColumnNames();
 
-QByteArray channelCsvText(const RadioImage& image, bool chinese);
-std::optional<FileError> saveChannelCsv(const RadioImage& image, const QString& path, bool chinese);
+QByteArray channelCsvText(const RadioImage& image, Language language);
+std::optional<FileError> saveChannelCsv(const RadioImage& image, const QString& path, Language language);
 
 struct CsvError {
     enum class Kind {
@@ -61,7 +61,7 @@ struct CsvError {
     QString column;  // the column's name, when the error sits in one field
     QString value;   // the text found
     QString detail;
-    QString message(bool chinese) const;
+    QString message(Language language) const;
 };
 
 // Applies the table to `state.image`, checked against the state's band; on

@@ -78,13 +78,13 @@ PickerNameCheck checkPickerName(const QString& typed, const FilePickerKind& kind
     return {Verdict::Accepted, name};
 }
 
-QString pickerCheckMessage(const PickerNameCheck& check, const FilePickerKind& kind, bool chinese)
+QString pickerCheckMessage(const PickerNameCheck& check, const FilePickerKind& kind, Language language)
 {
     switch (check.verdict) {
     case PickerNameCheck::Verdict::BadName:
-        return kind.badName.in(chinese);
+        return kind.badName.in(language);
     case PickerNameCheck::Verdict::BadSuffix:
-        return kind.badSuffix.in(chinese);
+        return kind.badSuffix.in(language);
     case PickerNameCheck::Verdict::Accepted:
         break;
     }

@@ -18,8 +18,8 @@ struct FilePickerKind {
     Text badSuffix;          // the name does not end in the suffix
 };
 
-extern const FilePickerKind kOpenChannelPicker;  // Form_open_chann
-extern const FilePickerKind kSaveChannelPicker;  // Form_save_chann
+extern const FilePickerKind kOpenChannelPicker;  // OpenChannelFileWindow
+extern const FilePickerKind kSaveChannelPicker;  // SaveChannelFileWindow
 extern const FilePickerKind kOpenAdjustPicker;   // Form_open_adj
 extern const FilePickerKind kSaveAdjustPicker;   // Form_save_adj
 
@@ -47,7 +47,7 @@ struct PickerNameCheck {
 PickerNameCheck checkPickerName(const QString& typed, const FilePickerKind& kind);
 
 // The message a failed check shows, or an empty string for an accepted name.
-QString pickerCheckMessage(const PickerNameCheck& check, const FilePickerKind& kind, bool chinese);
+QString pickerCheckMessage(const PickerNameCheck& check, const FilePickerKind& kind, Language language);
 
 // The file the picker works on: the chosen directory, "/", the name. A
 // directory that already ends in a separator (the root) gets none added.

@@ -58,35 +58,35 @@ QString shownToken(const QByteArray& token, bool cut)
 
 } // namespace
 
-QString FileError::message(bool chinese) const
+QString FileError::message(Language language) const
 {
     const QString name = fileName(path);
-    const QString where = chinese
+    const QString where = language
         ? QString::fromUtf8("文件 “%1” 第 %2 行第 %3 列（第 %4 行第 %5 格）").arg(name).arg(line).arg(column).arg(row).arg(cell)
         : QString("\"%1\", line %2, column %3 (row %4, cell %5)").arg(name).arg(line).arg(column).arg(row).arg(cell);
     switch (kind) {
     case Kind::CannotOpen:
-        return chinese ? QString::fromUtf8("无法打开文件 “%1”：%2").arg(path, reason)
+        return language == Language::Chinese ? QString::fromUtf8("无法打开文件 “%1”：%2").arg(path, reason)
                        : QString("Cannot open \"%1\": %2").arg(path, reason);
     case Kind::CannotRead:
-        return chinese ? QString::fromUtf8("无法读取文件 “%1”：%2").arg(path, reason)
+        return language == Language::Chinese ? QString::fromUtf8("无法读取文件 “%1”：%2").arg(path, reason)
                        : QString("Cannot read \"%1\": %2").arg(path, reason);
     case Kind::CannotSave:
-        return chinese ? QString::fromUtf8("无法保存文件 “%1”：%2").arg(path, reason)
+        return language == Language::Chinese ? QString::fromUtf8("无法保存文件 “%1”：%2").arg(path, reason)
                        : QString("Cannot save \"%1\": %2").arg(path, reason);
     case Kind::EndsEarly:
-        return chinese ? QString::fromUtf8("文件 “%1” 不完整：只有 %2 个数值，需要 %3 个（缺少第 %4 行第 %5 格起的数值）。")
+        return language == Language::Chinese ? QString::fromUtf8("文件 “%1” 不完整：只有 %2 个数值，需要 %3 个（缺少第 %4 行第 %5 格起的数值）。")
                              .arg(name).arg(found).arg(needed).arg(row).arg(cell)
                        : QString("\"%1\" ends early: it holds %2 of the %3 values needed (missing from row %4, cell %5 on).")
                              .arg(name).arg(found).arg(needed).arg(row).arg(cell);
     case Kind::NotANumber:
-        return chinese ? where + QString::fromUtf8("：“%1” 不是整数。").arg(token)
+        return language == Language::Chinese ? where + QString::fromUtf8("：“%1” 不是整数。").arg(token)
                        : where + QString(": \"%1\" is not a whole number.").arg(token);
     case Kind::OutOfRange:
-        return chinese ? where + QString::fromUtf8("：%1 超出 -32768 至 32767 的范围。").arg(token)
+        return language == Language::Chinese ? where + QString::fromUtf8("：%1 超出 -32768 至 32767 的范围。").arg(token)
                        : where + QString(": %1 is outside -32768 to 32767.").arg(token);
     case Kind::NotAByte:
-        return chinese ? where + QString::fromUtf8("：%1 不是 0 至 255 之间的字节值。").arg(token)
+        return language == Language::Chinese ? where + QString::fromUtf8("：%1 不是 0 至 255 之间的字节值。").arg(token)
                        : where + QString(": %1 is not a byte value (0 to 255).").arg(token);
     }
     return {};

@@ -34,7 +34,7 @@ struct FileError {
     int found = 0;     // EndsEarly: how many values the file holds
     int needed = 0;    // EndsEarly: how many it should hold
 
-    QString message(bool chinese) const;
+    QString message(Language language) const;
 };
 
 // The shape of a text file of whole numbers: `rows` lines of `cells` values.

@@ -40,16 +40,16 @@ QString table(const QStringList& header, const std::vector<QStringList>& rows)
 
 QString heading(const QString& text) { return "<h2>" + text.toHtmlEscaped() + "</h2>\n"; }
 
-QString channelTable(const RadioImage& image, int firstField, int endField, bool chinese)
+QString channelTable(const RadioImage& image, int firstField, int endField, Language language)
 {
-    QStringList header{channelFieldCaption(ChannelField::Number, chinese)};
+    QStringList header{channelFieldCaption(ChannelField::Number, language)};
     for (int i = firstField; i < endField; ++i)
-        header << channelFieldCaption(channelFieldAt(i), chinese);
+        header << channelFieldCaption(channelFieldAt(i), language);
     std::vector<QStringList> rows;
     for (int n = channel::kFirst; n <= channel::kLast; ++n) {
         QStringList line{QString::number(n)};
         for (int i = firstField; i < endField; ++i)
-            line << channelFieldText(image, n, channelFieldAt(i), chinese);
+            line << channelFieldText(image, n, channelFieldAt(i), language);
         rows.push_back(line);
     }
     return table(header, rows);
@@ -63,40 +63,40 @@ QString settings(const QString& title, const std::vector<QStringList>& items)
 
 } // namespace
 
-QString programmingSheetHtml(const RadioImage& image, int model, bool chinese)
+QString programmingSheetHtml(const RadioImage& image, int model, Language language)
 {
-    QString html = "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>" + kTitle.in(chinese).toHtmlEscaped()
-                   + "</title></head><body>\n<h1>" + kTitle.in(chinese).toHtmlEscaped() + "</h1>\n";
+    QString html = "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>" + kTitle.in(language).toHtmlEscaped()
+                   + "</title></head><body>\n<h1>" + kTitle.in(language).toHtmlEscaped() + "</h1>\n";
     const RadioModel& radio = kModels.at(static_cast<size_t>(model));
-    html += "<p>" + (kModel.in(chinese) + ": " + radio.name).toHtmlEscaped() + "&nbsp;&nbsp;&nbsp;"
-            + (kBand.in(chinese) + ": " + bandStatusText(radio.bandLow, radio.bandHigh).trimmed()).toHtmlEscaped()
+    html += "<p>" + (kModel.in(language) + ": " + radio.name).toHtmlEscaped() + "&nbsp;&nbsp;&nbsp;"
+            + (kBand.in(language) + ": " + bandStatusText(radio.bandLow, radio.bandHigh).trimmed()).toHtmlEscaped()
             + "</p>\n";
 
     const int firstDetail = static_cast<int>(ChannelField::OptionSignalling);
-    html += heading(kChannels.in(chinese)) + channelTable(image, 1, firstDetail, chinese);
-    html += heading(detail::kWindowTitle.in(chinese)) + channelTable(image, firstDetail, kChannelFieldCount, chinese);
+    html += heading(kChannels.in(language)) + channelTable(image, 1, firstDetail, language);
+    html += heading(detail::kWindowTitle.in(language)) + channelTable(image, firstDetail, kChannelFieldCount, language);
 
     std::vector<QStringList> items;
     for (const options::Item item : {options::kTimeOut, options::kSquelch, options::kVoice, options::kCurrentChannel,
                                      options::kVolume, options::kPowerState, options::kKeypadLock,
                                      options::kBatterySave, options::kBeep})
-        items.push_back({options::caption(item).in(chinese), options::shownText(image, item, chinese)});
-    html += settings(options::kWindowTitle.in(chinese), items);
+        items.push_back({options::caption(item).in(language), options::shownText(image, item, language)});
+    html += settings(options::kWindowTitle.in(language), items);
 
     items.clear();
     for (const keys::Key key : {keys::kPf1, keys::kPf2})
-        items.push_back({keys::keyLabel(key), keys::shownText(image, key, chinese)});
-    html += settings(keys::kWindowTitle.in(chinese), items);
+        items.push_back({keys::keyLabel(key), keys::shownText(image, key, language)});
+    html += settings(keys::kWindowTitle.in(language), items);
 
     items.clear();
     for (int i = 0; i < scan::kItemCount; ++i) {
         const auto item = static_cast<scan::Item>(i);
-        items.push_back({scan::caption(item).in(chinese), scan::shownText(image, item, chinese)});
+        items.push_back({scan::caption(item).in(language), scan::shownText(image, item, language)});
     }
-    items.push_back({scan::kPriorityChannelCaption.in(chinese), scan::priorityChannelText(image)});
-    html += settings(scan::kWindowTitle.in(chinese), items);
+    items.push_back({scan::kPriorityChannelCaption.in(language), scan::priorityChannelText(image)});
+    html += settings(scan::kWindowTitle.in(language), items);
 
-    const QStringList testHeader = testfreq::headerTexts(chinese);
+    const QStringList testHeader = testfreq::headerTexts(language);
     std::vector<QStringList> tests;
     for (int n = 1; n <= testfreq::kCount; ++n)
         tests.push_back({QString::number(n), testfreq::shownText(image, n, testfreq::kReceive),
@@ -104,12 +104,12 @@ QString programmingSheetHtml(const RadioImage& image, int model, bool chinese)
     QStringList trimmedHeader;
     for (const QString& text : testHeader)
         trimmedHeader << text.trimmed();
-    html += heading(testfreq::kWindowTitle.in(chinese)) + table(trimmedHeader, tests);
+    html += heading(testfreq::kWindowTitle.in(language)) + table(trimmedHeader, tests);
 
     items.clear();
     for (int line = 1; line <= message::kLineCount; ++line)
         items.push_back({QString::number(line), message::shownLine(image, line)});
-    html += settings(message::kWindowTitle.in(chinese), items);
+    html += settings(message::kWindowTitle.in(language), items);
     return html + "</body></html>\n";
 }
 

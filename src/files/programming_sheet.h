@@ -10,6 +10,6 @@ namespace r5 {
 // the model and its band, the 16 channels as the grid shows them and their
 // detail-editor fields, then every radio-wide setting as its window shows it,
 // all in one language.
-QString programmingSheetHtml(const RadioImage& image, int model, bool chinese);
+QString programmingSheetHtml(const RadioImage& image, int model, Language language);
 
 } // namespace r5

@@ -44,7 +44,7 @@ private:
     bool connected_ = false;
     int blockIndex_ = 0;
     // Answers by block number; 2 to 9 hold the tuning data.
-    std::array<QByteArray, protocol::AdjustFirstFrame + protocol::AdjustReadBlocks> frames_;
+    std::array<QByteArray, protocol::kAdjustFirstFrame + protocol::kAdjustReadBlocks> frames_;
 };
 
 } // namespace r5

@@ -6,7 +6,7 @@ namespace r5 {
 
 bool handshakeAccepted(const QByteArray& reply, quint8 first, quint8 second, int distance)
 {
-    for (int k = 0; k <= protocol::HandshakeMarkerLastStart && k + distance < reply.size(); ++k)
+    for (int k = 0; k <= protocol::kHandshakeMarkerLastStart && k + distance < reply.size(); ++k)
         if (static_cast<quint8>(reply[k]) == first && static_cast<quint8>(reply[k + distance]) == second)
             return true;
     return false;
@@ -16,7 +16,7 @@ QByteArray command(quint8 code, int address, int length, const QByteArray& data,
 {
     QByteArray bytes;
     if (ack)
-        bytes.append(static_cast<char>(protocol::Ack));
+        bytes.append(static_cast<char>(protocol::kAck));
     bytes.append(static_cast<char>(code));
     bytes.append(static_cast<char>((address >> 8) & 0xFF));
     bytes.append(static_cast<char>(address & 0xFF));

@@ -42,7 +42,7 @@ void LinkExchange::abort()
 
 Text LinkExchange::portOpenText() const
 {
-    return linktext::PortOpenError;
+    return linktext::kPortOpenError;
 }
 
 void LinkExchange::startFromButton()
@@ -52,7 +52,7 @@ void LinkExchange::startFromButton()
     retriesLeft_ = values_.retries;
     if (startAttempt()) {
         emit progressChanged(0);
-        emit statusChanged(text(linktext::Connecting));
+        emit statusChanged(text(linktext::kConnecting));
     }
 }
 
@@ -67,16 +67,16 @@ bool LinkExchange::startAttempt()
 
 bool LinkExchange::openPort()
 {
-    const int comPort = state_.ComPort;
+    const int comPort = state_.comPort;
     const QString device = ports_.device(comPort);
     if (!device.isEmpty() && port_->open(device)) {
-        state_.PortOpenFailed = false;
+        state_.portOpenFailed = false;
         return true;
     }
-    state_.PortOpenFailed = true;
+    state_.portOpenFailed = true;
     const QString reason = device.isEmpty() ? QString() : port_->errorString();
     emit portOpenFailed(linktext::portOpenMessage(portOpenText(), comPort, device, reason,
-                                                  !device.isEmpty() && port_->permissionDenied(), chinese()));
+                                                  !device.isEmpty() && port_->permissionDenied(), language()));
     return false;
 }
 
@@ -84,7 +84,7 @@ void LinkExchange::queueCommand(const QByteArray& bytes)
 {
     sendBuffer_ = bytes;
     sendDone_ = false;
-    sendTimer_->start(protocol::SendTickMs);
+    sendTimer_->start(protocol::kSendTickMs);
 }
 
 void LinkExchange::sendQueued()

@@ -55,8 +55,8 @@ protected:
                  LinkTimerFactory& timerFactory, LinkValues values, QObject* parent);
 
     AppState& state() const { return state_; }
-    bool chinese() const { return state_.LanguageFlag; }
-    QString text(const Text& t) const { return t.in(chinese()); }
+    Language language() const { return state_.language; }
+    QString text(const Text& t) const { return t.in(language()); }
 
     // The Read and Write buttons: abandons a running attempt, restores the
     // retries and starts anew; shows "connecting" when the port opened.

@@ -7,21 +7,21 @@
 namespace r5::linktext {
 namespace {
 
-constexpr Text NoSuchPort{"系统中没有这个端口", "there is no such port on this system"};
+constexpr Text kNoSuchPort{"系统中没有这个端口", "there is no such port on this system"};
 // %1 device, %2 group.
-constexpr Text JoinGroup{"%1 属于用户组 “%2”：请把当前用户加入该组，然后注销并重新登录。",
+constexpr Text kJoinGroup{"%1 属于用户组 “%2”：请把当前用户加入该组，然后注销并重新登录。",
                          "%1 belongs to the group \"%2\": add your user to that group, then log out and in again."};
-constexpr Text NoAccess{"当前用户无权使用 %1。", "Your user may not use %1."};
+constexpr Text kNoAccess{"当前用户无权使用 %1。", "Your user may not use %1."};
 
 } // namespace
 
 QString portOpenMessage(const Text& firstLine, int comPort, const QString& device,
-                        const QString& reason, bool permissionDenied, bool chinese)
+                        const QString& reason, bool permissionDenied, Language language)
 {
-    const QString colon = chinese ? QStringLiteral("：") : QStringLiteral(": ");
-    QString message = firstLine.in(chinese) + '\n';
+    const QString colon = language == Language::Chinese ? QStringLiteral("：") : QStringLiteral(": ");
+    QString message = firstLine.in(language) + '\n';
     if (device.isEmpty())
-        return message + PortTable::comName(comPort) + colon + NoSuchPort.in(chinese);
+        return message + PortTable::comName(comPort) + colon + kNoSuchPort.in(language);
     message += PortTable::comName(comPort) + " (" + device + ")" + colon + reason;
     if (permissionDenied) {
         // The serial devices of most systems belong to a group (dialout, uucp);
@@ -30,15 +30,15 @@ QString portOpenMessage(const Text& firstLine, int comPort, const QString& devic
                                  ? device : QFileInfo(device).canonicalFilePath());
         const QString group = info.group();
         message += '\n';
-        message += group.isEmpty() ? NoAccess.in(chinese).arg(device)
-                                   : JoinGroup.in(chinese).arg(info.filePath(), group);
+        message += group.isEmpty() ? kNoAccess.in(language).arg(device)
+                                   : kJoinGroup.in(language).arg(info.filePath(), group);
     }
     return message;
 }
 
-QString numbered(const Text& before, int number, const Text& after, bool chinese)
+QString numbered(const Text& before, int number, const Text& after, Language language)
 {
-    return before.in(chinese) + QString::number(number) + after.in(chinese);
+    return before.in(language) + QString::number(number) + after.in(language);
 }
 
 } // namespace r5::linktext

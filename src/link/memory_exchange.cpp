@@ -12,8 +12,8 @@ void MemoryExchange::beginAttempt()
     clearInput();
     stage_ = Stage::Handshake;
     resetDataPhase();
-    queueCommand(QByteArray(reinterpret_cast<const char*>(protocol::HandshakeMagic.data()),
-                            static_cast<int>(protocol::HandshakeMagic.size())));
+    queueCommand(QByteArray(reinterpret_cast<const char*>(protocol::kHandshakeMagic.data()),
+                            static_cast<int>(protocol::kHandshakeMagic.size())));
 }
 
 bool MemoryExchange::receiveStep()
@@ -22,17 +22,17 @@ bool MemoryExchange::receiveStep()
         return dataStep();
 
     if (stage_ == Stage::Handshake) {
-        if (bytesWaiting() < protocol::HandshakeReplyBytes)
+        if (bytesWaiting() < protocol::kHandshakeReplyBytes)
             return false;
-        const QByteArray reply = takeBytes(protocol::HandshakeReplyBytes);
-        if (!handshakeAccepted(reply, protocol::HandshakeMarker, protocol::HandshakeMarker,
-                               protocol::HandshakeMarkerDistance))
+        const QByteArray reply = takeBytes(protocol::kHandshakeReplyBytes);
+        if (!handshakeAccepted(reply, protocol::kHandshakeMarker, protocol::kHandshakeMarker,
+                               protocol::kHandshakeMarkerDistance))
             return true;  // not the radio's reply: the time-out will act
-        sendNow(protocol::Ack);
+        sendNow(protocol::kAck);
         // The radio confirms programming mode meanwhile; its answer is dropped.
-        pauseThen(protocol::AckPauseMs, [this] {
+        pauseThen(protocol::kAckPauseMs, [this] {
             stage_ = Stage::PasswordBlock;
-            queueCommand(command(protocol::ReadCommand, protocol::PasswordBlockAddress, protocol::ReadBlockBytes));
+            queueCommand(command(protocol::kReadCommand, protocol::kPasswordBlockAddress, protocol::kReadBlockBytes));
             clearInput();
         });
         return true;
@@ -40,11 +40,11 @@ bool MemoryExchange::receiveStep()
 
     // The password block: taken and acknowledged; the radio guards its
     // memory itself, so the block is not compared with anything.
-    if (bytesWaiting() < protocol::PlainReplyBytes)
+    if (bytesWaiting() < protocol::kPlainReplyBytes)
         return false;
-    takeBytes(protocol::PlainReplyBytes);
-    sendNow(protocol::Ack);
-    pauseThen(protocol::AckPauseMs, [this] {
+    takeBytes(protocol::kPlainReplyBytes);
+    sendNow(protocol::kAck);
+    pauseThen(protocol::kAckPauseMs, [this] {
         connected_ = true;
         stopReplyTimer();
         stopRetryTimer();
@@ -58,8 +58,8 @@ void MemoryExchange::retriesUsedUp()
 {
     finishAttempt();
     emit progressChanged(0);
-    emit statusChanged(text(linktext::CommunicationFault));
-    emit failed(text(linktext::FailConnect));
+    emit statusChanged(text(linktext::kCommunicationFault));
+    emit failed(text(linktext::kFailConnect));
 }
 
 } // namespace r5

@@ -7,13 +7,13 @@
 namespace r5 {
 namespace {
 
-constexpr Text OldPasswordError{"原密码错误，禁止写入", "Old PassWord Error, Writeing Stop"};
-constexpr Text ModifySuccess{"密码修改成功 ", "PassWord Modify Success ! "};
+constexpr Text kOldPasswordError{"原密码错误，禁止写入", "Old PassWord Error, Writeing Stop"};
+constexpr Text kModifySuccess{"密码修改成功 ", "PassWord Modify Success ! "};
 
-constexpr LinkValues kPasswordValues{protocol::ReplyTimeoutMs, protocol::PasswordRetryPauseMs,
-                                     protocol::PasswordRetries};
+constexpr LinkValues kPasswordValues{protocol::kReplyTimeoutMs, protocol::kPasswordRetryPauseMs,
+                                     protocol::kPasswordRetries};
 
-using protocol::PasswordLength;
+using protocol::kPasswordLength;
 
 // First start s in [first, last] where `count` bytes of `answer` from s satisfy
 // `match(i, byte)`; last + 1 when there is none.
@@ -43,8 +43,8 @@ PasswordExchange::PasswordExchange(AppState& state, const PortTable& ports, Seri
 QByteArray PasswordExchange::passwordEntry(const QString& text)
 {
     // The radio keeps one byte per character; characters beyond Latin-1 have no code there.
-    QByteArray entry = text.trimmed().left(PasswordLength).toLatin1();
-    entry.append(QByteArray(PasswordLength - entry.size(), static_cast<char>(protocol::PasswordPad)));
+    QByteArray entry = text.trimmed().left(kPasswordLength).toLatin1();
+    entry.append(QByteArray(kPasswordLength - entry.size(), static_cast<char>(protocol::kPasswordPad)));
     return entry;
 }
 
@@ -66,31 +66,31 @@ bool PasswordExchange::newPasswordsMatch(const QString& first, const QString& se
 bool PasswordExchange::oldPasswordAccepted(const QByteArray& answer, const QByteArray& oldEntry)
 {
     using namespace protocol;
-    const auto spaces = [](int, quint8 b) { return b == PasswordPad; };
-    const auto erased = [](int, quint8 b) { return b == ErasedByte; };
+    const auto spaces = [](int, quint8 b) { return b == kPasswordPad; };
+    const auto erased = [](int, quint8 b) { return b == kErasedByte; };
     const auto same = [&](int i, quint8 b) { return b == static_cast<quint8>(oldEntry[i]); };
 
     // No password set: six spaces or six erased bytes at the record's start.
-    int k = firstStart(answer, PasswordRecordStart, PasswordSpacesSearchLast, PasswordLength, spaces);
-    if (k > PasswordSpacesFirstOnly)
-        k = firstStart(answer, PasswordRecordStart, PasswordSpacesSearchLast, PasswordLength, erased);
-    if (k <= PasswordNoPasswordLastStart)
+    int k = firstStart(answer, kPasswordRecordStart, kPasswordSpacesSearchLast, kPasswordLength, spaces);
+    if (k > kPasswordSpacesFirstOnly)
+        k = firstStart(answer, kPasswordRecordStart, kPasswordSpacesSearchLast, kPasswordLength, erased);
+    if (k <= kPasswordNoPasswordLastStart)
         return true;
 
-    k = firstStart(answer, PasswordRecordStart, PasswordFullSearchLast, PasswordLength, same);
-    if (k >= PasswordFullRecheckFrom) {
-        k = firstStart(answer, PasswordRecordStart, PasswordFiveSearchLast, PasswordFiveCompared, same);
-        if (k < PasswordFiveAcceptBelow)
-            k = PasswordNoPasswordLastStart;
+    k = firstStart(answer, kPasswordRecordStart, kPasswordFullSearchLast, kPasswordLength, same);
+    if (k >= kPasswordFullRecheckFrom) {
+        k = firstStart(answer, kPasswordRecordStart, kPasswordFiveSearchLast, kPasswordFiveCompared, same);
+        if (k < kPasswordFiveAcceptBelow)
+            k = kPasswordNoPasswordLastStart;
     }
-    return k <= PasswordNoPasswordLastStart;
+    return k <= kPasswordNoPasswordLastStart;
 }
 
 void PasswordExchange::start()
 {
     if (busy())
         return;
-    setRetriesLeft(protocol::PasswordRetries);
+    setRetriesLeft(protocol::kPasswordRetries);
     startAttempt();
 }
 
@@ -98,8 +98,8 @@ void PasswordExchange::beginAttempt()
 {
     clearInput();
     stage_ = Stage::Handshake;
-    queueCommand(QByteArray(reinterpret_cast<const char*>(protocol::HandshakeMagic.data()),
-                            static_cast<int>(protocol::HandshakeMagic.size())));
+    queueCommand(QByteArray(reinterpret_cast<const char*>(protocol::kHandshakeMagic.data()),
+                            static_cast<int>(protocol::kHandshakeMagic.size())));
 }
 
 bool PasswordExchange::receiveStep()
@@ -107,43 +107,43 @@ bool PasswordExchange::receiveStep()
     using namespace protocol;
     switch (stage_) {
     case Stage::Handshake: {
-        if (bytesWaiting() < PasswordHandshakeReplyBytes)
+        if (bytesWaiting() < kPasswordHandshakeReplyBytes)
             return false;
-        const QByteArray reply = takeBytes(PasswordHandshakeReplyBytes);
-        if (!handshakeAccepted(reply, HandshakeMarker, PasswordEndMarker, PasswordMarkerDistance))
+        const QByteArray reply = takeBytes(kPasswordHandshakeReplyBytes);
+        if (!handshakeAccepted(reply, kHandshakeMarker, kPasswordEndMarker, kPasswordMarkerDistance))
             return true;
         stage_ = Stage::Acknowledge;
-        queueCommand(QByteArray(1, static_cast<char>(Ack)));
+        queueCommand(QByteArray(1, static_cast<char>(kAck)));
         clearInput();
         return false;
     }
     case Stage::Acknowledge:
         // The radio confirms programming mode with its own acknowledgement.
-        if (static_cast<quint8>(takeBytes(1).at(0)) == Ack) {
+        if (static_cast<quint8>(takeBytes(1).at(0)) == kAck) {
             stage_ = Stage::Record;
-            queueCommand(command(PasswordReadCommand, PasswordBlockAddress, ReadBlockBytes));
+            queueCommand(command(kPasswordReadCommand, kPasswordBlockAddress, kReadBlockBytes));
             clearInput();
             return false;
         }
         return true;
     case Stage::Record: {
-        if (bytesWaiting() < PlainReplyBytes)
+        if (bytesWaiting() < kPlainReplyBytes)
             return false;
-        const QByteArray answer = takeBytes(PlainReplyBytes);
-        sendNow(Ack);
-        pauseThen(PasswordCheckPauseMs, [this, answer] { checkOldPassword(answer); });
+        const QByteArray answer = takeBytes(kPlainReplyBytes);
+        sendNow(kAck);
+        pauseThen(kPasswordCheckPauseMs, [this, answer] { checkOldPassword(answer); });
         return false;
     }
     case Stage::Written: {
-        const bool written = static_cast<quint8>(takeBytes(1).at(0)) == Ack;
+        const bool written = static_cast<quint8>(takeBytes(1).at(0)) == kAck;
         finishAttempt();
         if (written) {
             oldEntry_ = passwordEntry({});
             newEntry_ = passwordEntry({});
-            emit completed(text(ModifySuccess));
+            emit completed(text(kModifySuccess));
         } else {
             // The radio did not confirm the write: the password may be unchanged.
-            emit failed(text(linktext::FailConnect));
+            emit failed(text(linktext::kFailConnect));
         }
         return false;
     }
@@ -156,22 +156,22 @@ void PasswordExchange::checkOldPassword(const QByteArray& answer)
     using namespace protocol;
     if (!oldPasswordAccepted(answer, oldEntry_)) {
         finishAttempt();
-        emit oldPasswordRefused(text(OldPasswordError));
+        emit oldPasswordRefused(text(kOldPasswordError));
         return;
     }
     stopReplyTimer();
     stopRetryTimer();
     // The new password, then the record's other ten bytes as the radio sent them.
-    const QByteArray record = newEntry_ + answer.mid(PasswordRecordStart + PasswordLength,
-                                                     PasswordRecordBytes - PasswordLength);
-    queueCommand(command(PasswordWriteCommand, PasswordBlockAddress, WriteBlockBytes, record));
+    const QByteArray record = newEntry_ + answer.mid(kPasswordRecordStart + kPasswordLength,
+                                                     kPasswordRecordBytes - kPasswordLength);
+    queueCommand(command(kPasswordWriteCommand, kPasswordBlockAddress, kWriteBlockBytes, record));
     stage_ = Stage::Written;
 }
 
 void PasswordExchange::retriesUsedUp()
 {
     finishAttempt();
-    emit failed(text(linktext::FailConnect));
+    emit failed(text(linktext::kFailConnect));
 }
 
 } // namespace r5

@@ -9,7 +9,7 @@ namespace r5 {
 
 namespace passwordtext {
 // The Modify button with two different new passwords; nothing is sent.
-inline constexpr Text Mismatch{"密码不一致", "Password is not consistent ."};
+inline constexpr Text kMismatch{"密码不一致", "Password is not consistent ."};
 } // namespace passwordtext
 
 // Changes the radio's password: proves the old password against the record at

@@ -22,7 +22,7 @@ bool QtSerialPort::open(const QString& systemName)
     errorString_.clear();
     permissionDenied_ = false;
     port_.setPortName(systemName);
-    port_.setBaudRate(protocol::BaudRate);
+    port_.setBaudRate(protocol::kBaudRate);
     port_.setDataBits(QSerialPort::Data8);
     port_.setParity(QSerialPort::NoParity);
     port_.setStopBits(QSerialPort::OneStop);

@@ -29,7 +29,7 @@ private:
 
     // Answers as received: frame 0 holds the first (unused) answer, frame f
     // (1 to 16) the 64 bytes of address (f - 1) * 64 with their header.
-    std::array<QByteArray, protocol::MemoryReadBlocks + 1> frames_;
+    std::array<QByteArray, protocol::kMemoryReadBlocks + 1> frames_;
     int blockIndex_ = 0;
 };
 

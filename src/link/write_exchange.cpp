@@ -1,18 +1,18 @@
 #include "link/write_exchange.h"
 
 #include "link/handshake.h"
-#include "link/protocol.h"
 #include "link/link_texts.h"
+#include "link/protocol.h"
 
 namespace r5 {
 namespace {
 
-constexpr Text WritingBefore{"正在写入  ", "Writing  "};
-constexpr Text WritingAfter{"  数据块", "  Data Block"};
-constexpr Text WriteDone{"数据写入完毕 ！", "Complete writing Data "};
-constexpr Text WriteComplete{"向对讲机写入数据完毕 ！", "Complete writing Data to the transceiver."};
+constexpr Text kWritingBefore{"正在写入  ", "Writing  "};
+constexpr Text kWritingAfter{"  数据块", "  Data Block"};
+constexpr Text kWriteDone{"数据写入完毕 ！", "Complete writing Data "};
+constexpr Text kWriteComplete{"向对讲机写入数据完毕 ！", "Complete writing Data to the transceiver."};
 
-constexpr LinkValues kWriteValues{protocol::ReplyTimeoutMs, protocol::RetryPauseMs, protocol::Retries};
+constexpr LinkValues kWriteValues{protocol::kReplyTimeoutMs, protocol::kRetryPauseMs, protocol::kRetries};
 
 } // namespace
 
@@ -30,9 +30,9 @@ void WriteExchange::resetDataPhase()
 void WriteExchange::sendRow(int row)
 {
     QByteArray data;
-    for (int cell = 0; cell < protocol::WriteBlockBytes; ++cell)
+    for (int cell = 0; cell < protocol::kWriteBlockBytes; ++cell)
         data.append(static_cast<char>(state().image.cell(row, cell)));
-    queueCommand(command(protocol::DataRecord, row * RadioImage::kCellsPerRow, protocol::WriteBlockBytes, data, true));
+    queueCommand(command(protocol::kDataRecord, row * RadioImage::kCellsPerRow, protocol::kWriteBlockBytes, data, true));
 }
 
 void WriteExchange::beginDataPhase()
@@ -47,12 +47,12 @@ bool WriteExchange::dataStep()
 {
     const quint8 byte = takeBytes(1).at(0);
     // Anything but the radio's acknowledgement is ignored; silence ends in the time-out.
-    if (byte != protocol::Ack || !sendDone())
+    if (byte != protocol::kAck || !sendDone())
         return true;
     stopReplyTimer();
-    if (blockIndex_ <= protocol::MemoryWriteLastRow) {
-        showProgress(blockIndex_, protocol::MemoryWriteLastRow);
-        emit statusChanged(linktext::numbered(WritingBefore, blockIndex_ - 1, WritingAfter, chinese()));
+    if (blockIndex_ <= protocol::kMemoryWriteLastRow) {
+        showProgress(blockIndex_, protocol::kMemoryWriteLastRow);
+        emit statusChanged(linktext::numbered(kWritingBefore, blockIndex_ - 1, kWritingAfter, language()));
         sendRow(blockIndex_);
         ++blockIndex_;
         return true;
@@ -64,10 +64,10 @@ bool WriteExchange::dataStep()
 void WriteExchange::complete()
 {
     stopTimers();
-    sendNow(protocol::EndProgramming);
+    sendNow(protocol::kEndProgramming);
     finishAttempt();
-    emit statusChanged(text(WriteDone));
-    emit completed(text(WriteComplete));
+    emit statusChanged(text(kWriteDone));
+    emit completed(text(kWriteComplete));
 }
 
 } // namespace r5

@@ -4,16 +4,16 @@ namespace r5 {
 
 void AppState::selectModel(int model)
 {
-    if (model != CurrentModel) {
+    if (model != currentModel) {
         if (model == kVhfModel)
-            VhfDefaultBuilder(image);
+            buildVhfChannels(image);
         else
-            UhfDefaultBuilder(image);
+            buildUhfChannels(image);
     }
     const RadioModel& chosen = kModels.at(static_cast<size_t>(model));
-    BandLow = chosen.bandLow;
-    BandHigh = chosen.bandHigh;
-    CurrentModel = model;
+    bandLow = chosen.bandLow;
+    bandHigh = chosen.bandHigh;
+    currentModel = model;
 }
 
 } // namespace r5

@@ -15,24 +15,24 @@ namespace r5 {
 struct AppState {
     static constexpr const char* kVersionText = "Ver 18.01.16";
 
-    QString VersionText = kVersionText;
-    bool LanguageFlag = true;  // true: Chinese texts, false: English
+    QString versionText = kVersionText;
+    Language language = Language::Chinese;  // true: Chinese texts, false: English
 
-    int ComPort = 1;           // 1 to 8, see the port table
-    bool PortOpenFailed = false;
+    int comPort = 1;           // 1 to 8, see the port table
+    bool portOpenFailed = false;
 
-    int CurrentModel = kStartModel;
-    double BandLow = kModels[kStartModel].bandLow;
-    double BandHigh = kModels[kStartModel].bandHigh;
+    int currentModel = kStartModel;
+    double bandLow = kModels[kStartModel].bandLow;
+    double bandHigh = kModels[kStartModel].bandHigh;
 
-    int CurrentChannel = 1;    // the channel last chosen in the channel editors
+    int currentChannel = 1;    // the channel last chosen in the channel editors
 
     RadioImage image = startUpImage(kStartModel);
-    AdjustImage adjust = DefaultAdjustTable();
+    AdjustImage adjust = defaultAdjustImage();
 
-    QString CurrentFilePath;
-    bool AdjustOpenRequest = false;
-    bool AdjustSaveRequest = false;
+    QString currentFilePath;
+    bool adjustOpenRequest = false;
+    bool adjustSaveRequest = false;
     // The write window's safety settings: a backup read before the write
     // (kept in `backupFolder`, the program's data folder when empty) and a
     // verify read after it.
@@ -41,7 +41,7 @@ struct AppState {
     QString backupFolder;
 
     // Frequency texts below 100 MHz have two digits before the point.
-    bool twoDigitMegahertz() const { return BandLow < 100; }
+    bool twoDigitMegahertz() const { return bandLow < 100; }
 
     // The model window's Confirm: a different model gets its factory channel
     // set (the VHF set for Sable-VHF, the UHF set otherwise); confirming the

@@ -39,11 +39,11 @@ constexpr Text kBclTone{"QT/DQT", "QT/DQT"};
 constexpr Text kBclToneWithSignalling{"QT/DQT", "QT/DQY"};
 
 template <size_t N>
-QStringList texts(const Text (&entries)[N], bool chinese, size_t count = N)
+QStringList texts(const Text (&entries)[N], Language language, size_t count = N)
 {
     QStringList list;
     for (size_t i = 0; i < count && i < N; ++i)
-        list << entries[i].in(chinese);
+        list << entries[i].in(language);
     return list;
 }
 
@@ -56,7 +56,7 @@ Selection select(int stored, int listSize)
 
 // A tone list's selection for a stored pair; `found` tells whether the pair is
 // an entry of the table other than "no tone".
-Selection toneSelection(ToneCode code, bool chinese, bool* found)
+Selection toneSelection(ToneCode code, Language language, bool* found)
 {
     *found = false;
     if (code.low == RadioImage::kErased)
@@ -65,7 +65,7 @@ Selection toneSelection(ToneCode code, bool chinese, bool* found)
         *found = true;
         return {*index, {}};
     }
-    QString raw = grid::toneText(code, chinese).trimmed();
+    QString raw = grid::toneText(code, language).trimmed();
     if (raw.isEmpty())
         raw = QString("%1").arg(code.value(), 4, 16, QChar('0')).toUpper();
     return {-1, raw};
@@ -121,24 +121,24 @@ void applyDetailChoice(RadioImage& image, int n, Field field, int position)
 
 bool reshowsChannel(Field field) { return field == Field::Decode || field == Field::OptionSignalling; }
 
-QStringList toneChoices(bool chinese)
+QStringList toneChoices(Language language)
 {
     QStringList list;
     // The English list has always offered the table's own "OFF" first.
-    list << (chinese ? kNoTone.in(chinese) : ToneTable::trimmedName(ToneTable::kOff));
+    list << (language == Language::Chinese ? kNoTone.in(language) : ToneTable::trimmedName(ToneTable::kOff));
     for (int i = ToneTable::kFirstCtcss; i < ToneTable::kCount; ++i)
         list << ToneTable::trimmedName(i);
     return list;
 }
 
-QStringList optionSignallingChoices(bool chinese)
+QStringList optionSignallingChoices(Language language)
 {
-    return {kNoTone.in(chinese), kDtmf.in(chinese), kFleetSync.in(chinese)};
+    return {kNoTone.in(language), kDtmf.in(language), kFleetSync.in(language)};
 }
 
-QStringList powerChoices(bool chinese) { return {kHigh.in(chinese), kLow.in(chinese)}; }
-QStringList bandwidthChoices(bool chinese) { return {kNarrow.in(chinese), kWide.in(chinese)}; }
-QStringList pttIdChoices(bool chinese) { return {kOff.in(chinese), kOn.in(chinese)}; }
+QStringList powerChoices(Language language) { return {kHigh.in(language), kLow.in(language)}; }
+QStringList bandwidthChoices(Language language) { return {kNarrow.in(language), kWide.in(language)}; }
+QStringList pttIdChoices(Language language) { return {kOff.in(language), kOn.in(language)}; }
 
 QStringList memoryChoices()
 {
@@ -148,47 +148,47 @@ QStringList memoryChoices()
     return list;
 }
 
-QStringList initialSpUnmuteChoices(bool chinese) { return texts(kInitialSpUnmute, chinese); }
-QStringList initialBusyLockoutChoices(bool chinese) { return texts(kInitialBusyLockout, chinese); }
+QStringList initialSpUnmuteChoices(Language language) { return texts(kInitialSpUnmute, language); }
+QStringList initialBusyLockoutChoices(Language language) { return texts(kInitialBusyLockout, language); }
 
-QStringList spUnmuteChoices(int optionSignalling, bool decodeSet, bool chinese)
+QStringList spUnmuteChoices(int optionSignalling, bool decodeSet, Language language)
 {
     // Without option signalling only the first entry (carrier or tone) applies.
     const size_t count = optionSignalling == 0 ? 1 : 3;
-    return decodeSet ? texts(kSpTone, chinese, count) : texts(kSpCarrier, chinese, count);
+    return decodeSet ? texts(kSpTone, language, count) : texts(kSpCarrier, language, count);
 }
 
-QStringList busyLockoutChoices(int optionSignalling, bool decodeSet, bool chinese)
+QStringList busyLockoutChoices(int optionSignalling, bool decodeSet, Language language)
 {
-    QStringList list{kBclOff.in(chinese), kBclCarrier.in(chinese)};
+    QStringList list{kBclOff.in(language), kBclCarrier.in(language)};
     if (optionSignalling == 0) {
         if (decodeSet)
-            list << kBclTone.in(chinese);
+            list << kBclTone.in(language);
     } else {
         if (decodeSet)
-            list << kBclToneWithSignalling.in(chinese);
-        list << kBclOptionSignalling.in(chinese);
+            list << kBclToneWithSignalling.in(language);
+        list << kBclOptionSignalling.in(language);
     }
     return list;
 }
 
-std::optional<DetailView> ShowChannelDetail(RadioImage& image, int n, bool chinese)
+std::optional<DetailView> viewChannel(RadioImage& image, int n, Language language)
 {
     if (!channel::isValidNumber(n) || channel::isEmpty(image, n))
         return std::nullopt;
 
     DetailView view;
-    view.receiveText = FreqBcdToText(channel::receive(image, n));
+    view.receiveText = frequencyText(channel::receive(image, n));
 
-    view.decode = toneSelection(channel::decode(image, n), chinese, &view.decodeSet);
+    view.decode = toneSelection(channel::decode(image, n), language, &view.decodeSet);
     if (view.decode.position == ToneTable::kOff)
         applyDetailChoice(image, n, Field::Decode, ToneTable::kOff);
 
     view.hasTransmit = channel::hasTransmit(image, n);
     if (view.hasTransmit) {
-        view.transmitText = FreqBcdToText(channel::transmit(image, n));
+        view.transmitText = frequencyText(channel::transmit(image, n));
         bool known = false;
-        view.encode = toneSelection(channel::encode(image, n), chinese, &known);
+        view.encode = toneSelection(channel::encode(image, n), language, &known);
     } else {
         view.encode = {ToneTable::kOff, {}};
     }
@@ -200,10 +200,10 @@ std::optional<DetailView> ShowChannelDetail(RadioImage& image, int n, bool chine
     view.beatShift = channel::field(image, n, channel::kBeatShift);
 
     const int signalling = channel::field(image, n, channel::kOptionSignalling);
-    view.optionSignalling = select(signalling, static_cast<int>(optionSignallingChoices(chinese).size()));
+    view.optionSignalling = select(signalling, static_cast<int>(optionSignallingChoices(language).size()));
 
-    view.spUnmuteChoices = spUnmuteChoices(signalling, view.decodeSet, chinese);
-    view.busyLockoutChoices = busyLockoutChoices(signalling, view.decodeSet, chinese);
+    view.spUnmuteChoices = spUnmuteChoices(signalling, view.decodeSet, language);
+    view.busyLockoutChoices = busyLockoutChoices(signalling, view.decodeSet, language);
     if (signalling == 0) {
         // One entry only: squelch opens on carrier or tone, nothing else.
         view.spUnmute = {0, {}};
@@ -222,7 +222,7 @@ std::optional<DetailView> ShowChannelDetail(RadioImage& image, int n, bool chine
     return view;
 }
 
-void ShowEmptyDetail(RadioImage& image, int n, bool scanAddWasTicked)
+void viewEmptyChannel(RadioImage& image, int n, bool scanAddWasTicked)
 {
     if (!channel::isValidNumber(n))
         return;
@@ -232,37 +232,37 @@ void ShowEmptyDetail(RadioImage& image, int n, bool scanAddWasTicked)
         image.setCell(channel::row(n), c, RadioImage::kErased);
 }
 
-ReceiveCommit CommitDetailReceive(AppState& state, int n, const QString& boxText)
+ReceiveCommit commitReceiveBox(AppState& state, int n, const QString& boxText)
 {
     ReceiveCommit commit;
     if (!channel::isValidNumber(n))
         return commit;
     if (withoutBlanks(boxText).isEmpty()) {
-        ClearChannel(state.image, n);  // the scan-add box showed this channel's bit
+        clearChannel(state.image, n);  // the scan-add box showed this channel's bit
         commit.result = ReceiveCommit::Result::Emptied;
         return commit;
     }
-    const CheckedFrequency entry = checkFrequencyEntry(boxText, state.BandLow, state.BandHigh);
+    const CheckedFrequency entry = checkFrequencyEntry(boxText, state.bandLow, state.bandHigh);
     commit.boxText = boxText;
     if (entry.replaced) {
         commit.message = kReceiveOutOfRange;
         commit.boxText = entry.text;
     }
-    const FrequencyBytes bytes = FreqTextToBcd(entry.text, state.twoDigitMegahertz());
+    const FrequencyBytes bytes = frequencyBytes(entry.text, state.twoDigitMegahertz());
     if (!channel::isEmpty(state.image, n)) {
         channel::setReceive(state.image, n, bytes);
         commit.result = ReceiveCommit::Result::Stored;
         return commit;
     }
     // A new channel has no transmit frequency until the user gives one.
-    ClearChannel(state.image, n);
+    clearChannel(state.image, n);
     channel::setReceive(state.image, n, bytes);
-    InitNewChannel(state.image, n, channel::kNewFlagsBDetail);
+    startNewChannel(state.image, n, channel::kNewFlagsBDetail);
     commit.result = ReceiveCommit::Result::Created;
     return commit;
 }
 
-TransmitCommit CommitDetailTransmit(AppState& state, int n, const QString& boxText)
+TransmitCommit commitTransmitBox(AppState& state, int n, const QString& boxText)
 {
     TransmitCommit commit;
     commit.boxText = boxText;
@@ -272,12 +272,12 @@ TransmitCommit CommitDetailTransmit(AppState& state, int n, const QString& boxTe
         channel::clearTransmit(state.image, n);
         return commit;
     }
-    const CheckedFrequency entry = checkFrequencyEntry(boxText, state.BandLow, state.BandHigh);
+    const CheckedFrequency entry = checkFrequencyEntry(boxText, state.bandLow, state.bandHigh);
     if (entry.replaced) {
         commit.message = kTransmitRangeMessage;
         commit.boxText = entry.text;
     }
-    channel::setTransmit(state.image, n, FreqTextToBcd(entry.text, state.twoDigitMegahertz()));
+    channel::setTransmit(state.image, n, frequencyBytes(entry.text, state.twoDigitMegahertz()));
     commit.hasTransmit = true;
     return commit;
 }

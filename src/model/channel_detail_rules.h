@@ -49,21 +49,21 @@ void applyDetailChoice(RadioImage& image, int channelNumber, Field field, int po
 bool reshowsChannel(Field field);
 
 // The fixed lists, in the window's language.
-QStringList toneChoices(bool chinese);  // position = tone table index
-QStringList optionSignallingChoices(bool chinese);
-QStringList powerChoices(bool chinese);
-QStringList bandwidthChoices(bool chinese);
-QStringList pttIdChoices(bool chinese);
+QStringList toneChoices(Language language);  // position = tone table index
+QStringList optionSignallingChoices(Language language);
+QStringList powerChoices(Language language);
+QStringList bandwidthChoices(Language language);
+QStringList pttIdChoices(Language language);
 QStringList memoryChoices();
 // The SP unmute and busy-channel-lockout lists before a channel is shown.
-QStringList initialSpUnmuteChoices(bool chinese);
-QStringList initialBusyLockoutChoices(bool chinese);
+QStringList initialSpUnmuteChoices(Language language);
+QStringList initialBusyLockoutChoices(Language language);
 
 // What squelch opening and busy-channel lockout can wait for depends on the
 // channel: option signalling (s, cell 12 bits 1-2) and whether it decodes a
 // tone the table knows (`decodeSet`).
-QStringList spUnmuteChoices(int optionSignalling, bool decodeSet, bool chinese);
-QStringList busyLockoutChoices(int optionSignalling, bool decodeSet, bool chinese);
+QStringList spUnmuteChoices(int optionSignalling, bool decodeSet, Language language);
+QStringList busyLockoutChoices(int optionSignalling, bool decodeSet, Language language);
 
 // The entry a stored value shows as. A value the list has no entry for (option
 // signalling 3, a lockout beyond the list of the case, a tone the table does
@@ -101,13 +101,13 @@ struct DetailView {
 // no-tone pair, a channel without transmit frequency gets no encode tone, and
 // without option signalling SP unmute is 0. Values without an entry are not
 // touched. Nothing is shown (and nothing written) for an empty channel.
-std::optional<DetailView> ShowChannelDetail(RadioImage& image, int channelNumber, bool chinese);
+std::optional<DetailView> viewChannel(RadioImage& image, int channelNumber, Language language);
 
 // Shows channel n as empty: the whole record erased. Its scan-add box is
 // cleared as if the user unticked it: a box that was ticked takes the channel
 // out of the scan list, an unticked one leaves the scan bit as it is (the grid
 // clears it when it draws the empty line).
-void ShowEmptyDetail(RadioImage& image, int channelNumber, bool scanAddWasTicked);
+void viewEmptyChannel(RadioImage& image, int channelNumber, bool scanAddWasTicked);
 
 // Leaving the receive box.
 struct ReceiveCommit {
@@ -119,21 +119,21 @@ struct ReceiveCommit {
     };
     Result result = Result::Refused;
     std::optional<Text> message;
-    QString boxText;  // what the box holds afterwards: as typed, or BandLow's text
+    QString boxText;  // what the box holds afterwards: as typed, or bandLow's text
 };
 // Unlike the grid, the transmit frequency stays as it is; a new channel gets no
 // transmit frequency and the detail editor's new-channel flags (scrambler
 // nibble 0x0F).
-ReceiveCommit CommitDetailReceive(AppState& state, int channelNumber, const QString& boxText);
+ReceiveCommit commitReceiveBox(AppState& state, int channelNumber, const QString& boxText);
 
 // Leaving the transmit box. A blank box removes the transmit frequency and the
-// encode tone; an entry outside the band is replaced by BandLow and reported.
+// encode tone; an entry outside the band is replaced by bandLow and reported.
 // Nothing is written for an empty channel (it has no receive frequency).
 struct TransmitCommit {
     bool hasTransmit = false;  // afterwards
     std::optional<Text> message;
     QString boxText;
 };
-TransmitCommit CommitDetailTransmit(AppState& state, int channelNumber, const QString& boxText);
+TransmitCommit commitTransmitBox(AppState& state, int channelNumber, const QString& boxText);
 
 } // namespace r5::detail

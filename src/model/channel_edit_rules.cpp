@@ -16,32 +16,32 @@ void storeReceive(AppState& state, int n, const QString& text)
 {
     const bool wasEmpty = channel::isEmpty(state.image, n);
     if (wasEmpty)
-        ClearChannel(state.image, n);  // a half-erased record from a radio starts clean
-    const FrequencyBytes bytes = FreqTextToBcd(text, state.twoDigitMegahertz());
+        clearChannel(state.image, n);  // a half-erased record from a radio starts clean
+    const FrequencyBytes bytes = frequencyBytes(text, state.twoDigitMegahertz());
     channel::setReceive(state.image, n, bytes);
     channel::setTransmit(state.image, n, bytes);
     if (wasEmpty)
-        InitNewChannel(state.image, n, channel::kNewFlagsBGrid);
+        startNewChannel(state.image, n, channel::kNewFlagsBGrid);
 }
 
 } // namespace
 
-CommitOutcome CommitReceive(AppState& state, int n, const QString& typed)
+CommitOutcome commitReceive(AppState& state, int n, const QString& typed)
 {
     if (!channel::isValidNumber(n))
         return {};
     if (withoutBlanks(typed).isEmpty()) {
-        ClearChannel(state.image, n);
+        clearChannel(state.image, n);
         return {};
     }
-    const CheckedFrequency entry = checkFrequencyEntry(typed, state.BandLow, state.BandHigh);
+    const CheckedFrequency entry = checkFrequencyEntry(typed, state.bandLow, state.bandHigh);
     storeReceive(state, n, entry.text);
     if (entry.replaced)
         return {kReceiveOutOfRange};
     return {};
 }
 
-CommitOutcome CommitTransmit(AppState& state, int n, const QString& typed)
+CommitOutcome commitTransmit(AppState& state, int n, const QString& typed)
 {
     if (!channel::isValidNumber(n))
         return {};
@@ -52,8 +52,8 @@ CommitOutcome CommitTransmit(AppState& state, int n, const QString& typed)
         channel::clearTransmit(state.image, n);
         return {};
     }
-    const CheckedFrequency entry = checkFrequencyEntry(typed, state.BandLow, state.BandHigh);
-    channel::setTransmit(state.image, n, FreqTextToBcd(entry.text, state.twoDigitMegahertz()));
+    const CheckedFrequency entry = checkFrequencyEntry(typed, state.bandLow, state.bandHigh);
+    channel::setTransmit(state.image, n, frequencyBytes(entry.text, state.twoDigitMegahertz()));
     if (!entry.replaced)
         return {};
     // The encode tone went with a transmit frequency the user did not mean.
@@ -146,22 +146,22 @@ bool isEditableCell(const RadioImage& image, int n, int column)
 void applyDefaultChannels(RadioImage& image, int currentModel)
 {
     if (currentModel == kUhfModel)
-        UhfDefaultBuilder(image);
+        buildUhfChannels(image);
     else
-        VhfDefaultBuilder(image);
+        buildVhfChannels(image);
 }
 
 void clearAllChannels(RadioImage& image)
 {
     for (int n = channel::kFirst; n <= channel::kLast; ++n)
-        ClearChannel(image, n);
+        clearChannel(image, n);
 }
 
 bool settleEmptyChannel(RadioImage& image, int n)
 {
     if (!channel::isValidNumber(n) || !channel::isEmpty(image, n))
         return false;
-    ClearChannel(image, n);
+    clearChannel(image, n);
     return true;
 }
 

@@ -22,17 +22,17 @@ struct CommitOutcome {
 // Column 1 left with `typed` in the editor. A frequency inside the band is
 // stored as receive and transmit frequency (a simplex channel is the usual
 // case; the user changes the transmit frequency afterwards). An entry outside
-// the band, or one the codec could not store as typed, is replaced by BandLow
+// the band, or one the codec could not store as typed, is replaced by bandLow
 // and reported. An empty channel that gets a frequency receives the
 // new-channel values. A blank text empties the channel.
-CommitOutcome CommitReceive(AppState& state, int channelNumber, const QString& typed);
+CommitOutcome commitReceive(AppState& state, int channelNumber, const QString& typed);
 
 // Column 2 left with `typed`. Refused (and reported) on an empty channel. A
 // frequency inside the band is stored as transmit frequency and keeps the
-// encode tone; an entry outside the band is replaced by BandLow, reported, and
+// encode tone; an entry outside the band is replaced by bandLow, reported, and
 // loses the encode tone. A blank text removes the transmit frequency and the
 // encode tone.
-CommitOutcome CommitTransmit(AppState& state, int channelNumber, const QString& typed);
+CommitOutcome commitTransmit(AppState& state, int channelNumber, const QString& typed);
 
 // Typed tones: a number from 60 to 259.9 Hz is taken as a CTCSS tone as it is,
 // standard or not (some repeaters use odd tones), as long as the radio can

@@ -35,7 +35,7 @@ std::optional<BitField> bitField(ChannelField field)
 bool decodeSet(const RadioImage& image, int n)
 {
     RadioImage copy = image;
-    const auto view = detail::ShowChannelDetail(copy, n, false);
+    const auto view = detail::viewChannel(copy, n, false);
     return view && view->decodeSet;
 }
 
@@ -46,42 +46,42 @@ QString entry(const QStringList& list, int value)
 
 } // namespace
 
-QString channelFieldCaption(ChannelField field, bool chinese)
+QString channelFieldCaption(ChannelField field, Language language)
 {
     if (isGridColumn(field))
-        return grid::headerTexts(chinese).value(static_cast<int>(field)).trimmed();
+        return grid::headerTexts(language).value(static_cast<int>(field)).trimmed();
     switch (field) {
-    case ChannelField::OptionSignalling: return detail::kOptionSignallingCaption.in(chinese);
-    case ChannelField::SpUnmute: return detail::kSpUnmuteCaption.in(chinese);
-    case ChannelField::BusyLockout: return detail::kBusyLockoutCaption.in(chinese);
-    case ChannelField::Compander: return detail::kCompanderCaption.in(chinese);
-    case ChannelField::BeatShift: return detail::kBeatShiftCaption.in(chinese);
-    case ChannelField::AutodialMemory: return detail::kMemoryCaption.in(chinese);
+    case ChannelField::OptionSignalling: return detail::kOptionSignallingCaption.in(language);
+    case ChannelField::SpUnmute: return detail::kSpUnmuteCaption.in(language);
+    case ChannelField::BusyLockout: return detail::kBusyLockoutCaption.in(language);
+    case ChannelField::Compander: return detail::kCompanderCaption.in(language);
+    case ChannelField::BeatShift: return detail::kBeatShiftCaption.in(language);
+    case ChannelField::AutodialMemory: return detail::kMemoryCaption.in(language);
     default: return {};
     }
 }
 
-QString channelFieldText(const RadioImage& image, int n, ChannelField field, bool chinese)
+QString channelFieldText(const RadioImage& image, int n, ChannelField field, Language language)
 {
     if (field == ChannelField::Number)
         return QString::number(n);
     if (!channel::isValidNumber(n) || channel::isEmpty(image, n))
         return {};
     if (isGridColumn(field))
-        return grid::cellText(image, n, static_cast<int>(field), chinese).trimmed();
+        return grid::cellText(image, n, static_cast<int>(field), language).trimmed();
     const int value = choiceValue(image, n, field);
     const int signalling = channel::field(image, n, channel::kOptionSignalling);
     switch (field) {
     case ChannelField::OptionSignalling:
-        return entry(detail::optionSignallingChoices(chinese), value);
+        return entry(detail::optionSignallingChoices(language), value);
     case ChannelField::SpUnmute:
-        return entry(detail::spUnmuteChoices(signalling, decodeSet(image, n), chinese), value);
+        return entry(detail::spUnmuteChoices(signalling, decodeSet(image, n), language), value);
     case ChannelField::BusyLockout:
-        return entry(detail::busyLockoutChoices(signalling, decodeSet(image, n), chinese), value);
+        return entry(detail::busyLockoutChoices(signalling, decodeSet(image, n), language), value);
     case ChannelField::Compander:
     case ChannelField::BeatShift:
         // Check boxes in the editor; shown with its off/on texts.
-        return entry(detail::pttIdChoices(chinese), value);
+        return entry(detail::pttIdChoices(language), value);
     case ChannelField::AutodialMemory:
         return entry(detail::memoryChoices(), value);
     default:
@@ -91,8 +91,8 @@ QString channelFieldText(const RadioImage& image, int n, ChannelField field, boo
 
 bool channelFieldShows(const RadioImage& image, int n, ChannelField field, const QString& text)
 {
-    for (const bool chinese : {false, true})
-        if (channelFieldText(image, n, field, chinese).compare(text, Qt::CaseInsensitive) == 0)
+    for (const Language language : {false, true})
+        if (channelFieldText(image, n, field, language).compare(text, Qt::CaseInsensitive) == 0)
             return true;
     return false;
 }

@@ -20,12 +20,12 @@ inline constexpr int kChannelFieldCount = 16;
 inline ChannelField channelFieldAt(int index) { return static_cast<ChannelField>(index); }
 
 // The grid's header text for its columns, the detail editor's caption for the rest.
-QString channelFieldCaption(ChannelField field, bool chinese);
+QString channelFieldCaption(ChannelField field, Language language);
 
 // The field as the grid shows it (trimmed), or for the detail editor's fields
 // the entry its list shows; a stored value the list has no entry for shows as
 // its number. An empty channel shows nothing but its number.
-QString channelFieldText(const RadioImage& image, int n, ChannelField field, bool chinese);
+QString channelFieldText(const RadioImage& image, int n, ChannelField field, Language language);
 // Whether the field shows `text` in either language (letters in any case).
 bool channelFieldShows(const RadioImage& image, int n, ChannelField field, const QString& text);
 

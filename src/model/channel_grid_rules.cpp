@@ -21,36 +21,36 @@ constexpr Text kYes{"有", "Yes"};
 constexpr Text kOff{"关", "OFF"};
 constexpr Text kOn{"开", "ON"};
 
-QString onOff(int bit, bool chinese) { return (bit ? kOn : kOff).in(chinese); }
+QString onOff(int bit, Language language) { return (bit ? kOn : kOff).in(language); }
 
 } // namespace
 
-QString headerFormat(bool chinese) { return kHeader.in(chinese); }
+QString headerFormat(Language language) { return kHeader.in(language); }
 
-QStringList headerTexts(bool chinese)
+QStringList headerTexts(Language language)
 {
-    QStringList texts = headerFormat(chinese).split('|');
+    QStringList texts = headerFormat(language).split('|');
     for (QString& text : texts)
         text.remove('^');
     return texts;
 }
 
-QString windowTitle(int currentChannel, bool chinese)
+QString windowTitle(int currentChannel, Language language)
 {
-    return kTitle.in(chinese) + " " + QString::number(currentChannel) + " ]";
+    return kTitle.in(language) + " " + QString::number(currentChannel) + " ]";
 }
 
-QString toneText(ToneCode code, bool chinese)
+QString toneText(ToneCode code, Language language)
 {
     if (code.isNone())
-        return kNone.in(chinese);
+        return kNone.in(language);
     if (code.isCtcss())
         return QString::number(code.value() / 10) + "." + QString::number(code.value() % 10);
     const auto index = ToneTable::indexOf(code);
     return index ? ToneTable::paddedName(*index) : QString();
 }
 
-QString cellText(const RadioImage& image, int n, int column, bool chinese)
+QString cellText(const RadioImage& image, int n, int column, Language language)
 {
     if (channel::isEmpty(image, n))
         return {};
@@ -59,56 +59,56 @@ QString cellText(const RadioImage& image, int n, int column, bool chinese)
     case kNumberColumn:
         return QString::number(n);
     case kReceiveColumn:
-        return FreqBcdToText(channel::receive(image, n));
+        return frequencyText(channel::receive(image, n));
     case kTransmitColumn:
-        return transmit ? FreqBcdToText(channel::transmit(image, n)) : QString();
+        return transmit ? frequencyText(channel::transmit(image, n)) : QString();
     case kDecodeColumn:
-        return toneText(channel::decode(image, n), chinese);
+        return toneText(channel::decode(image, n), language);
     case kEncodeColumn:
-        return transmit ? toneText(channel::encode(image, n), chinese) : QString();
+        return transmit ? toneText(channel::encode(image, n), language) : QString();
     case kPowerColumn:
-        return (channel::field(image, n, channel::kHighPower) ? kHigh : kLow).in(chinese);
+        return (channel::field(image, n, channel::kHighPower) ? kHigh : kLow).in(language);
     case kBandwidthColumn:
-        return (channel::field(image, n, channel::kWide) ? kWide : kNarrow).in(chinese);
+        return (channel::field(image, n, channel::kWide) ? kWide : kNarrow).in(language);
     case kScanColumn:
-        return (channel::inScan(image, n) ? kYes : kNone).in(chinese);
+        return (channel::inScan(image, n) ? kYes : kNone).in(language);
     case kScramblerColumn: {
         const int scrambler = channel::field(image, n, channel::kScrambler);
-        return scrambler == 0 ? kOff.in(chinese) : QString::number(scrambler);
+        return scrambler == 0 ? kOff.in(language) : QString::number(scrambler);
     }
     case kPttIdColumn:
-        return onOff(channel::field(image, n, channel::kPttId), chinese);
+        return onOff(channel::field(image, n, channel::kPttId), language);
     default:
         return {};
     }
 }
 
-QStringList choices(int column, bool chinese)
+QStringList choices(int column, Language language)
 {
     QStringList list;
     switch (column) {
     case kDecodeColumn:
     case kEncodeColumn:
-        list << kNone.in(chinese);
+        list << kNone.in(language);
         for (int i = ToneTable::kFirstCtcss; i < ToneTable::kCount; ++i)
             list << ToneTable::trimmedName(i);
         break;
     case kPowerColumn:
-        list << kHigh.in(chinese) << kLow.in(chinese);
+        list << kHigh.in(language) << kLow.in(language);
         break;
     case kBandwidthColumn:
-        list << kNarrow.in(chinese) << kWide.in(chinese);
+        list << kNarrow.in(language) << kWide.in(language);
         break;
     case kScanColumn:
-        list << kYes.in(chinese) << kNone.in(chinese);
+        list << kYes.in(language) << kNone.in(language);
         break;
     case kScramblerColumn:
-        list << kOff.in(chinese);
+        list << kOff.in(language);
         for (int i = 1; i <= kScramblerChoices; ++i)
             list << QString::number(i);
         break;
     case kPttIdColumn:
-        list << kOff.in(chinese) << kOn.in(chinese);
+        list << kOff.in(language) << kOn.in(language);
         break;
     default:
         break;

@@ -95,14 +95,14 @@ void setInScan(RadioImage& image, int number, bool member)
 
 } // namespace channel
 
-void ClearChannel(RadioImage& image, int number)
+void clearChannel(RadioImage& image, int number)
 {
     for (int c = 0; c < RadioImage::kCellsPerRow; ++c)
         image.setCell(channel::row(number), c, RadioImage::kErased);
     channel::setInScan(image, number, false);
 }
 
-void InitNewChannel(RadioImage& image, int number, quint8 flagsB)
+void startNewChannel(RadioImage& image, int number, quint8 flagsB)
 {
     const int r = channel::row(number);
     channel::setDecode(image, number, ToneCode{});

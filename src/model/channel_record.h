@@ -90,10 +90,10 @@ void setInScan(RadioImage& image, int number, bool member);
 } // namespace channel
 
 // Empties channel n: all 16 bytes erased and out of the scan list.
-void ClearChannel(RadioImage& image, int number);
+void clearChannel(RadioImage& image, int number);
 // Gives a channel that has just received its first frequency the new-channel
 // values (no tones, the flags above) and puts it in the scan list. The
 // frequency cells are left to the caller.
-void InitNewChannel(RadioImage& image, int number, quint8 flagsB = channel::kNewFlagsBGrid);
+void startNewChannel(RadioImage& image, int number, quint8 flagsB = channel::kNewFlagsBGrid);
 
 } // namespace r5

@@ -11,12 +11,12 @@ bool inSet(int code)
 
 } // namespace
 
-QString CodeToChar(int code)
+QString characterOfCode(int code)
 {
     return inSet(code) ? QString(QChar(code)) : QString();
 }
 
-int CharToCode(const QString& character)
+int codeOfCharacter(const QString& character)
 {
     if (character.size() != 1)
         return kUnknownCharCode;

@@ -9,9 +9,9 @@ namespace r5 {
 inline constexpr int kUnknownCharCode = 11;  // stored for any other character
 
 // The character for a stored code, or an empty string for a code outside the set.
-QString CodeToChar(int code);
+QString characterOfCode(int code);
 // The code to store for one typed character; lower-case letters are stored as
 // capitals and anything else (or a text that is not one character) as 11.
-int CharToCode(const QString& character);
+int codeOfCharacter(const QString& character);
 
 } // namespace r5

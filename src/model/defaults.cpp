@@ -44,11 +44,11 @@ void buildChannels(RadioImage& image, bool uhf)
         image.setCell(row, channel::kFlagsDCell, 0xF8);
 
         const auto& plan = kFactoryChannels[static_cast<size_t>(n - 1)];
-        const FrequencyBytes frequency = FreqTextToBcd(QString::fromLatin1(uhf ? plan.uhf : plan.vhf));
+        const FrequencyBytes frequency = frequencyBytes(QString::fromLatin1(uhf ? plan.uhf : plan.vhf));
         channel::setReceive(image, n, frequency);
         channel::setTransmit(image, n, frequency);
     }
-    const ToneCode tone67 = *ToneValueToCells("67.0");
+    const ToneCode tone67 = *toneCodeOf("67.0");
     channel::setDecode(image, kToneDemoChannel, tone67);
     channel::setEncode(image, kToneDemoChannel, tone67);
     channel::setDecode(image, kDcsDemoChannel, kD754I);
@@ -72,10 +72,10 @@ void setPassword(AdjustImage& table, int firstCell, const char* digits)
 
 void fillImage(RadioImage& image) { image.fill(RadioImage::kErased); }
 
-void UhfDefaultBuilder(RadioImage& image) { buildChannels(image, true); }
-void VhfDefaultBuilder(RadioImage& image) { buildChannels(image, false); }
+void buildUhfChannels(RadioImage& image) { buildChannels(image, true); }
+void buildVhfChannels(RadioImage& image) { buildChannels(image, false); }
 
-AdjustImage DefaultAdjustTable()
+AdjustImage defaultAdjustImage()
 {
     AdjustImage t;
     t.fill(0);
@@ -108,9 +108,9 @@ RadioImage startUpImage(int model)
     for (int c = 0; c < static_cast<int>(kOptionStartValues.size()); ++c)
         image.setCell(kOptionRow, c, kOptionStartValues[static_cast<size_t>(c)]);
     if (model == kUhfModel)
-        UhfDefaultBuilder(image);
+        buildUhfChannels(image);
     else
-        VhfDefaultBuilder(image);
+        buildVhfChannels(image);
     return image;
 }
 

@@ -25,11 +25,11 @@ void fillImage(RadioImage& image);
 
 // The two factory channel sets. Each overwrites channels 1 to 16 (rows 1 to 16)
 // and touches nothing else, scan bits included.
-void UhfDefaultBuilder(RadioImage& image);
-void VhfDefaultBuilder(RadioImage& image);
+void buildUhfChannels(RadioImage& image);
+void buildVhfChannels(RadioImage& image);
 
 // The factory defaults of the tuning block.
-AdjustImage DefaultAdjustTable();
+AdjustImage defaultAdjustImage();
 
 // The image a fresh start shows for a model: erased, the option start values,
 // and the channel set of the model (UHF set for model 1, VHF set otherwise).

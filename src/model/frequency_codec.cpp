@@ -18,7 +18,7 @@ int digitAt(const QString& text, int position)
 
 } // namespace
 
-QString FreqBcdToText(const FrequencyBytes& bytes)
+QString frequencyText(const FrequencyBytes& bytes)
 {
     // Sum the eight nibbles with their decimal weights in whole 10 Hz units, so
     // the text is exact (no binary rounding) even for nibbles above 9.
@@ -43,7 +43,7 @@ QString FreqBcdToText(const FrequencyBytes& bytes)
     return text;
 }
 
-FrequencyBytes FreqTextToBcd(const QString& text, bool twoDigitMegahertz)
+FrequencyBytes frequencyBytes(const QString& text, bool twoDigitMegahertz)
 {
     QString t = text.trimmed();
     if (twoDigitMegahertz)

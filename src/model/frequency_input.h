@@ -51,7 +51,7 @@ bool isStorableFrequencyText(const QString& typed, bool twoDigitMegahertz);
 // lower limit, and the caller shows the out-of-range message.
 struct CheckedFrequency {
     QString text;   // what to store, in the codec's form
-    bool replaced;  // true: BandLow took the place of the typed text
+    bool replaced;  // true: bandLow took the place of the typed text
 };
 CheckedFrequency checkFrequencyEntry(const QString& typed, double bandLow, double bandHigh);
 

@@ -49,7 +49,7 @@ QString hexByte(int value) { return QString("0x%1").arg(value, 2, 16, QChar('0')
 
 class DiffBuilder {
 public:
-    DiffBuilder(const RadioImage& a, const RadioImage& b, bool chinese) : a_(a), b_(b), chinese_(chinese) {}
+    DiffBuilder(const RadioImage& a, const RadioImage& b, Language language) : a_(a), b_(b), language_(language) {}
 
     void compare(Owner owner, const QString& place, const QString& name,
                  const std::function<QString(const RadioImage&)>& shown)
@@ -71,7 +71,7 @@ public:
                 const bool shown = owner == Owner::ScanBits
                     || std::find(shownOwners_.begin(), shownOwners_.end(), owner) != shownOwners_.end();
                 if (!shown && a_.cell(row, cell) != b_.cell(row, cell))
-                    list.push_back({kAddressPlace.in(chinese_),
+                    list.push_back({kAddressPlace.in(language_),
                                     QString("0x%1").arg(row * RadioImage::kCellsPerRow + cell, 3, 16, QChar('0')),
                                     hexByte(a_.cell(row, cell)), hexByte(b_.cell(row, cell))});
             }
@@ -79,7 +79,7 @@ public:
             for (int cell = RadioImage::kExtraFirstCell; cell < RadioImage::kExtraFirstCell + RadioImage::kExtraCells;
                  ++cell)
                 if (a_.extra(row, cell) != b_.extra(row, cell))
-                    list.push_back({kFileCellPlace.in(chinese_), kFileCell.in(chinese_).arg(row).arg(cell),
+                    list.push_back({kFileCellPlace.in(language_), kFileCell.in(language_).arg(row).arg(cell),
                                     QString::number(a_.extra(row, cell)), QString::number(b_.extra(row, cell))});
     }
 
@@ -88,60 +88,60 @@ public:
 private:
     const RadioImage& a_;
     const RadioImage& b_;
-    const bool chinese_;
+    const Language language_;
     std::vector<Owner> shownOwners_;
 };
 
 } // namespace
 
-std::vector<Difference> imageDifferences(const RadioImage& a, const RadioImage& b, bool chinese)
+std::vector<Difference> imageDifferences(const RadioImage& a, const RadioImage& b, Language language)
 {
-    DiffBuilder diff(a, b, chinese);
+    DiffBuilder diff(a, b, language);
     for (int n = channel::kFirst; n <= channel::kLast; ++n)
         for (int i = 1; i < kChannelFieldCount; ++i) {
             const ChannelField field = channelFieldAt(i);
-            diff.compare(static_cast<Owner>(n), kChannelPlace.in(chinese) + " " + QString::number(n),
-                         channelFieldCaption(field, chinese),
-                         [&](const RadioImage& image) { return channelFieldText(image, n, field, chinese); });
+            diff.compare(static_cast<Owner>(n), kChannelPlace.in(language) + " " + QString::number(n),
+                         channelFieldCaption(field, language),
+                         [&](const RadioImage& image) { return channelFieldText(image, n, field, language); });
         }
 
-    const QString options = options::kWindowTitle.in(chinese);
+    const QString options = options::kWindowTitle.in(language);
     for (int i = 0; i < options::kItemCount; ++i) {
         const auto item = static_cast<options::Item>(i);
-        diff.compare(Owner::Options, options, options::caption(item).in(chinese),
-                     [&](const RadioImage& image) { return options::shownText(image, item, chinese); });
+        diff.compare(Owner::Options, options, options::caption(item).in(language),
+                     [&](const RadioImage& image) { return options::shownText(image, item, language); });
     }
     for (const keys::Key key : {keys::kPf1, keys::kPf2})
-        diff.compare(Owner::Keys, keys::kWindowTitle.in(chinese), keys::keyLabel(key),
-                     [&](const RadioImage& image) { return keys::shownText(image, key, chinese); });
+        diff.compare(Owner::Keys, keys::kWindowTitle.in(language), keys::keyLabel(key),
+                     [&](const RadioImage& image) { return keys::shownText(image, key, language); });
 
-    const QString scanPlace = scan::kWindowTitle.in(chinese);
+    const QString scanPlace = scan::kWindowTitle.in(language);
     for (int i = 0; i < scan::kItemCount; ++i) {
         const auto item = static_cast<scan::Item>(i);
-        diff.compare(Owner::Scan, scanPlace, scan::caption(item).in(chinese),
-                     [&](const RadioImage& image) { return scan::shownText(image, item, chinese); });
+        diff.compare(Owner::Scan, scanPlace, scan::caption(item).in(language),
+                     [&](const RadioImage& image) { return scan::shownText(image, item, language); });
     }
-    diff.compare(Owner::Scan, scanPlace, scan::kPriorityChannelCaption.in(chinese),
+    diff.compare(Owner::Scan, scanPlace, scan::kPriorityChannelCaption.in(language),
                  [&](const RadioImage& image) { return scan::priorityChannelText(image); });
 
-    const QStringList testHeader = testfreq::headerTexts(chinese);
+    const QStringList testHeader = testfreq::headerTexts(language);
     for (int n = 1; n <= testfreq::kCount; ++n)
         for (const auto direction : {testfreq::kReceive, testfreq::kTransmit}) {
             const int column = direction == testfreq::kReceive ? testfreq::kReceiveColumn : testfreq::kTransmitColumn;
-            diff.compare(Owner::TestFrequencies, testfreq::kWindowTitle.in(chinese),
+            diff.compare(Owner::TestFrequencies, testfreq::kWindowTitle.in(language),
                          QString::number(n) + " " + testHeader.value(column).trimmed(),
                          [&](const RadioImage& image) { return testfreq::shownText(image, n, direction); });
         }
     for (int line = 1; line <= message::kLineCount; ++line)
-        diff.compare(Owner::Message, message::kWindowTitle.in(chinese), kMessageLine.in(chinese).arg(line),
+        diff.compare(Owner::Message, message::kWindowTitle.in(language), kMessageLine.in(language).arg(line),
                      [&](const RadioImage& image) { return message::shownLine(image, line); });
 
     diff.addUnshownBytes();
     return diff.list;
 }
 
-std::optional<Mismatch> firstMismatch(const RadioImage& written, const RadioImage& readBack, int lastRow,
-                                      bool chinese)
+std::optional<kMismatch> firstMismatch(const RadioImage& written, const RadioImage& readBack, int lastRow,
+                                      Language language)
 {
     const int end = (lastRow + 1) * RadioImage::kCellsPerRow;
     for (int address = 0; address < end; ++address) {
@@ -150,11 +150,11 @@ std::optional<Mismatch> firstMismatch(const RadioImage& written, const RadioImag
         // The field is what this one byte changes, whatever else differs.
         RadioImage probe = written;
         probe.setAt(address, readBack.at(address));
-        const std::vector<Difference> differences = imageDifferences(written, probe, chinese);
+        const std::vector<Difference> differences = imageDifferences(written, probe, language);
         QString field;
-        if (!differences.empty() && differences.front().place != kAddressPlace.in(chinese))
+        if (!differences.empty() && differences.front().place != kAddressPlace.in(language))
             field = differences.front().place + ": " + differences.front().name;
-        return Mismatch{address, written.at(address), readBack.at(address), field};
+        return kMismatch{address, written.at(address), readBack.at(address), field};
     }
     return std::nullopt;
 }

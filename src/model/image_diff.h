@@ -24,18 +24,18 @@ struct Difference {
 // any field (bits no editor uses, rows no editor owns, the channel file's
 // extra cells) are listed by address, so two images that differ never
 // compare equal.
-std::vector<Difference> imageDifferences(const RadioImage& before, const RadioImage& after, bool chinese);
+std::vector<Difference> imageDifferences(const RadioImage& before, const RadioImage& after, Language language);
 
 // The first byte of rows 0 to `lastRow` the radio gave back other than it was
 // written, and the field it belongs to ("Channel 12: TX Power"; empty for a
 // byte no window shows).
-struct Mismatch {
+struct kMismatch {
     int address;
     quint8 written;
     quint8 readBack;
     QString field;
 };
-std::optional<Mismatch> firstMismatch(const RadioImage& written, const RadioImage& readBack, int lastRow,
-                                      bool chinese);
+std::optional<kMismatch> firstMismatch(const RadioImage& written, const RadioImage& readBack, int lastRow,
+                                      Language language);
 
 } // namespace r5

@@ -26,11 +26,11 @@ int cell(Key key) { return kCells[key]; }
 int address(Key key) { return kRow * RadioImage::kCellsPerRow + cell(key); }
 QString keyLabel(Key key) { return key == kPf1 ? QStringLiteral("PF1") : QStringLiteral("PF2"); }
 
-QStringList choices(bool chinese)
+QStringList choices(Language language)
 {
     QStringList list;
     for (const Text& function : kFunctions)
-        list << function.in(chinese);
+        list << function.in(language);
     return list;
 }
 
@@ -56,9 +56,9 @@ int assignedPosition(const RadioImage& image, Key key) { return shownPosition(im
 
 void assign(RadioImage& image, Key key, int position) { image.setCell(kRow, cell(key), storedCode(position)); }
 
-QString shownText(const RadioImage& image, Key key, bool chinese)
+QString shownText(const RadioImage& image, Key key, Language language)
 {
-    return kFunctions[assignedPosition(image, key)].in(chinese);
+    return kFunctions[assignedPosition(image, key)].in(language);
 }
 
 void normaliseKeys(RadioImage& image)

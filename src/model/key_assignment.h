@@ -33,7 +33,7 @@ int address(Key key);
 QString keyLabel(Key key);
 
 // The function list as the drop-downs show it.
-QStringList choices(bool chinese);
+QStringList choices(Language language);
 
 // The list position a stored code shows as: codes above the list (0xFF among
 // them) show "None", 0x00 and 0x01 both show "Autodial".
@@ -45,7 +45,7 @@ inline quint8 normalised(quint8 stored) { return storedCode(shownPosition(stored
 
 int assignedPosition(const RadioImage& image, Key key);
 void assign(RadioImage& image, Key key, int position);
-QString shownText(const RadioImage& image, Key key, bool chinese);
+QString shownText(const RadioImage& image, Key key, Language language);
 // What showing both keys writes back (see normalised); other cells stay.
 void normaliseKeys(RadioImage& image);
 

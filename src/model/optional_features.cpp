@@ -34,7 +34,7 @@ bool isCheckBox(Item item)
 
 Text caption(Item item) { return kCaptions[item]; }
 
-QStringList choices(Item item, bool chinese)
+QStringList choices(Item item, Language language)
 {
     switch (item) {
     case kTimeOut:
@@ -42,7 +42,7 @@ QStringList choices(Item item, bool chinese)
     case kSquelch:
         return numbers(0, 9);
     case kVoice:
-        return chinese ? QStringList{QString::fromUtf8("关"), QString::fromUtf8("中文"), QString::fromUtf8("英语")}
+        return language == Language::Chinese ? QStringList{QString::fromUtf8("关"), QString::fromUtf8("中文"), QString::fromUtf8("英语")}
                        : QStringList{"Off", "Chinese", "English"};
     case kPowerState:
         return {QString::fromUtf8("关机"), QString::fromUtf8("开机")};
@@ -70,13 +70,13 @@ quint8 storedValue(Item item, int position)
     return static_cast<quint8>(item == kTimeOut ? position + 1 : position);
 }
 
-QString shownText(const RadioImage& image, Item item, bool chinese)
+QString shownText(const RadioImage& image, Item item, Language language)
 {
     const int position = shownPosition(item, image.cell(kRow, item));
     if (isCheckBox(item))
-        return position ? (chinese ? QString::fromUtf8("开") : QString("On"))
-                        : (chinese ? QString::fromUtf8("关") : QString("Off"));
-    return choices(item, chinese).at(position);
+        return position ? (language == Language::Chinese ? QString::fromUtf8("开") : QString("On"))
+                        : (language == Language::Chinese ? QString::fromUtf8("关") : QString("Off"));
+    return choices(item, language).at(position);
 }
 
 } // namespace r5::options

@@ -33,7 +33,7 @@ bool isCheckBox(Item item);
 // The caption shown beside the item's control.
 Text caption(Item item);
 // The drop-down entries of a list item; empty for check boxes.
-QStringList choices(Item item, bool chinese);
+QStringList choices(Item item, Language language);
 
 // The list position (or, for a check box, 1 ticked / 0 clear) a stored value
 // shows as. Values beyond a list's end show its last entry.
@@ -45,6 +45,6 @@ quint8 storedValue(Item item, int position);
 inline quint8 normalised(Item item, quint8 stored) { return storedValue(item, shownPosition(item, stored)); }
 
 // The text the item shows for the row as stored, e.g. "120" or "English".
-QString shownText(const RadioImage& image, Item item, bool chinese);
+QString shownText(const RadioImage& image, Item item, Language language);
 
 } // namespace r5::options

@@ -64,13 +64,13 @@ Mode mode(const RadioImage& image)
     return static_cast<Mode>(std::min<int>(image.cell(kRow, kModeCell), kSelected));
 }
 
-QStringList choices(Item item, Mode mode, bool chinese)
+QStringList choices(Item item, Mode mode, Language language)
 {
     QStringList list;
     switch (item) {
     case kModeItem:
         for (const Text& text : kModes)
-            list << text.in(chinese);
+            list << text.in(language);
         break;
     case kLookBackA:
     case kLookBackB:
@@ -79,7 +79,7 @@ QStringList choices(Item item, Mode mode, bool chinese)
         break;
     case kRevert:
         for (int p = 0; p < revertChoiceCount(mode); ++p)
-            list << kReverts[firstRevertCode(mode) + p].in(chinese);
+            list << kReverts[firstRevertCode(mode) + p].in(language);
         break;
     case kDropout:
     case kDwell:
@@ -153,9 +153,9 @@ int shownPosition(const RadioImage& image, Item item)
     return 0;
 }
 
-QString shownText(const RadioImage& image, Item item, bool chinese)
+QString shownText(const RadioImage& image, Item item, Language language)
 {
-    return choices(item, mode(image), chinese).at(shownPosition(image, item));
+    return choices(item, mode(image), language).at(shownPosition(image, item));
 }
 
 void applyChoice(RadioImage& image, Item item, int position)

@@ -54,7 +54,7 @@ Mode mode(const RadioImage& image);
 // The entries of a list. The revert list depends on the priority mode: without
 // a priority channel it offers only the selected channel, in mode Selected only
 // the priority channel, in mode Fixed both.
-QStringList choices(Item item, Mode mode, bool chinese);
+QStringList choices(Item item, Mode mode, Language language);
 
 // "0.50" ... "5.00" for position 0 to 90.
 QString lookBackText(int position);
@@ -73,7 +73,7 @@ void setDelaySeconds(RadioImage& image, int lowCell, int seconds);
 
 // The list position the row shows for an item.
 int shownPosition(const RadioImage& image, Item item);
-QString shownText(const RadioImage& image, Item item, bool chinese);
+QString shownText(const RadioImage& image, Item item, Language language);
 
 // Writes a choice. Choosing a priority mode also refits the revert code to the
 // new mode's list, as the window rebuilds that list and re-selects from it.

@@ -11,9 +11,9 @@ bool isBlank(const QString& text) { return text.trimmed().isEmpty(); }
 
 } // namespace
 
-QStringList headerTexts(bool chinese)
+QStringList headerTexts(Language language)
 {
-    QStringList texts = kHeader.in(chinese).split('|');
+    QStringList texts = kHeader.in(language).split('|');
     for (QString& text : texts)
         text.remove('^');
     return texts;
@@ -54,10 +54,10 @@ void clearFrequency(RadioImage& image, int n, Direction direction) { setFrequenc
 QString shownText(const RadioImage& image, int n, Direction direction)
 {
     const auto bytes = frequency(image, n, direction);
-    return bytes ? FreqBcdToText(*bytes) : QString();
+    return bytes ? frequencyText(*bytes) : QString();
 }
 
-TestLines ShowTestLines(const RadioImage& image)
+TestLines readTestLines(const RadioImage& image)
 {
     TestLines lines;
     for (int n = 1; n <= kCount; ++n)
@@ -65,7 +65,7 @@ TestLines ShowTestLines(const RadioImage& image)
     return lines;
 }
 
-bool StoreTestText(RadioImage& image, int n, Direction direction, const QString& text, bool twoDigitMegahertz)
+bool storeTestText(RadioImage& image, int n, Direction direction, const QString& text, bool twoDigitMegahertz)
 {
     const QString t = text.trimmed();
     if (t == shownText(image, n, direction))
@@ -73,20 +73,20 @@ bool StoreTestText(RadioImage& image, int n, Direction direction, const QString&
     if (t.isEmpty())
         clearFrequency(image, n, direction);
     else
-        setFrequency(image, n, direction, FreqTextToBcd(t, twoDigitMegahertz));
+        setFrequency(image, n, direction, frequencyBytes(t, twoDigitMegahertz));
     return true;
 }
 
-void StoreTestLines(RadioImage& image, const TestLines& lines, bool twoDigitMegahertz)
+void storeTestLines(RadioImage& image, const TestLines& lines, bool twoDigitMegahertz)
 {
     for (int n = 1; n <= kCount; ++n) {
         const TestLine& line = lines[static_cast<size_t>(n - 1)];
-        StoreTestText(image, n, kReceive, line.receive, twoDigitMegahertz);
-        StoreTestText(image, n, kTransmit, line.transmit, twoDigitMegahertz);
+        storeTestText(image, n, kReceive, line.receive, twoDigitMegahertz);
+        storeTestText(image, n, kTransmit, line.transmit, twoDigitMegahertz);
     }
 }
 
-TestCommit CommitTestReceive(const QString& typed, const QString& transmitCellText, double bandLow, double bandHigh)
+TestCommit commitTestReceive(const QString& typed, const QString& transmitCellText, double bandLow, double bandHigh)
 {
     switch (classifyFrequency(typed, bandLow, bandHigh)) {
     case FrequencyEntry::InBand: {
@@ -103,7 +103,7 @@ TestCommit CommitTestReceive(const QString& typed, const QString& transmitCellTe
     return {QString(), QString(), std::nullopt};
 }
 
-TestCommit CommitTestTransmit(const QString& typed, const QString& receiveCellText,
+TestCommit commitTestTransmit(const QString& typed, const QString& receiveCellText,
                               const QString& currentCellText, double bandLow, double bandHigh)
 {
     const FrequencyEntry entry = classifyFrequency(typed, bandLow, bandHigh);

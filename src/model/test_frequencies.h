@@ -35,7 +35,7 @@ inline constexpr Text kHeader{"^信道号|^接收频率(MHZ)|^发射频率(MHZ)"
                               "^ Channel |^ RX Frequency |^ TX Frequency "};
 
 // The header's column captions, without the centring marks.
-QStringList headerTexts(bool chinese);
+QStringList headerTexts(Language language);
 
 struct CellRef {
     int row;
@@ -52,7 +52,7 @@ std::optional<FrequencyBytes> frequency(const RadioImage& image, int n, Directio
 void setFrequency(RadioImage& image, int n, Direction direction, const FrequencyBytes& bytes);
 void clearFrequency(RadioImage& image, int n, Direction direction);
 
-// The text of one frequency cell: empty when absent, else FreqBcdToText.
+// The text of one frequency cell: empty when absent, else frequencyText.
 QString shownText(const RadioImage& image, int n, Direction direction);
 
 // The two texts of one line of the grid.
@@ -63,20 +63,20 @@ struct TestLine {
 };
 using TestLines = std::array<TestLine, kCount>;  // index n - 1
 
-TestLines ShowTestLines(const RadioImage& image);
+TestLines readTestLines(const RadioImage& image);
 
 // Writes one cell's text into the image: blanks only erase the four bytes,
-// anything else is packed with FreqTextToBcd. A text that still reads as the
+// anything else is packed with frequencyBytes. A text that still reads as the
 // image shows it is left alone, so the bytes of a frequency the user did not
 // touch are never rewritten (a stored frequency below 100 MHz or with
 // non-decimal nibbles would not survive a round trip through its text).
 // Returns whether the image changed.
-bool StoreTestText(RadioImage& image, int n, Direction direction, const QString& text,
+bool storeTestText(RadioImage& image, int n, Direction direction, const QString& text,
                    bool twoDigitMegahertz = false);
-void StoreTestLines(RadioImage& image, const TestLines& lines, bool twoDigitMegahertz = false);
+void storeTestLines(RadioImage& image, const TestLines& lines, bool twoDigitMegahertz = false);
 
 // What leaving an edited cell does to the grid's texts; the image receives
-// them with the next StoreTestLines.
+// them with the next storeTestLines.
 struct TestCommit {
     QString cellText;                    // the new text of the cell that was left
     std::optional<QString> otherCell;    // the new text of the line's other cell, when it changes
@@ -87,13 +87,13 @@ struct TestCommit {
 // frequency yet, copied there (an existing one is never overwritten). Out of the
 // band: message, and the band's lower limit instead; the transmit cell stays.
 // Nothing typed: the line is emptied, transmit included.
-TestCommit CommitTestReceive(const QString& typed, const QString& transmitCellText,
+TestCommit commitTestReceive(const QString& typed, const QString& transmitCellText,
                              double bandLow, double bandHigh);
 
 // A transmit frequency needs a receive frequency first (message, and the cell
 // keeps what it had). In the band it is padded; out of it: message and the
 // band's lower limit; nothing typed empties the cell.
-TestCommit CommitTestTransmit(const QString& typed, const QString& receiveCellText,
+TestCommit commitTestTransmit(const QString& typed, const QString& receiveCellText,
                               const QString& currentCellText, double bandLow, double bandHigh);
 
 } // namespace r5::testfreq

@@ -11,7 +11,7 @@ struct Text {
     const char* zh;
     const char* en;
 
-    QString in(bool chinese) const { return QString::fromUtf8(chinese ? zh : en); }
+    QString in(Language language) const { return QString::fromUtf8(language == Language::Chinese ? zh : en); }
 };
 
 // A text that has only a Chinese form and is shown as such in both languages.

@@ -118,7 +118,7 @@ ToneCode ctcssCode(int tenths)
     return ToneCode{static_cast<quint8>(tenths % 256), static_cast<quint8>(tenths / 256)};
 }
 
-std::optional<ToneCode> ToneValueToCells(const QString& text)
+std::optional<ToneCode> toneCodeOf(const QString& text)
 {
     if (text == "FF")
         return ToneCode{};

@@ -52,7 +52,7 @@ std::optional<int> indexOfName(const QString& name);
 // The tone pair for a tone typed as text: "FF" is no tone; a number above 0 and
 // below 255 is a CTCSS tone in Hz (67.0 gives low 0x9E, high 0x02); any other
 // text gives nothing, and the caller then leaves the cells as they are.
-std::optional<ToneCode> ToneValueToCells(const QString& text);
+std::optional<ToneCode> toneCodeOf(const QString& text);
 
 // The pair for a CTCSS tone given in tenths of a hertz (670 for 67.0 Hz).
 ToneCode ctcssCode(int tenths);

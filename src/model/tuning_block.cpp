@@ -139,7 +139,7 @@ QString passwordText(const AdjustImage& adjust, Password password)
 {
     QString text;
     for (int i = 0; i < kPasswordLength; ++i)
-        text += CodeToChar(adjust.cell(kPasswordRow, passwordFirstCell(password) + i));
+        text += characterOfCode(adjust.cell(kPasswordRow, passwordFirstCell(password) + i));
     return text;
 }
 

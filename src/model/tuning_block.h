@@ -122,7 +122,7 @@ bool transmitAllowed(const AdjustImage& adjust, int range);
 // Ticking writes 1 and clearing 0, unless the flag already reads as wanted.
 void setTransmitAllowed(AdjustImage& adjust, int range, bool allowed);
 
-// The password as stored (CodeToChar of each of its six cells).
+// The password as stored (characterOfCode of each of its six cells).
 QString passwordText(const AdjustImage& adjust, Password password);
 
 } // namespace r5::tuning

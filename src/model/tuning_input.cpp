@@ -61,7 +61,7 @@ NumberOutcome enterNumber(AdjustImage& adjust, const NumberBox& box, const QStri
     }
     // A refused value puts the factory default back, in the box and the block.
     if (entry != NumberEntry::Stored)
-        value = DefaultAdjustTable().cell(box.row, box.cell);
+        value = defaultAdjustImage().cell(box.row, box.cell);
     adjust.setCell(box.row, box.cell, static_cast<quint8>(value));
     return {entry, static_cast<quint8>(value), message};
 }
@@ -142,7 +142,7 @@ void storePassword(AdjustImage& adjust, Password password, const QString& text)
     const int length = static_cast<int>(std::min<qsizetype>(t.size(), kPasswordLength));
     const int shift = (kPasswordLength - length) / 2;
     for (int i = 0; i < length; ++i)
-        adjust.setCell(kPasswordRow, first + shift + i, static_cast<quint8>(CharToCode(t.mid(i, 1)) & 0xFF));
+        adjust.setCell(kPasswordRow, first + shift + i, static_cast<quint8>(codeOfCharacter(t.mid(i, 1)) & 0xFF));
 }
 
 } // namespace r5::tuning

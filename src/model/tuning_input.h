@@ -68,7 +68,7 @@ void storeRange(AdjustImage& adjust, int range, RangeLimits limits);
 void storeRanges(AdjustImage& adjust, const std::array<RangeLimits, 3>& ranges);
 
 // Stores a password box: the trimmed text, centred in six space-padded cells
-// (shifted right by (6 - length) / 2), each character as CharToCode gives it;
+// (shifted right by (6 - length) / 2), each character as codeOfCharacter gives it;
 // characters after the sixth are dropped.
 void storePassword(AdjustImage& adjust, Password password, const QString& text);
 

@@ -24,7 +24,7 @@ AppState stateFor(int model)
 // Four BCD bytes of a random frequency inside the band, in 10 Hz steps.
 FrequencyBytes randomFrequency(QRandomGenerator& random, const AppState& state)
 {
-    const qint64 tenHz = random.bounded(qint64(state.BandLow * 1e5), qint64(state.BandHigh * 1e5) + 1);
+    const qint64 tenHz = random.bounded(qint64(state.bandLow * 1e5), qint64(state.bandHigh * 1e5) + 1);
     FrequencyBytes bytes{};
     qint64 rest = tenHz;
     for (quint8& byte : bytes) {
@@ -79,8 +79,8 @@ TEST(ChannelCsv, ExportThenImportKeepsTheImageByteForByte)
         for (quint32 seed = 1; seed <= 60; ++seed)
             images.push_back({fuzzedImage(seed * 7919 + model, fresh, seed % 2), seed % 2});
         for (const auto& [image, knownTones] : images)
-            for (const bool chinese : {false, true}) {
-                const QByteArray text = channelCsvText(image, chinese);
+            for (const Language language : {false, true}) {
+                const QByteArray text = channelCsvText(image, language);
                 AppState same = fresh;
                 same.image = image;
                 const auto errors = importChannelCsv(same, text);
@@ -91,7 +91,7 @@ TEST(ChannelCsv, ExportThenImportKeepsTheImageByteForByte)
                 // Over another image every text arrives (bits no column shows stay the target's).
                 AppState other = fresh;
                 ASSERT_TRUE(importChannelCsv(other, text).empty());
-                ASSERT_EQ(channelCsvText(other.image, chinese), text);
+                ASSERT_EQ(channelCsvText(other.image, language), text);
             }
     }
 }

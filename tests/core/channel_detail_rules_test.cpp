@@ -41,7 +41,7 @@ TEST(DetailLists, SpUnmuteAndLockoutFollowSignallingAndDecode)
     EXPECT_EQ(initialSpUnmuteChoices(false), (QStringList{"Carrier", "Carrier + Opt.Sig", "Carrier or Opt.Sig"}));
 }
 
-TEST(ShowChannelDetail, ValuesWithoutAnEntryShowRawAndStayAsStored)
+TEST(viewChannel, ValuesWithoutAnEntryShowRawAndStayAsStored)
 {
     const struct {
         const char* what;
@@ -66,21 +66,21 @@ TEST(ShowChannelDetail, ValuesWithoutAnEntryShowRawAndStayAsStored)
         AppState state = vhfState();
         c.store(state.image, 5);
         const RadioImage before = state.image;
-        const auto view = ShowChannelDetail(state.image, 5, false);
+        const auto view = viewChannel(state.image, 5, false);
         ASSERT_TRUE(view) << c.what;
         EXPECT_EQ((*view).*c.selection, (Selection{-1, c.raw})) << c.what;
         EXPECT_EQ(state.image, before) << c.what;
     }
 }
 
-TEST(ShowChannelDetail, WritesBackWhatItSelects)
+TEST(viewChannel, WritesBackWhatItSelects)
 {
     AppState state = vhfState();
     state.image.setCell(5, channel::kDecodeCell + 1, 0x12);  // erased low byte, stray high byte
     channel::setTransmit(state.image, 5, {0xFF, 0x00, 0x00, 0x15});
     channel::setEncode(state.image, 5, ctcssCode(885));
     channel::setField(state.image, 5, channel::kSpUnmute, 3);  // without option signalling
-    const auto view = ShowChannelDetail(state.image, 5, false);
+    const auto view = viewChannel(state.image, 5, false);
     ASSERT_TRUE(view);
     EXPECT_EQ(view->decode.position, 0);
     EXPECT_FALSE(view->decodeSet);
@@ -93,17 +93,17 @@ TEST(ShowChannelDetail, WritesBackWhatItSelects)
 TEST(DetailRules, NothingForEmptyOrInvalidChannels)
 {
     AppState state = vhfState();
-    ClearChannel(state.image, 4);
+    clearChannel(state.image, 4);
     const RadioImage before = state.image;
-    EXPECT_FALSE(ShowChannelDetail(state.image, 4, false));
+    EXPECT_FALSE(viewChannel(state.image, 4, false));
     for (int n : {0, 17}) {
-        EXPECT_FALSE(ShowChannelDetail(state.image, n, false));
-        EXPECT_EQ(CommitDetailReceive(state, n, "145").result, ReceiveCommit::Result::Refused);
-        CommitDetailTransmit(state, n, "");
-        ShowEmptyDetail(state.image, n, true);
+        EXPECT_FALSE(viewChannel(state.image, n, false));
+        EXPECT_EQ(commitReceiveBox(state, n, "145").result, ReceiveCommit::Result::Refused);
+        commitTransmitBox(state, n, "");
+        viewEmptyChannel(state.image, n, true);
         applyDetailChoice(state.image, n, Field::Power, 1);
     }
-    CommitDetailTransmit(state, 4, "150");  // no receive frequency to go with it
+    commitTransmitBox(state, 4, "150");  // no receive frequency to go with it
     applyDetailChoice(state.image, 9, Field::Decode, -1);
     applyDetailChoice(state.image, 9, Field::Decode, ToneTable::kCount);
     EXPECT_EQ(state.image, before);

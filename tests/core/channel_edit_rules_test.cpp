@@ -24,9 +24,9 @@ TEST(GridCommits, NothingOutsideChannels1To16)
     AppState state = vhfState();
     const RadioImage before = state.image;
     for (int n : {0, 17, -1}) {
-        CommitReceive(state, n, "145.5");
-        CommitReceive(state, n, "");
-        CommitTransmit(state, n, "");
+        commitReceive(state, n, "145.5");
+        commitReceive(state, n, "");
+        commitTransmit(state, n, "");
         commitToneText(state.image, n, kDecodeColumn, "88.5");
         settleEmptyChannel(state.image, n);
         EXPECT_FALSE(isEditableCell(state.image, n, kReceiveColumn));
@@ -34,28 +34,28 @@ TEST(GridCommits, NothingOutsideChannels1To16)
     EXPECT_EQ(state.image, before);
 }
 
-TEST(CommitTransmit, InRangeKeepsTheEncodeToneOutOfRangeDropsIt)
+TEST(commitTransmit, InRangeKeepsTheEncodeToneOutOfRangeDropsIt)
 {
     AppState state = vhfState();  // channel 12 carries 67.0 Hz tones
     const ToneCode tone = channel::encode(state.image, 12);
 
-    EXPECT_FALSE(CommitTransmit(state, 12, "150.125").message);
-    EXPECT_EQ(FreqBcdToText(channel::transmit(state.image, 12)), "150.12500");
+    EXPECT_FALSE(commitTransmit(state, 12, "150.125").message);
+    EXPECT_EQ(frequencyText(channel::transmit(state.image, 12)), "150.12500");
     EXPECT_EQ(channel::encode(state.image, 12), tone);
 
-    const CommitOutcome outcome = CommitTransmit(state, 12, "500");
+    const CommitOutcome outcome = commitTransmit(state, 12, "500");
     ASSERT_TRUE(outcome.message);
     EXPECT_STREQ(outcome.message->en, "Over the range of transmit frequency .");
-    EXPECT_EQ(FreqBcdToText(channel::transmit(state.image, 12)), "136.00000");
+    EXPECT_EQ(frequencyText(channel::transmit(state.image, 12)), "136.00000");
     EXPECT_TRUE(channel::encode(state.image, 12).isNone());
     EXPECT_EQ(channel::decode(state.image, 12), tone);
 }
 
-TEST(CommitReceive, AHalfErasedRecordStartsClean)
+TEST(commitReceive, AHalfErasedRecordStartsClean)
 {
     AppState state = vhfState();
     state.image.setCell(8, channel::kReceiveCell, 0xFF);  // as a radio may hold it
-    CommitReceive(state, 8, "150");
+    commitReceive(state, 8, "150");
     EXPECT_EQ(state.image.cell(8, channel::kFlagsBCell), channel::kNewFlagsBGrid);
     EXPECT_TRUE(channel::decode(state.image, 8).isNone());
     EXPECT_EQ(channel::transmit(state.image, 8), channel::receive(state.image, 8));

@@ -61,18 +61,18 @@ TEST(ScanBits, OneBitPerChannelInRow23)
 TEST(ChannelRecord, ClearAndNewChannel)
 {
     RadioImage image = startUpImage(kUhfModel);
-    ClearChannel(image, 9);
+    clearChannel(image, 9);
     for (int c = 0; c < 16; ++c)
         EXPECT_EQ(image.cell(9, c), 0xFF);
     EXPECT_FALSE(channel::inScan(image, 9));
     EXPECT_TRUE(channel::isEmpty(image, 9));
 
-    InitNewChannel(image, 9);
+    startNewChannel(image, 9);
     const quint8 expected[] = {0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0xB0, 0xB0, 0xF8};
     for (int c = 8; c < 16; ++c)
         EXPECT_EQ(image.cell(9, c), expected[c - 8]);
     EXPECT_TRUE(channel::inScan(image, 9));
-    InitNewChannel(image, 10, channel::kNewFlagsBDetail);
+    startNewChannel(image, 10, channel::kNewFlagsBDetail);
     EXPECT_EQ(image.cell(10, 13), 0xBF);
 
     channel::clearTransmit(image, 12);
@@ -101,10 +101,10 @@ TEST(GridTexts, RowOfAFactoryChannelInBothLanguages)
     channel::setField(image, 14, channel::kPttId, 1);
     channel::setInScan(image, 14, false);
     const QStringList english{"14", "400.02500", "400.02500", "None", "None", "Low", "Wide", "None", "15", "ON"};
-    const QStringList chinese{"14", "400.02500", "400.02500", "无", "无", "低", "宽带", "无", "15", "开"};
+    const QStringList language{"14", "400.02500", "400.02500", "无", "无", "低", "宽带", "无", "15", "开"};
     for (int column = 0; column < grid::kColumnCount; ++column) {
         EXPECT_EQ(grid::cellText(image, 14, column, false), english[column]) << column;
-        EXPECT_EQ(grid::cellText(image, 14, column, true), chinese[column]) << column;
+        EXPECT_EQ(grid::cellText(image, 14, column, true), language[column]) << column;
     }
     EXPECT_EQ(grid::cellText(image, 1, grid::kScramblerColumn, false), "OFF");
     EXPECT_EQ(grid::cellText(image, 1, grid::kScramblerColumn, true), "关");
@@ -117,7 +117,7 @@ TEST(GridTexts, NoTransmitHidesTransmitAndEncode)
     EXPECT_EQ(grid::cellText(image, 3, grid::kTransmitColumn, false), "");
     EXPECT_EQ(grid::cellText(image, 3, grid::kEncodeColumn, false), "");
     EXPECT_EQ(grid::cellText(image, 3, grid::kDecodeColumn, false), "None");
-    ClearChannel(image, 4);
+    clearChannel(image, 4);
     for (int column = 0; column < grid::kColumnCount; ++column)
         EXPECT_EQ(grid::cellText(image, 4, column, false), "");
 }

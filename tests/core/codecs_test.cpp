@@ -19,14 +19,14 @@ struct BcdCase {
 
 void PrintTo(const BcdCase& c, std::ostream* os) { *os << c.text; }
 
-class FreqBcdToTextTest : public testing::TestWithParam<BcdCase> {};
+class FrequencyTextTest : public testing::TestWithParam<BcdCase> {};
 
-TEST_P(FreqBcdToTextTest, ShowsMegahertzWithFiveDecimals)
+TEST_P(FrequencyTextTest, ShowsMegahertzWithFiveDecimals)
 {
-    EXPECT_EQ(FreqBcdToText(GetParam().bytes), GetParam().text);
+    EXPECT_EQ(frequencyText(GetParam().bytes), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Codecs, FreqBcdToTextTest, testing::Values(
+INSTANTIATE_TEST_SUITE_P(Codecs, FrequencyTextTest, testing::Values(
     BcdCase{{0x00, 0x25, 0x00, 0x40}, "400.02500"},
     BcdCase{{0x00, 0x00, 0x00, 0x45}, "450.00000"},
     BcdCase{{0x00, 0x00, 0x50, 0x04}, "45.00000"},   // below 100 MHz: eight characters
@@ -50,14 +50,14 @@ struct TextCase {
 
 void PrintTo(const TextCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
 
-class FreqTextToBcdTest : public testing::TestWithParam<TextCase> {};
+class FrequencyBytesTest : public testing::TestWithParam<TextCase> {};
 
-TEST_P(FreqTextToBcdTest, PacksByCharacterPosition)
+TEST_P(FrequencyBytesTest, PacksByCharacterPosition)
 {
-    EXPECT_EQ(FreqTextToBcd(GetParam().text, GetParam().twoDigit), GetParam().bytes);
+    EXPECT_EQ(frequencyBytes(GetParam().text, GetParam().twoDigit), GetParam().bytes);
 }
 
-INSTANTIATE_TEST_SUITE_P(Codecs, FreqTextToBcdTest, testing::Values(
+INSTANTIATE_TEST_SUITE_P(Codecs, FrequencyBytesTest, testing::Values(
     TextCase{"136.12500", false, {0x00, 0x25, 0x61, 0x13}},
     TextCase{"136.125", false, {0x00, 0x25, 0x61, 0x13}},     // trailing zeros may be left off
     TextCase{" 400.025 ", false, {0x00, 0x25, 0x00, 0x40}},
@@ -69,33 +69,33 @@ INSTANTIATE_TEST_SUITE_P(Codecs, FreqTextToBcdTest, testing::Values(
         return testing_names::caseName(info.param.text) + (info.param.twoDigit ? "_twoDigitBand" : "");
     });
 
-TEST(ToneValueToCells, TableCases)
+TEST(toneCodeOf, TableCases)
 {
-    EXPECT_EQ(ToneValueToCells("67.0"), (ToneCode{0x9E, 0x02}));
-    EXPECT_EQ(ToneValueToCells("88.5"), (ToneCode{0x75, 0x03}));
-    EXPECT_EQ(ToneValueToCells("FF"), ToneCode{});
-    EXPECT_EQ(ToneValueToCells("0"), std::nullopt);
-    EXPECT_EQ(ToneValueToCells("255"), std::nullopt);
-    EXPECT_EQ(ToneValueToCells("ff"), std::nullopt);  // only exactly "FF" means no tone
-    EXPECT_EQ(ToneValueToCells("abc"), std::nullopt);
+    EXPECT_EQ(toneCodeOf("67.0"), (ToneCode{0x9E, 0x02}));
+    EXPECT_EQ(toneCodeOf("88.5"), (ToneCode{0x75, 0x03}));
+    EXPECT_EQ(toneCodeOf("FF"), ToneCode{});
+    EXPECT_EQ(toneCodeOf("0"), std::nullopt);
+    EXPECT_EQ(toneCodeOf("255"), std::nullopt);
+    EXPECT_EQ(toneCodeOf("ff"), std::nullopt);  // only exactly "FF" means no tone
+    EXPECT_EQ(toneCodeOf("abc"), std::nullopt);
     // A code whose low part would round up to 256 carries into the high byte.
-    EXPECT_EQ(ToneValueToCells("76.79"), (ToneCode{0x00, 0x03}));
+    EXPECT_EQ(toneCodeOf("76.79"), (ToneCode{0x00, 0x03}));
 }
 
 TEST(CharCodec, MapsPasswordCharacters)
 {
-    EXPECT_EQ(CharToCode("q"), 81);
-    EXPECT_EQ(CharToCode("Q"), 81);
-    EXPECT_EQ(CharToCode("7"), '7');
-    EXPECT_EQ(CharToCode("+"), '+');
-    EXPECT_EQ(CharToCode(" "), 32);
-    EXPECT_EQ(CharToCode("?"), 11);
-    EXPECT_EQ(CharToCode(""), 11);
-    EXPECT_EQ(CharToCode("AB"), 11);
-    EXPECT_EQ(CodeToChar(97), "");
-    EXPECT_EQ(CodeToChar(65), "A");
-    EXPECT_EQ(CodeToChar(45), "-");
-    EXPECT_EQ(CodeToChar(255), "");
+    EXPECT_EQ(codeOfCharacter("q"), 81);
+    EXPECT_EQ(codeOfCharacter("Q"), 81);
+    EXPECT_EQ(codeOfCharacter("7"), '7');
+    EXPECT_EQ(codeOfCharacter("+"), '+');
+    EXPECT_EQ(codeOfCharacter(" "), 32);
+    EXPECT_EQ(codeOfCharacter("?"), 11);
+    EXPECT_EQ(codeOfCharacter(""), 11);
+    EXPECT_EQ(codeOfCharacter("AB"), 11);
+    EXPECT_EQ(characterOfCode(97), "");
+    EXPECT_EQ(characterOfCode(65), "A");
+    EXPECT_EQ(characterOfCode(45), "-");
+    EXPECT_EQ(characterOfCode(255), "");
 }
 
 TEST(LeadingNumber, ReadsTheNumberATextStartsWith)

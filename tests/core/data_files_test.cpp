@@ -132,7 +132,7 @@ TEST_P(BadChannelFileTest, NamesThePlaceAndLeavesTheImageAlone)
         EXPECT_EQ(error->line, c.line);
         EXPECT_EQ(error->column, c.column);
     }
-    const QString message = error->message(false);
+    const QString message = error->message(Language::English);
     EXPECT_TRUE(message.contains("bad.chann")) << message.toStdString();
     EXPECT_TRUE(message.contains(QString("row %1, cell %2").arg(c.row).arg(c.cell))) << message.toStdString();
     EXPECT_FALSE(error->message(true).isEmpty());
@@ -194,12 +194,12 @@ TEST(DataFiles, MissingFileIsReportedWithTheSystemReason)
     ASSERT_TRUE(error);
     EXPECT_EQ(error->kind, FileError::Kind::CannotOpen);
     EXPECT_FALSE(error->reason.isEmpty());
-    EXPECT_TRUE(error->message(false).contains("/nonexistent/dir/a.chann"));
+    EXPECT_TRUE(error->message(Language::English).contains("/nonexistent/dir/a.chann"));
     EXPECT_EQ(image, before);
 
-    AdjustImage adjust = DefaultAdjustTable();
+    AdjustImage adjust = defaultAdjustImage();
     EXPECT_TRUE(loadAdjustFile(adjust, "/nonexistent/dir/a.adj"));
-    EXPECT_EQ(adjust, DefaultAdjustTable());
+    EXPECT_EQ(adjust, defaultAdjustImage());
 }
 
 TEST(DataFiles, ReadFailureIsNotCalledAnEarlyEnd)
@@ -216,7 +216,7 @@ TEST(DataFiles, ReadFailureIsNotCalledAnEarlyEnd)
     ASSERT_TRUE(error);
     EXPECT_EQ(error->kind, FileError::Kind::CannotRead);
     EXPECT_FALSE(error->reason.isEmpty());
-    EXPECT_TRUE(error->message(false).startsWith("Cannot read \"/proc/self/mem\": "));
+    EXPECT_TRUE(error->message(Language::English).startsWith("Cannot read \"/proc/self/mem\": "));
     EXPECT_EQ(image, before);
 }
 
@@ -258,7 +258,7 @@ TEST(AdjustFile, FormRoundTripAndByteRange)
 {
     QTemporaryDir dir;
     const QString file = dir.filePath("t.adj");
-    AdjustImage adjust = DefaultAdjustTable();
+    AdjustImage adjust = defaultAdjustImage();
     adjust.setCell(31, 15, 255);
     ASSERT_FALSE(saveAdjustFile(adjust, file));
     const QByteArray text = readAll(file);

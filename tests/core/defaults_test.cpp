@@ -40,9 +40,9 @@ TEST_P(FactoryChannelTest, BuildersWriteTheFactoryRecord)
 {
     RadioImage image;
     image.fill(0xFF);
-    UhfDefaultBuilder(image);
+    buildUhfChannels(image);
     EXPECT_EQ(row(image, GetParam().channel), GetParam().uhf);
-    VhfDefaultBuilder(image);
+    buildVhfChannels(image);
     EXPECT_EQ(row(image, GetParam().channel), GetParam().vhf);
 }
 
@@ -86,7 +86,7 @@ TEST(Builders, AreIdempotentAndTouchOnlyChannelRows)
         if (i < 0x10 || i >= 0x110)
             image.setAt(i, static_cast<quint8>(i * 7));
     image.setExtra(3, 18, -5);
-    for (auto build : {&UhfDefaultBuilder, &VhfDefaultBuilder}) {
+    for (auto build : {&buildUhfChannels, &buildVhfChannels}) {
         RadioImage once = image;
         build(once);
         RadioImage twice = once;
@@ -105,19 +105,19 @@ TEST(ModelChoice, RebuildsChannelsOnlyForAnotherModel)
     state.image.setAt(0x012, 0x77);  // a user's edit in channel 1
     state.selectModel(kUhfModel);
     EXPECT_EQ(state.image.at(0x012), 0x77);  // confirming the current model keeps edits
-    EXPECT_EQ(state.BandLow, 400);
-    EXPECT_EQ(state.BandHigh, 521);
+    EXPECT_EQ(state.bandLow, 400);
+    EXPECT_EQ(state.bandHigh, 521);
 
     state.selectModel(kVhfModel);
     EXPECT_EQ(row(state.image, 1), row(startUpImage(kVhfModel), 1));
-    EXPECT_EQ(state.BandLow, 136);
-    EXPECT_EQ(state.BandHigh, 175);
+    EXPECT_EQ(state.bandLow, 136);
+    EXPECT_EQ(state.bandHigh, 175);
 
     state.selectModel(kFullModel);  // the wide-band model takes the UHF set
     EXPECT_EQ(row(state.image, 1), row(startUpImage(kUhfModel), 1));
-    EXPECT_EQ(state.BandLow, 100);
-    EXPECT_EQ(state.BandHigh, 601);
-    EXPECT_EQ(state.CurrentModel, kFullModel);
+    EXPECT_EQ(state.bandLow, 100);
+    EXPECT_EQ(state.bandHigh, 601);
+    EXPECT_EQ(state.currentModel, kFullModel);
 }
 
 TEST(ModelChoice, BandTexts)
@@ -130,7 +130,7 @@ TEST(ModelChoice, BandTexts)
     EXPECT_EQ(modelIndex("sable-full"), -1);
 }
 
-TEST(DefaultAdjustTable, FactoryValues)
+TEST(defaultAdjustImage, FactoryValues)
 {
     // Every row of the factory tuning block; a slip in any cell would send a
     // radio to the bench with a wrong power or squelch setting.
@@ -158,7 +158,7 @@ TEST(DefaultAdjustTable, FactoryValues)
         {3, 5, 0, 3, 9, 0, 0, 1},
         {}, {}, {},
     }};
-    const AdjustImage t = DefaultAdjustTable();
+    const AdjustImage t = defaultAdjustImage();
     for (int r = 0; r < 31; ++r)
         EXPECT_EQ(row(t, r), expected[static_cast<size_t>(r)]) << "row " << r;
     // Row 31: the two passwords as digit characters, the rest 0.

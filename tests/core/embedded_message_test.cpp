@@ -1,6 +1,6 @@
 #include "model/defaults.h"
-#include "model/radio_models.h"
 #include "model/embedded_message.h"
+#include "model/radio_models.h"
 
 #include <gtest/gtest.h>
 

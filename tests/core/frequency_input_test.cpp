@@ -59,7 +59,7 @@ TEST(FrequencyInput, EntriesOutsideTheBandOrUnstorableBecomeBandLow)
         const CheckedFrequency entry = checkFrequencyEntry(c.typed, 136, 175);
         EXPECT_EQ(entry.text, c.stored) << c.typed;
         EXPECT_EQ(entry.replaced, c.replaced) << c.typed;
-        EXPECT_EQ(FreqBcdToText(FreqTextToBcd(entry.text)), entry.text) << c.typed;
+        EXPECT_EQ(frequencyText(frequencyBytes(entry.text)), entry.text) << c.typed;
     }
 }
 

@@ -1,7 +1,7 @@
-#include "model/image_diff.h"
 #include "model/channel_record.h"
 #include "model/defaults.h"
 #include "model/embedded_message.h"
+#include "model/image_diff.h"
 #include "model/key_assignment.h"
 #include "model/optional_features.h"
 #include "model/radio_models.h"
@@ -28,7 +28,7 @@ TEST(ImageDifferences, KnownPairListsEachChangeOnce)
     RadioImage after = before;
     channel::setField(after, 3, channel::kHighPower, 0);
     channel::setField(after, 3, channel::kBusyLockout, 1);
-    ClearChannel(after, 16);
+    clearChannel(after, 16);
     keys::assign(after, keys::kPf2, keys::kAutodialPosition);
     after.setCell(options::kRow, options::kSquelch, 3);
     message::storeLine(after, 2, "HELLO");

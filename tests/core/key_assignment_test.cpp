@@ -1,6 +1,6 @@
 #include "model/defaults.h"
-#include "model/radio_models.h"
 #include "model/key_assignment.h"
+#include "model/radio_models.h"
 
 #include "test_names.h"
 
@@ -73,7 +73,7 @@ TEST(Keys, ListsMatchInBothLanguages)
     EXPECT_EQ(zh[7], QString::fromUtf8("扫描 + 暂时删除"));
     EXPECT_EQ(en[7], "Scan+Temporary Delete");
     EXPECT_EQ(en[11], "Temporary Delete");
-    EXPECT_EQ(keys::kWindowTitle.in(false), "Key Assingment");
+    EXPECT_EQ(keys::kWindowTitle.in(Language::English), "Key Assingment");
 }
 
 } // namespace

@@ -40,7 +40,7 @@ QStringList asHex(const QByteArrayList& commands)
 
 QByteArray magic()
 {
-    return QByteArray(reinterpret_cast<const char*>(pr::HandshakeMagic.data()), 8);
+    return QByteArray(reinterpret_cast<const char*>(pr::kHandshakeMagic.data()), 8);
 }
 
 // What an exchange told its window.
@@ -67,8 +67,8 @@ class LinkTest : public testing::Test {
 protected:
     LinkTest()
     {
-        state.LanguageFlag = false;
-        state.ComPort = 1;
+        state.language = Language::English;
+        state.comPort = 1;
         radio.setMemory(pattern(RadioImage::kSize, 3));
         radio.setAdjust(pattern(AdjustImage::kSize, 11));
         line.radio = [this](const QByteArray& command) {
@@ -133,7 +133,7 @@ TEST_F(LinkTest, ReadSendsTheCommandsInOrderAndStoresTheWholeMemory)
 
 TEST_F(LinkTest, ReadTextsFollowTheLanguageAtEmitTime)
 {
-    state.LanguageFlag = true;
+    state.language = Language::Chinese;
     auto read = make<ReadExchange>();
     read->start();
     ASSERT_TRUE(runToEnd());
@@ -177,7 +177,7 @@ TEST_F(LinkTest, ReadWithoutAnyMarkerTakesTheDataFromPositionFive)
     // Answers of 06 followed by a header without 58: the data are still at 5.
     line.radio = [this](const QByteArray& command) {
         QByteArray a = radio.answer(command).bytes;
-        if (a.size() == pr::EchoedReplyBytes)
+        if (a.size() == pr::kEchoedReplyBytes)
             a[1] = '\x11';
         return a;
     };
@@ -412,7 +412,7 @@ TEST_F(LinkTest, PortThatCannotOpenGivesThePortMessageOnceAndNoTimeOut)
     EXPECT_EQ(outcome.portFailures[0],
               "Communication port is error, please setting right communication port . ！\n"
               "COM1 (/dev/ttyFAKE0): No such file or directory");
-    EXPECT_TRUE(state.PortOpenFailed);
+    EXPECT_TRUE(state.portOpenFailed);
     EXPECT_TRUE(outcome.failures.isEmpty());
     EXPECT_TRUE(outcome.status.isEmpty());
     EXPECT_TRUE(line.bursts.isEmpty());
@@ -422,7 +422,7 @@ TEST_F(LinkTest, PortThatCannotOpenGivesThePortMessageOnceAndNoTimeOut)
 
 TEST_F(LinkTest, PortMessageNamesAMissingPortAndTheGroupOnPermissionDenied)
 {
-    state.ComPort = 5;
+    state.comPort = 5;
     auto tuning = make<AdjustExchange>();
     tuning->startRead();
     ASSERT_EQ(outcome.portFailures.size(), 1);
@@ -433,7 +433,7 @@ TEST_F(LinkTest, PortMessageNamesAMissingPortAndTheGroupOnPermissionDenied)
     const PortTable table = PortTable::fromPorts({SystemPort{device.fileName(), {}, {}, false, true}});
     line.openError = QStringLiteral("Permission denied");
     line.openPermissionDenied = true;
-    state.ComPort = 1;
+    state.comPort = 1;
     PasswordExchange password(state, table, line, clock);
     QString message;
     QObject::connect(&password, &LinkExchange::portOpenFailed, [&](const QString& t) { message = t; });
@@ -560,7 +560,7 @@ class OldPasswordTest : public testing::TestWithParam<OldPasswordCase> {};
 TEST_P(OldPasswordTest, ChecksTheRecordAsTheRadioKeepsIt)
 {
     QByteArray answer = hex("58 03 A0 40") + QByteArray(GetParam().record).replace('~', '\xFF');
-    answer += QByteArray(pr::PlainReplyBytes - answer.size(), '\x00');
+    answer += QByteArray(pr::kPlainReplyBytes - answer.size(), '\x00');
     EXPECT_EQ(PasswordExchange::oldPasswordAccepted(answer, PasswordExchange::passwordEntry(GetParam().typed)),
               GetParam().accepted);
 }
@@ -620,7 +620,7 @@ TEST_F(LinkTest, TuningWriteSendsTheFixedRecordThenThirtyTwoBlocks)
     tuning->startWrite();
     ASSERT_TRUE(runToEnd());
 
-    const QByteArray record(reinterpret_cast<const char*>(pr::AdjustRecord.data()), 16);
+    const QByteArray record(reinterpret_cast<const char*>(pr::kAdjustRecord.data()), 16);
     QByteArrayList expected{magic(), hex("06 58 1D 90 10") + record};
     for (int row = 0; row < 32; ++row) {
         const int address = 0x1E00 + row * 16;

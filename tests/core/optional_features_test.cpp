@@ -75,12 +75,12 @@ TEST(Options, ChoicesAndWhatTheyWrite)
 
 TEST(Options, CaptionsWithoutAnEnglishFormStayChinese)
 {
-    EXPECT_EQ(caption(kTimeOut).in(false), "Time Out Timer(TOT)[s]");
-    EXPECT_EQ(caption(kTimeOut).in(true), "超时定时器(TOT)[秒]");
+    EXPECT_EQ(caption(kTimeOut).in(Language::English), "Time Out Timer(TOT)[s]");
+    EXPECT_EQ(caption(kTimeOut).in(Language::Chinese), "超时定时器(TOT)[秒]");
     for (Item item : {kKeypadLock, kPowerState, kCurrentChannel, kVolume})
-        EXPECT_EQ(caption(item).in(false), caption(item).in(true)) << item;
-    EXPECT_EQ(caption(kBatterySave).in(false), "Battery Save");
-    EXPECT_EQ(kWindowTitle.in(false), "Optional Features");
+        EXPECT_EQ(caption(item).in(Language::English), caption(item).in(Language::Chinese)) << item;
+    EXPECT_EQ(caption(kBatterySave).in(Language::English), "Battery Save");
+    EXPECT_EQ(kWindowTitle.in(Language::English), "Optional Features");
 }
 
 TEST(Options, StartUpRowIsAlreadyNormal)

@@ -158,7 +158,7 @@ TEST(Scan, PriorityChannelOnlyInFixedMode)
     EXPECT_TRUE(priorityChannelKeyAccepted("1", '7'));
     EXPECT_FALSE(priorityChannelKeyAccepted("17", '1'));
     EXPECT_FALSE(priorityChannelKeyAccepted("", 'a'));
-    EXPECT_FALSE(kPriorityChannelMessage.in(false).trimmed().isEmpty());
+    EXPECT_FALSE(kPriorityChannelMessage.in(Language::English).trimmed().isEmpty());
 }
 
 } // namespace

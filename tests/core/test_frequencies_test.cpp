@@ -1,6 +1,6 @@
 #include "model/defaults.h"
-#include "model/radio_models.h"
 #include "model/frequency_input.h"
+#include "model/radio_models.h"
 #include "model/test_frequencies.h"
 
 #include "test_names.h"
@@ -33,7 +33,7 @@ TEST(TestFrequencies, ChannelAddressing)
 TEST(TestFrequencies, ErasedRowsShowEmptyCells)
 {
     const RadioImage image = startUpImage(kUhfModel);
-    for (const TestLine& line : ShowTestLines(image)) {
+    for (const TestLine& line : readTestLines(image)) {
         EXPECT_TRUE(line.receive.isEmpty());
         EXPECT_TRUE(line.transmit.isEmpty());
     }
@@ -42,9 +42,9 @@ TEST(TestFrequencies, ErasedRowsShowEmptyCells)
 TEST(TestFrequencies, StoresOnlyWhatChanged)
 {
     RadioImage image = startUpImage(kUhfModel);
-    TestLines lines = ShowTestLines(image);
+    TestLines lines = readTestLines(image);
     lines[2] = {"145.50000", "145.50000"};
-    StoreTestLines(image, lines);
+    storeTestLines(image, lines);
     for (int a = 0x290; a < 0x298; a += 4) {
         EXPECT_EQ(image.at(a), 0x00);
         EXPECT_EQ(image.at(a + 1), 0x00);
@@ -56,13 +56,13 @@ TEST(TestFrequencies, StoresOnlyWhatChanged)
     // A stored 45 MHz would come back as 450 MHz through its text: an untouched
     // cell keeps its bytes.
     setFrequency(image, 16, kReceive, {0x00, 0x00, 0x50, 0x04});
-    lines = ShowTestLines(image);
+    lines = readTestLines(image);
     EXPECT_EQ(lines[15].receive, "45.00000");
-    StoreTestLines(image, lines);
+    storeTestLines(image, lines);
     EXPECT_EQ(image.at(0x2FB), 0x04);
 
     lines[15] = {"", ""};
-    StoreTestLines(image, lines);
+    storeTestLines(image, lines);
     for (int a = 0x2F8; a <= 0x2FF; ++a)
         EXPECT_EQ(image.at(a), 0xFF);
     EXPECT_EQ(image.at(0x2F7), 0xFF);  // channel 15 untouched
@@ -79,12 +79,12 @@ struct ReceiveCase {
 
 void PrintTo(const ReceiveCase& c, std::ostream* os) { *os << "typed \"" << c.typed << '"'; }
 
-class CommitReceiveTest : public testing::TestWithParam<ReceiveCase> {};
+class ReceiveCommitTest : public testing::TestWithParam<ReceiveCase> {};
 
-TEST_P(CommitReceiveTest, Rules)
+TEST_P(ReceiveCommitTest, Rules)
 {
     const ReceiveCase& c = GetParam();
-    const TestCommit result = CommitTestReceive(c.typed, c.transmitBefore, kLow, kHigh);
+    const TestCommit result = commitTestReceive(c.typed, c.transmitBefore, kLow, kHigh);
     EXPECT_EQ(result.cellText, c.cell);
     EXPECT_EQ(result.otherCell.has_value(), c.transmitAfter != nullptr);
     if (c.transmitAfter && result.otherCell)
@@ -94,7 +94,7 @@ TEST_P(CommitReceiveTest, Rules)
         EXPECT_EQ(result.message->in(false), "Over the range of receive frequency .");
 }
 
-INSTANTIATE_TEST_SUITE_P(TestFrequencies, CommitReceiveTest, testing::Values(
+INSTANTIATE_TEST_SUITE_P(TestFrequencies, ReceiveCommitTest, testing::Values(
     ReceiveCase{"145.5", "", "145.50000", "145.50000", false},
     ReceiveCase{"150", "146.00000", "150.00000", nullptr, false},   // never overwrites transmit
     ReceiveCase{"136", "", "136.00000", "136.00000", false},        // band ends included
@@ -107,22 +107,22 @@ INSTANTIATE_TEST_SUITE_P(TestFrequencies, CommitReceiveTest, testing::Values(
 
 TEST(TestFrequencies, TransmitNeedsReceiveFirst)
 {
-    TestCommit r = CommitTestTransmit("150", "", "", kLow, kHigh);
+    TestCommit r = commitTestTransmit("150", "", "", kLow, kHigh);
     ASSERT_TRUE(r.message);
     EXPECT_EQ(r.message->in(false), "Please input the receive frequency in advance.");
     EXPECT_EQ(r.cellText, "");
 
-    r = CommitTestTransmit("150", "145.00000", "146.00000", kLow, kHigh);
+    r = commitTestTransmit("150", "145.00000", "146.00000", kLow, kHigh);
     EXPECT_FALSE(r.message);
     EXPECT_EQ(r.cellText, "150.00000");
 
-    r = CommitTestTransmit("200", "145.00000", "146.00000", kLow, kHigh);
+    r = commitTestTransmit("200", "145.00000", "146.00000", kLow, kHigh);
     ASSERT_TRUE(r.message);
     EXPECT_EQ(r.message->in(true), QString::fromUtf8("发射频率超出范围 ！"));
     EXPECT_EQ(r.cellText, "136.00000");
 
     // Blanks only clear the cell, with or without a receive frequency.
-    r = CommitTestTransmit(" ", "", "146.00000", kLow, kHigh);
+    r = commitTestTransmit(" ", "", "146.00000", kLow, kHigh);
     EXPECT_FALSE(r.message);
     EXPECT_EQ(r.cellText, "");
 }
@@ -158,7 +158,7 @@ TEST(FrequencyInput, BandLowText)
     EXPECT_EQ(bandLowText(400), "400.00000");
     EXPECT_EQ(bandLowText(88), "88.00000");
     EXPECT_EQ(bandLowText(136.0125), "136.01250");
-    EXPECT_EQ(FreqTextToBcd(bandLowText(136)), (FrequencyBytes{0x00, 0x00, 0x60, 0x13}));
+    EXPECT_EQ(frequencyBytes(bandLowText(136)), (FrequencyBytes{0x00, 0x00, 0x60, 0x13}));
 }
 
 TEST(FrequencyInput, Classify)

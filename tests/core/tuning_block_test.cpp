@@ -23,7 +23,7 @@ TEST(TuningBlock, LabelsAndCells)
     EXPECT_EQ(powerRow(true, 3), 3);
     EXPECT_EQ(powerRow(false, 0), 4);
     EXPECT_EQ(tabKey(kRangeTab), "Adj_Other");
-    EXPECT_EQ(tabHeading(kHighPowerTab).in(false), QString::fromUtf8("发射功率调整（高功率）"));
+    EXPECT_EQ(tabHeading(kHighPowerTab).in(Language::English), QString::fromUtf8("发射功率调整（高功率）"));
 }
 
 TEST(TuningBlock, ComboItemsPerIndex)
@@ -40,7 +40,7 @@ TEST(TuningBlock, ComboItemsPerIndex)
     EXPECT_EQ(comboItems(kLevel, 0).first(), " 0");
     EXPECT_EQ(comboItems(kModulation, 12).last(), " 255");
 
-    AdjustImage adjust = DefaultAdjustTable();
+    AdjustImage adjust = defaultAdjustImage();
     EXPECT_EQ(comboText(adjust, kModulation, 12), "106");
     EXPECT_TRUE(chooseComboItem(adjust, kLevel, 9, 15));
     EXPECT_EQ(adjust.cell(17, 9), 15);
@@ -68,7 +68,7 @@ class NumberBoxTest : public testing::TestWithParam<NumberCase> {};
 TEST_P(NumberBoxTest, CheckAndFallBack)
 {
     const NumberCase& c = GetParam();
-    AdjustImage adjust = DefaultAdjustTable();
+    AdjustImage adjust = defaultAdjustImage();
     // Squelch level 3 (default 20) or offset point 17 (row 10, cell 1, default 6).
     const NumberOutcome out = c.offset ? enterSquelchOffset(adjust, 17, c.text) : enterSquelchLevel(adjust, 3, c.text);
     EXPECT_EQ(out.entry, c.entry);
@@ -125,7 +125,7 @@ TEST(TuningBlock, RangeLimitChecks)
 
 TEST(TuningBlock, StoresRangesAsThreeDigits)
 {
-    AdjustImage adjust = DefaultAdjustTable();
+    AdjustImage adjust = defaultAdjustImage();
     EXPECT_EQ(rangeLow(adjust, 2), 400);
     EXPECT_EQ(rangeHigh(adjust, 2), 480);
     storeRanges(adjust, {{{200, 270}, {430, 450}, {350.6, 389.4}}});
@@ -144,7 +144,7 @@ TEST(TuningBlock, StoresRangesAsThreeDigits)
 
 TEST(TuningBlock, TransmitAllowedFlag)
 {
-    AdjustImage adjust = DefaultAdjustTable();
+    AdjustImage adjust = defaultAdjustImage();
     adjust.setCell(27, 7, 5);
     EXPECT_TRUE(transmitAllowed(adjust, 3));
     setTransmitAllowed(adjust, 3, true);
@@ -167,7 +167,7 @@ class PasswordTest : public testing::TestWithParam<PasswordCase> {};
 
 TEST_P(PasswordTest, CentredInSixCells)
 {
-    AdjustImage adjust = DefaultAdjustTable();
+    AdjustImage adjust = defaultAdjustImage();
     storePassword(adjust, kSuperPassword, GetParam().typed);
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(adjust.cell(31, 6 + i), GetParam().cells[static_cast<size_t>(i)]) << i;
@@ -186,7 +186,7 @@ INSTANTIATE_TEST_SUITE_P(TuningBlock, PasswordTest, testing::Values(
 
 TEST(TuningBlock, PasswordReadsBack)
 {
-    AdjustImage adjust = DefaultAdjustTable();
+    AdjustImage adjust = defaultAdjustImage();
     EXPECT_EQ(passwordText(adjust, kUserPassword), kDefaultUserPassword);
     storePassword(adjust, kUserPassword, "ab");
     EXPECT_EQ(passwordText(adjust, kUserPassword), "  AB  ");

@@ -42,7 +42,7 @@ QList<SystemPort> eightBuiltInPorts()
 
 QString builtInDevice(int comPort) { return QString("/dev/ttyS%1").arg(comPort - 1); }
 
-TestProgram::TestProgram(const QList<SystemPort>& systemPorts, MDImain::Options options, Link kind,
+TestProgram::TestProgram(const QList<SystemPort>& systemPorts, MainWindow::Options options, Link kind,
                          const QSet<QString>& openable)
     : ports(PortTable::fromPorts(systemPorts)),
       link{ports, kind == Link::Real ? static_cast<SerialPortFactory&>(realPorts) : fakePorts,

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/link_context.h"
 #include "app/main_window.h"
 #include "link/link_timer.h"
 #include "link/port_table.h"
@@ -8,6 +7,7 @@
 #include "link/serial_port.h"
 #include "model/app_state.h"
 #include "support/link_fakes.h"
+#include "windows/link_context.h"
 
 #include <QByteArray>
 #include <QList>
@@ -65,7 +65,7 @@ struct TestProgram {
     enum class Link { Fake, Real };
 
     explicit TestProgram(const QList<SystemPort>& systemPorts = eightBuiltInPorts(),
-                         MDImain::Options options = {}, Link kind = Link::Fake,
+                         MainWindow::Options options = {}, Link kind = Link::Fake,
                          const QSet<QString>& openable = {});
 
     // Registers the program's windows and runs the start-up. Tests that need
@@ -79,7 +79,7 @@ struct TestProgram {
     VirtualClock clock;
     QtLinkTimerFactory realTimers;
     LinkContext link;
-    MDImain frame;
+    MainWindow frame;
 };
 
 } // namespace r5::test

@@ -51,7 +51,7 @@ private slots:
     void aTypedFrequencyStaysWithItsChannel();
 
 private:
-    void open(bool chinese = false);
+    void open(Language language = false);
     template <typename W>
     W* find(const char* name) const
     {
@@ -101,7 +101,7 @@ private:
     }
 
     std::unique_ptr<AppState> state_;
-    std::unique_ptr<Form_Chann_Edit> window_;
+    std::unique_ptr<ChannelDetailWindow> window_;
     std::unique_ptr<test::PromptCatcher> prompts_;
 };
 
@@ -119,10 +119,10 @@ void ChannelDetailTest::cleanup()
     state_.reset();
 }
 
-void ChannelDetailTest::open(bool chinese)
+void ChannelDetailTest::open(Language language)
 {
-    state_->LanguageFlag = chinese;
-    window_ = std::make_unique<Form_Chann_Edit>(*state_);
+    state_->language = language;
+    window_ = std::make_unique<ChannelDetailWindow>(*state_);
     window_->show();
     window_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
@@ -148,8 +148,8 @@ void ChannelDetailTest::opensOnCurrentChannelWithCaptions()
     QFETCH(QString, bandwidthCaption);
     QFETCH(QString, companderCaption);
     QFETCH(QString, firstTone);
-    state_->CurrentChannel = 13;
-    open(chinese);
+    state_->currentChannel = 13;
+    open(language);
 
     QCOMPARE(window_->windowTitle(), title);
     QCOMPARE(find<QLabel>("Label_RX_freq")->text(), receiveCaption);
@@ -169,7 +169,7 @@ void ChannelDetailTest::opensOnCurrentChannelWithCaptions()
 
 void ChannelDetailTest::tabVisitsTheControlsInOrder()
 {
-    state_->CurrentChannel = 4;  // inside the VHF band (channels 1 and 2 of the VHF set are not)
+    state_->currentChannel = 4;  // inside the VHF band (channels 1 and 2 of the VHF set are not)
     open();
     const QStringList expected = {"VScroll1", "Text_RX_Freq", "Text_TX_Freq", "Combo_Decode", "Combo_Encode",
                                   "Combo_Optsig", "Combo_Spunmute", "Combo_Txp", "Combo_WN", "Combo_BCL",
@@ -188,10 +188,10 @@ void ChannelDetailTest::tabVisitsTheControlsInOrder()
 void ChannelDetailTest::scrollBarWrapsAround()
 {
     open();
-    QSignalSpy changes(window_.get(), &Form_Chann_Edit::currentChannelChanged);
+    QSignalSpy changes(window_.get(), &ChannelDetailWindow::currentChannelChanged);
     scrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);  // up from channel 1
     QCOMPARE(scrollBar()->value(), 16);
-    QCOMPARE(state_->CurrentChannel, 16);
+    QCOMPARE(state_->currentChannel, 16);
     QCOMPARE(box("Text_CHN")->text(), QString("16"));
     QCOMPARE(box("Text_RX_Freq")->text(), QString("150.97500"));
     QVERIFY(!changes.isEmpty());
@@ -199,7 +199,7 @@ void ChannelDetailTest::scrollBarWrapsAround()
     scrollBar()->setFocus();
     QTest::keyClick(scrollBar(), Qt::Key_Down);  // down from 16
     QCOMPARE(scrollBar()->value(), 1);
-    QCOMPARE(state_->CurrentChannel, 1);
+    QCOMPARE(state_->currentChannel, 1);
     QCOMPARE(box("Text_RX_Freq")->text(), QString("130.02500"));
 }
 
@@ -219,17 +219,17 @@ void ChannelDetailTest::channelBoxRefusesWhatIsNoChannel()
     QCOMPARE(channelBox->text(), QString("1"));
     QTest::keyClick(channelBox, Qt::Key_2);
     QCOMPARE(channelBox->text(), QString("12"));
-    QCOMPARE(state_->CurrentChannel, 12);           // a channel number shows at once
+    QCOMPARE(state_->currentChannel, 12);           // a channel number shows at once
     QCOMPARE(scrollBar()->value(), 12);
     QCOMPARE(box("Text_RX_Freq")->text(), QString("130.17500"));
 
     channelBox->selectAll();
     QTest::keyClick(channelBox, Qt::Key_0);
     QCOMPARE(channelBox->text(), QString("0"));
-    QCOMPARE(state_->CurrentChannel, 12);           // never 0
+    QCOMPARE(state_->currentChannel, 12);           // never 0
     QTest::keyClick(channelBox, Qt::Key_Tab);       // leaving with 0 puts 1 back
     QCOMPARE(channelBox->text(), QString("1"));
-    QCOMPARE(state_->CurrentChannel, 1);
+    QCOMPARE(state_->currentChannel, 1);
     QCOMPARE(scrollBar()->value(), 1);
     QCOMPARE(box("Text_RX_Freq")->text(), QString("130.02500"));
 }
@@ -248,7 +248,7 @@ void ChannelDetailTest::editsLandInTheShownChannelWhateverTheBoxHolds()
 {
     QFETCH(QString, boxKeys);
     QFETCH(int, shown);
-    state_->CurrentChannel = 3;
+    state_->currentChannel = 3;
     open();
     QLineEdit* channelBox = box("Text_CHN");
     const RadioImage before = state_->image;
@@ -257,12 +257,12 @@ void ChannelDetailTest::editsLandInTheShownChannelWhateverTheBoxHolds()
     channelBox->selectAll();
     QTest::keyClick(channelBox, Qt::Key_Delete);
     QCOMPARE(window_->shownChannel(), 3);   // an empty box chooses nothing
-    QCOMPARE(state_->CurrentChannel, 3);
+    QCOMPARE(state_->currentChannel, 3);
     QTest::keyClicks(channelBox, boxKeys);
     QTest::mouseClick(check("Check_Comp"), Qt::LeftButton);  // leaves the box, then ticks
 
     QCOMPARE(window_->shownChannel(), shown);
-    QCOMPARE(state_->CurrentChannel, shown);
+    QCOMPARE(state_->currentChannel, shown);
     QCOMPARE(channelBox->text(), QString::number(shown));
     QCOMPARE(scrollBar()->value(), shown);
     QCOMPARE(channel::field(state_->image, shown, channel::kCompander), 1);
@@ -274,7 +274,7 @@ void ChannelDetailTest::editsLandInTheShownChannelWhateverTheBoxHolds()
 
 void ChannelDetailTest::listsAreRebuiltBySignallingAndDecode()
 {
-    state_->CurrentChannel = 3;  // option signalling 0, no decode tone
+    state_->currentChannel = 3;  // option signalling 0, no decode tone
     open();
     QCOMPARE(entries("Combo_Spunmute"), QStringList{"Carrier"});
     QCOMPARE(entries("Combo_BCL"), (QStringList{"Off", "Carrier"}));
@@ -301,7 +301,7 @@ void ChannelDetailTest::listsAreRebuiltBySignallingAndDecode()
 void ChannelDetailTest::nonTableCtcssLeavesTheDecodeListAlone()
 {
     channel::setDecode(state_->image, 5, ctcssCode(1003));  // typed in the grid
-    state_->CurrentChannel = 4;
+    state_->currentChannel = 4;
     open();
     QCOMPARE(list("Combo_Decode")->currentIndex(), 0);
 
@@ -324,7 +324,7 @@ void ChannelDetailTest::valuesWithoutAnEntryAreShownRawAndKept()
     channel::setField(state_->image, 6, channel::kSpUnmute, 3);
     channel::setField(state_->image, 7, channel::kBusyLockout, 3);  // option signalling 0
     const RadioImage before = state_->image;
-    state_->CurrentChannel = 6;
+    state_->currentChannel = 6;
     open();
     QCOMPARE(list("Combo_Optsig")->currentIndex(), -1);
     QCOMPARE(list("Combo_Optsig")->placeholderText(), QString("3"));
@@ -338,7 +338,7 @@ void ChannelDetailTest::valuesWithoutAnEntryAreShownRawAndKept()
 
 void ChannelDetailTest::emptyingTransmitLocksTheEncodeTone()
 {
-    state_->CurrentChannel = 12;
+    state_->currentChannel = 12;
     open();
     QVERIFY(list("Combo_Encode")->isEnabled());
     typeAndLeave("Text_TX_Freq", "");
@@ -350,14 +350,14 @@ void ChannelDetailTest::emptyingTransmitLocksTheEncodeTone()
 
     typeAndLeave("Text_TX_Freq", "140.5");
     QVERIFY(list("Combo_Encode")->isEnabled());
-    QCOMPARE(FreqBcdToText(channel::transmit(state_->image, 12)), QString("140.50000"));
+    QCOMPARE(frequencyText(channel::transmit(state_->image, 12)), QString("140.50000"));
     QVERIFY(prompts_->empty());
 }
 
 void ChannelDetailTest::receiveForAnEmptyChannelMakesANewChannel()
 {
-    ClearChannel(state_->image, 9);
-    state_->CurrentChannel = 9;
+    clearChannel(state_->image, 9);
+    state_->currentChannel = 9;
     open();
     QVERIFY(box("Text_RX_Freq")->isEnabled());
     QVERIFY(!box("Text_TX_Freq")->isEnabled());
@@ -369,7 +369,7 @@ void ChannelDetailTest::receiveForAnEmptyChannelMakesANewChannel()
     QCOMPARE(box("Text_TX_Freq")->palette().color(QPalette::Base), normal.color(QPalette::Button));
 
     typeAndLeave("Text_RX_Freq", "145.5");
-    QCOMPARE(FreqBcdToText(channel::receive(state_->image, 9)), QString("145.50000"));
+    QCOMPARE(frequencyText(channel::receive(state_->image, 9)), QString("145.50000"));
     QVERIFY(!channel::hasTransmit(state_->image, 9));
     QCOMPARE(state_->image.cell(9, channel::kFlagsBCell), quint8(0xBF));
     QVERIFY(channel::inScan(state_->image, 9));
@@ -385,12 +385,12 @@ void ChannelDetailTest::receiveForAnEmptyChannelMakesANewChannel()
 
 void ChannelDetailTest::receiveForAnExistingChannelKeepsTransmit()
 {
-    state_->CurrentChannel = 4;
+    state_->currentChannel = 4;
     open();
     const FrequencyBytes transmit = channel::transmit(state_->image, 4);
     typeAndLeave("Text_RX_Freq", "146.5");
     QCOMPARE(box("Text_RX_Freq")->text(), QString("146.5"));
-    QCOMPARE(FreqBcdToText(channel::receive(state_->image, 4)), QString("146.50000"));
+    QCOMPARE(frequencyText(channel::receive(state_->image, 4)), QString("146.50000"));
     QCOMPARE(channel::transmit(state_->image, 4), transmit);
 }
 
@@ -413,20 +413,20 @@ void ChannelDetailTest::frequenciesOutsideTheBand()
     QFETCH(QString, field);
     QFETCH(QString, typed);
     QFETCH(QString, message);
-    state_->CurrentChannel = 2;
-    open(chinese);
+    state_->currentChannel = 2;
+    open(language);
     typeAndLeave(qPrintable(field), typed);
     QTRY_COMPARE(prompts_->prompts().size(), 1);
     QCOMPARE(prompts_->lastText(), message);
     QCOMPARE(box(qPrintable(field))->text(), QString("136.00000"));
     const FrequencyBytes stored =
         field == "Text_RX_Freq" ? channel::receive(state_->image, 2) : channel::transmit(state_->image, 2);
-    QCOMPARE(FreqBcdToText(stored), QString("136.00000"));
+    QCOMPARE(frequencyText(stored), QString("136.00000"));
 }
 
 void ChannelDetailTest::emptyingReceiveEmptiesTheChannel()
 {
-    state_->CurrentChannel = 8;
+    state_->currentChannel = 8;
     open();
     QVERIFY(channel::inScan(state_->image, 8));
     typeAndLeave("Text_RX_Freq", "");
@@ -449,7 +449,7 @@ void ChannelDetailTest::showingAnEmptyChannelUnticksTheScanBox()
     QFETCH(bool, ticked);
     channel::setInScan(state_->image, 4, ticked);
     state_->image.setCell(5, channel::kReceiveCell, 0xFF);  // empty as a radio may leave it, still scanned
-    state_->CurrentChannel = 4;
+    state_->currentChannel = 4;
     open();
     QCOMPARE(check("Check_ScanAdd")->isChecked(), ticked);
     scrollBar()->setValue(5);
@@ -464,7 +464,7 @@ void ChannelDetailTest::showingAnEmptyChannelUnticksTheScanBox()
 
 void ChannelDetailTest::checkBoxesWriteTheirBits()
 {
-    state_->CurrentChannel = 10;
+    state_->currentChannel = 10;
     open();
     const RadioImage before = state_->image;
     QTest::mouseClick(check("Check_Pri"), Qt::LeftButton);  // no place in the record
@@ -481,7 +481,7 @@ void ChannelDetailTest::checkBoxesWriteTheirBits()
 
 void ChannelDetailTest::keysOnlyTypeWhatAFieldHolds()
 {
-    state_->CurrentChannel = 2;
+    state_->currentChannel = 2;
     open();
     QLineEdit* receive = box("Text_RX_Freq");
     receive->setFocus();
@@ -501,7 +501,7 @@ void ChannelDetailTest::keysOnlyTypeWhatAFieldHolds()
 
 void ChannelDetailTest::activationShowsCurrentChannelAfresh()
 {
-    state_->CurrentChannel = 1;  // 130.025 MHz, below the VHF band
+    state_->currentChannel = 1;  // 130.025 MHz, below the VHF band
     open();
     box("Text_RX_Freq")->setFocus();  // clicked into, which activates the window
     channel::setField(state_->image, 1, channel::kHighPower, 0);
@@ -509,7 +509,7 @@ void ChannelDetailTest::activationShowsCurrentChannelAfresh()
     QCOMPARE(list("Combo_Txp")->currentText(), QString("Low"));
     QVERIFY(prompts_->empty());  // the box was not left: nothing is committed
 
-    state_->CurrentChannel = 11;  // a click in the grid chose another channel
+    state_->currentChannel = 11;  // a click in the grid chose another channel
     window_->activated();
     QCOMPARE(window_->shownChannel(), 11);
     QCOMPARE(box("Text_CHN")->text(), QString("11"));
@@ -519,21 +519,21 @@ void ChannelDetailTest::activationShowsCurrentChannelAfresh()
 
 void ChannelDetailTest::aTypedFrequencyStaysWithItsChannel()
 {
-    state_->CurrentChannel = 5;
+    state_->currentChannel = 5;
     open();
     QLineEdit* receive = box("Text_RX_Freq");
     receive->setFocus();
     receive->selectAll();
     QTest::keyClicks(receive, "151.5");
     scrollBar()->setValue(6);  // the wheel over the bar takes no focus
-    QCOMPARE(FreqBcdToText(channel::receive(state_->image, 5)), QString("151.50000"));
-    QCOMPARE(FreqBcdToText(channel::receive(state_->image, 6)), QString("155.02500"));
+    QCOMPARE(frequencyText(channel::receive(state_->image, 5)), QString("151.50000"));
+    QCOMPARE(frequencyText(channel::receive(state_->image, 6)), QString("155.02500"));
     QCOMPARE(receive->text(), QString("155.02500"));
 
     receive->selectAll();
     QTest::keyClicks(receive, "152");
     window_->close();  // closing keeps what was typed
-    QCOMPARE(FreqBcdToText(channel::receive(state_->image, 6)), QString("152.00000"));
+    QCOMPARE(frequencyText(channel::receive(state_->image, 6)), QString("152.00000"));
 }
 
 QTEST_MAIN(ChannelDetailTest)

@@ -35,7 +35,7 @@ private slots:
     void cliListingMatchesTheGrid();
 
 private:
-    void open(bool chinese);
+    void open(Language language);
     void openDetail();
     void activate(ChildWindow* window);
 
@@ -64,8 +64,8 @@ private:
 
     std::unique_ptr<AppState> state_;
     std::unique_ptr<QMdiArea> area_;
-    frm_chann* grid_ = nullptr;
-    Form_Chann_Edit* detail_ = nullptr;
+    ChannelGridWindow* grid_ = nullptr;
+    ChannelDetailWindow* detail_ = nullptr;
     std::unique_ptr<test::PromptCatcher> prompts_;
 };
 
@@ -85,9 +85,9 @@ void ChannelEditingTest::cleanup()
     detail_ = nullptr;
 }
 
-void ChannelEditingTest::open(bool chinese)
+void ChannelEditingTest::open(Language language)
 {
-    state_->LanguageFlag = chinese;
+    state_->language = language;
     area_ = std::make_unique<QMdiArea>();
     area_->resize(1300, 900);
     // As the main window does: a window that becomes active redraws itself.
@@ -95,7 +95,7 @@ void ChannelEditingTest::open(bool chinese)
         if (auto* window = frame ? qobject_cast<ChildWindow*>(frame->widget()) : nullptr)
             window->activated();
     });
-    grid_ = new frm_chann(*state_);
+    grid_ = new ChannelGridWindow(*state_);
     QMdiSubWindow* frame = area_->addSubWindow(grid_);
     frame->setGeometry(grid_->initialGeometry(area_->size()));
     area_->show();
@@ -106,8 +106,8 @@ void ChannelEditingTest::open(bool chinese)
 
 void ChannelEditingTest::openDetail()
 {
-    detail_ = new Form_Chann_Edit(*state_);
-    connect(detail_, &Form_Chann_Edit::currentChannelChanged, grid_, &frm_chann::updateTitle);
+    detail_ = new ChannelDetailWindow(*state_);
+    connect(detail_, &ChannelDetailWindow::currentChannelChanged, grid_, &ChannelGridWindow::updateTitle);
     QMdiSubWindow* frame = area_->addSubWindow(detail_);
     frame->setGeometry(detail_->initialGeometry(area_->size()).translated(0, 200));
     frame->show();
@@ -138,7 +138,7 @@ void ChannelEditingTest::editorsShowEachOthersEdits()
 {
     open(false);
     clickCell(4, 5);
-    QCOMPARE(state_->CurrentChannel, 4);
+    QCOMPARE(state_->currentChannel, 4);
     QTest::mouseClick(grid_->findChild<QPushButton*>("Command_Edit"), Qt::LeftButton);
     openDetail();  // the main window's answer to Channel Edit
     QCOMPARE(detail_->shownChannel(), 4);
@@ -180,7 +180,7 @@ void ChannelEditingTest::cliListingMatchesTheGrid()
     QFETCH(bool, chinese);
     if (qEnvironmentVariable("R5CLI").isEmpty())
         QSKIP("R5CLI names no r5prog-cli (run through ctest)");
-    open(chinese);
+    open(language);
     QTest::mouseClick(grid_->findChild<QPushButton*>("Command_clear"), Qt::LeftButton);
 
     // A new user's plan, line by line with Enter, as the grid leads him.
@@ -231,7 +231,7 @@ void ChannelEditingTest::cliListingMatchesTheGrid()
     QTest::keyClick(signalling, Qt::Key_Down);
     activate(grid_);
 
-    const QStringList line1 = chinese
+    const QStringList line1 = language
         ? QStringList{"145.50000", "146.10000", "88.5", "D754I", "低", "窄带", "有", "3", "开"}
         : QStringList{"145.50000", "146.10000", "88.5", "D754I", "Low", "Narrow", "Yes", "3", "ON"};
     for (int column = 1; column <= 9; ++column)
@@ -262,11 +262,11 @@ void ChannelEditingTest::cliListingMatchesTheGrid()
     }
     // The grid the user typed in, or, for a plan typed in Chinese, an English
     // grid opened on the same image.
-    std::unique_ptr<frm_chann> english;
+    std::unique_ptr<ChannelGridWindow> english;
     QTableWidget* shown = grid();
-    if (chinese) {
-        state_->LanguageFlag = false;
-        english = std::make_unique<frm_chann>(*state_);
+    if (language) {
+        state_->language = Language::English;
+        english = std::make_unique<ChannelGridWindow>(*state_);
         shown = english->findChild<QTableWidget*>("MSF_chann");
     }
     for (int line = 1; line <= 16; ++line) {

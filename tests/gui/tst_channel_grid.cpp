@@ -54,7 +54,7 @@ private slots:
     void closeAsksTheMainWindowOrClosesItself();
 
 private:
-    void open(bool chinese = false);
+    void open(Language language = false);
     QTableWidget* grid() const { return window_->findChild<QTableWidget*>("MSF_chann"); }
     QLineEdit* textEdit() const { return window_->findChild<QLineEdit*>("Text_Edit"); }
     QComboBox* comboEdit() const { return window_->findChild<QComboBox*>("Combo_edit"); }
@@ -89,7 +89,7 @@ private:
     }
 
     std::unique_ptr<AppState> state_;
-    std::unique_ptr<frm_chann> window_;
+    std::unique_ptr<ChannelGridWindow> window_;
     std::unique_ptr<test::PromptCatcher> prompts_;
 };
 
@@ -107,10 +107,10 @@ void ChannelGridTest::cleanup()
     state_.reset();
 }
 
-void ChannelGridTest::open(bool chinese)
+void ChannelGridTest::open(Language language)
 {
-    state_->LanguageFlag = chinese;
-    window_ = std::make_unique<frm_chann>(*state_);
+    state_->language = language;
+    window_ = std::make_unique<ChannelGridWindow>(*state_);
     window_->resize(1100, 700);
     window_->show();
     window_->activateWindow();
@@ -133,14 +133,14 @@ void ChannelGridTest::opensWithHeaderTitleAndHiddenEditors()
     QFETCH(QString, firstHeader);
     QFETCH(QString, title);
     QFETCH(QString, editCaption);
-    state_->CurrentChannel = 9;
-    open(chinese);
+    state_->currentChannel = 9;
+    open(language);
 
     QCOMPARE(grid()->rowCount(), 16);
     QCOMPARE(grid()->columnCount(), 10);
     QCOMPARE(grid()->horizontalHeaderItem(0)->text(), firstHeader);
     QCOMPARE(window_->windowTitle(), title);
-    QCOMPARE(state_->CurrentChannel, 1);
+    QCOMPARE(state_->currentChannel, 1);
     QCOMPARE(button("Command_Edit")->text(), editCaption);
     QCOMPARE(text(16, 0), QString("16"));
     QCOMPARE(text(1, 1), QString("130.02500"));
@@ -163,8 +163,8 @@ void ChannelGridTest::newVhfChannelTypedAs145_5()
 {
     QFETCH(bool, chinese);
     QFETCH(QStringList, shown);
-    ClearChannel(state_->image, 3);
-    open(chinese);
+    clearChannel(state_->image, 3);
+    open(language);
     typeInto(3, 1, "145.5");
 
     for (int column = 1; column <= 9; ++column)
@@ -248,7 +248,7 @@ void ChannelGridTest::frequenciesOutsideTheBandOrUnstorable()
     QFETCH(QString, typed);
     QFETCH(QString, message);
     QFETCH(QString, title);
-    open(chinese);
+    open(language);
     typeInto(7, column, typed);
     QTRY_COMPARE(prompts_->prompts().size(), 1);
     QCOMPARE(prompts_->lastText(), message);
@@ -256,12 +256,12 @@ void ChannelGridTest::frequenciesOutsideTheBandOrUnstorable()
     QCOMPARE(prompts_->prompts().first().icon, QMessageBox::Warning);
     QCOMPARE(text(7, column), QString("136.00000"));
     const FrequencyBytes stored = column == 1 ? channel::receive(state_->image, 7) : channel::transmit(state_->image, 7);
-    QCOMPARE(FreqBcdToText(stored), QString("136.00000"));
+    QCOMPARE(frequencyText(stored), QString("136.00000"));
 }
 
 void ChannelGridTest::transmitWithoutReceiveIsRefused()
 {
-    ClearChannel(state_->image, 2);
+    clearChannel(state_->image, 2);
     open();
     const RadioImage before = state_->image;
     typeInto(2, 2, "150");
@@ -411,8 +411,8 @@ void ChannelGridTest::enterWalksTheLineAndStaysOnLine16()
 
     // An empty line: Enter in its transmit cell goes to the next line's start.
     click(16, 0);  // commits the open cell; the number column opens nothing
-    ClearChannel(state_->image, 7);
-    ClearChannel(state_->image, 16);
+    clearChannel(state_->image, 7);
+    clearChannel(state_->image, 16);
     window_->activated();
     for (int line : {7, 16}) {
         click(line, 2);
@@ -440,11 +440,11 @@ void ChannelGridTest::cellsNeverOpenedCommitNothing()
 void ChannelGridTest::leavingForAButtonCommits()
 {
     open();
-    QSignalSpy editRequests(window_.get(), &frm_chann::channelEditRequested);
+    QSignalSpy editRequests(window_.get(), &ChannelGridWindow::channelEditRequested);
     click(11, 1);
     QTest::keyClicks(textEdit(), "160");
     QTest::mouseClick(button("Command_Help"), Qt::LeftButton);  // a button that does nothing itself
-    QCOMPARE(FreqBcdToText(channel::receive(state_->image, 11)), QString("160.00000"));
+    QCOMPARE(frequencyText(channel::receive(state_->image, 11)), QString("160.00000"));
     QCOMPARE(text(11, 1), QString("160.00000"));
     QVERIFY(!textEdit()->isVisible());
 
@@ -458,7 +458,7 @@ void ChannelGridTest::leavingForAButtonCommits()
     click(11, 2);
     QTest::keyClicks(textEdit(), "161");
     QTest::keyClick(textEdit(), Qt::Key_Tab);
-    QCOMPARE(FreqBcdToText(channel::transmit(state_->image, 11)), QString("161.00000"));
+    QCOMPARE(frequencyText(channel::transmit(state_->image, 11)), QString("161.00000"));
     QVERIFY(!textEdit()->isVisible());
     QVERIFY(button("Command_Edit")->hasFocus());
     click(11, 4);
@@ -480,20 +480,20 @@ void ChannelGridTest::scrollingHidesTheEditorButKeepsTheEdit()
     bar->setValue(bar->maximum());
     QVERIFY(!textEdit()->isVisible());
     click(16, 3);  // leaving the hidden cell still commits it, to channel 3
-    QCOMPARE(FreqBcdToText(channel::receive(state_->image, 3)), QString("140.00000"));
-    QCOMPARE(FreqBcdToText(channel::receive(state_->image, 16)), QString("150.97500"));
+    QCOMPARE(frequencyText(channel::receive(state_->image, 3)), QString("140.00000"));
+    QCOMPARE(frequencyText(channel::receive(state_->image, 16)), QString("150.97500"));
 }
 
 void ChannelGridTest::clickSetsCurrentChannelEnterDoesNot()
 {
     open();
     click(7, 3);
-    QCOMPARE(state_->CurrentChannel, 7);
+    QCOMPARE(state_->currentChannel, 7);
     QCOMPARE(window_->windowTitle(), QString("Channel Information [ Channel -  7 ]"));
     for (int column = 3; column <= 9; ++column)
         enter(column);
     QVERIFY(editorOver(8, 1));
-    QCOMPARE(state_->CurrentChannel, 7);
+    QCOMPARE(state_->currentChannel, 7);
 }
 
 void ChannelGridTest::defaultFollowsTheModel_data()
@@ -511,7 +511,7 @@ void ChannelGridTest::defaultFollowsTheModel()
     QFETCH(QString, channel1);
     grid::clearAllChannels(state_->image);
     open();
-    state_->CurrentModel = model;
+    state_->currentModel = model;
     QTest::mouseClick(button("Command_def"), Qt::LeftButton);
     QCOMPARE(text(1, 1), channel1);
     QCOMPARE(text(13, 3), QString("D754I"));
@@ -529,7 +529,7 @@ void ChannelGridTest::clearEmptiesEveryLineAndScanBit()
         QVERIFY(!channel::inScan(state_->image, line));
     }
     // A read or a file load shows as soon as the window is active again.
-    VhfDefaultBuilder(state_->image);
+    buildVhfChannels(state_->image);
     window_->activated();
     QCOMPARE(text(4, 1), QString("145.02500"));
 }
@@ -537,20 +537,20 @@ void ChannelGridTest::clearEmptiesEveryLineAndScanBit()
 void ChannelGridTest::closeAsksTheMainWindowOrClosesItself()
 {
     open();
-    QSignalSpy closeRequests(window_.get(), &frm_chann::closeRequested);
+    QSignalSpy closeRequests(window_.get(), &ChannelGridWindow::closeRequested);
     QTest::mouseClick(button("Command_close"), Qt::LeftButton);
     QCOMPARE(closeRequests.size(), 1);
     QVERIFY(window_->isVisible());  // a spy is a listener: the main window closes it
 
     // A window nobody listens to closes itself, committing the open cell.
-    window_ = std::make_unique<frm_chann>(*state_);
+    window_ = std::make_unique<ChannelGridWindow>(*state_);
     window_->show();
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     click(2, 1);
     QTest::keyClicks(textEdit(), "170");
     QTest::mouseClick(button("Command_close"), Qt::LeftButton);
     QVERIFY(!window_->isVisible());
-    QCOMPARE(FreqBcdToText(channel::receive(state_->image, 2)), QString("170.00000"));
+    QCOMPARE(frequencyText(channel::receive(state_->image, 2)), QString("170.00000"));
 }
 
 QTEST_MAIN(ChannelGridTest)

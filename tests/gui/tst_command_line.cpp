@@ -50,7 +50,7 @@ void CommandLineTest::parses()
     QCOMPARE(options.unknownArgument, unknown);
     if (error.isEmpty()) {
         QCOMPARE(options.ports, ports);
-        QCOMPARE(options.chinese, chinese);
+        QCOMPARE(options.language, language);
         QCOMPARE(options.factory, factory);
     }
     QVERIFY(parseProgramOptions({"--help"}).help);

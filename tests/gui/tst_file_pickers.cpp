@@ -1,10 +1,10 @@
 // The channel file pickers: the name checks through the window, the composed
 // path, a save and load round trip and the reports of bad files.
-#include "app/channel_file_windows.h"
 #include "files/channel_file.h"
 #include "gui/program_helpers.h"
 #include "gui/prompt_helpers.h"
 #include "model/defaults.h"
+#include "windows/channel_file_windows.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -85,7 +85,7 @@ void FilePickerTest::captions()
     QFETCH(bool, chinese);
     QFETCH(QString, command);
     QFETCH(QStringList, texts);
-    TestProgram program({}, MDImain::Options{chinese, false});
+    TestProgram program({}, MainWindow::Options{language, false});
     program.startUp();
     program.frame.menuItem(command)->trigger();
     ChildWindow* picker = program.frame.child(command == "File_Open" ? "Form_open_chann" : "Form_save_chann");
@@ -124,7 +124,7 @@ void FilePickerTest::nameChecks()
     QFETCH(QString, file);
     TestProgram program;
     program.startUp();
-    program.state.CurrentFilePath = "untouched";
+    program.state.currentFilePath = "untouched";
     PromptCatcher prompts;
     FilePickerWindow* picker = openPicker(program, qPrintable(command), dir_->path());
     confirmName(picker, typed);
@@ -133,12 +133,12 @@ void FilePickerTest::nameChecks()
     QCOMPARE(prompts.prompts().first().title, QString("操作提示"));
     QCOMPARE(prompts.prompts().first().icon, QMessageBox::Warning);
     if (file.isEmpty()) {
-        QCOMPARE(program.state.CurrentFilePath, QString("untouched"));
+        QCOMPARE(program.state.currentFilePath, QString("untouched"));
         QVERIFY(program.frame.child(picker->objectName()));  // stays open with the text
         QCOMPARE(picker->findChild<QLineEdit*>("Text1")->text(), typed);
         QVERIFY(QDir(dir_->path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
     } else {
-        QCOMPARE(program.state.CurrentFilePath, dir_->path() + "/" + file);
+        QCOMPARE(program.state.currentFilePath, dir_->path() + "/" + file);
         QVERIFY(QFile::exists(dir_->path() + "/" + file));
         QTRY_VERIFY(!program.frame.child(picker->objectName()));
     }
@@ -146,7 +146,7 @@ void FilePickerTest::nameChecks()
 
 void FilePickerTest::saveAndLoadRoundTrip()
 {
-    TestProgram program({}, MDImain::Options{false, false});
+    TestProgram program({}, MainWindow::Options{Language::English, false});
     program.startUp();
     PromptCatcher prompts;
     program.state.image.setCell(5, 3, 0x42);
@@ -241,7 +241,7 @@ void FilePickerTest::cancelTouchesNothing()
     picker->findChild<QLineEdit*>("Text1")->setText("a.chann");
     picker->findChild<QPushButton*>("Command_close")->click();
     QTRY_VERIFY(!program.frame.child("Form_open_chann"));
-    QVERIFY(program.state.CurrentFilePath.isEmpty());
+    QVERIFY(program.state.currentFilePath.isEmpty());
     QVERIFY(program.state.image == before);
     QVERIFY(prompts.empty());
 }
@@ -272,7 +272,7 @@ void FilePickerTest::enterConfirmsOnce()
     QTest::keyClick(list, Qt::Key_Return);
     QCOMPARE(prompts.prompts().size(), 2);
     QCOMPARE(prompts.lastText(), kLoaded);
-    QCOMPARE(program.state.CurrentFilePath, dir_->path() + "/typed.chann");
+    QCOMPARE(program.state.currentFilePath, dir_->path() + "/typed.chann");
     QCOMPARE(program.state.image.cell(1, 0), startUpImage(1).cell(1, 0));
 }
 

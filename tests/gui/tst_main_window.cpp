@@ -1,12 +1,12 @@
 // The frame: start-up state in both languages, the menu items shown, the port
 // probe, the language switch and building windows anew.
-#include "app/child_frame.h"
 #include "app/main_window.h"
 #include "channels/channel_detail_window.h"
 #include "channels/channel_grid_window.h"
 #include "gui/program_helpers.h"
 #include "gui/prompt_helpers.h"
 #include "model/defaults.h"
+#include "ui/child_frame.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -26,7 +26,7 @@ public:
     explicit StandInWindow(AppState& state) : ChildWindow(state) {}
 };
 
-QList<ChildWindow*> openWindowsNamed(const MDImain& frame, const QString& name)
+QList<ChildWindow*> openWindowsNamed(const MainWindow& frame, const QString& name)
 {
     QList<ChildWindow*> found;
     for (QMdiSubWindow* window : frame.workspace()->subWindowList())
@@ -36,7 +36,7 @@ QList<ChildWindow*> openWindowsNamed(const MDImain& frame, const QString& name)
     return found;
 }
 
-QString caption(const MDImain& frame, const char* item) { return frame.menuItem(item)->text(); }
+QString caption(const MainWindow& frame, const char* item) { return frame.menuItem(item)->text(); }
 
 } // namespace
 
@@ -81,9 +81,9 @@ void MainWindowTest::startUpTexts()
     QFETCH(bool, chinese);
     QFETCH(QStringList, panels);
     QFETCH(QStringList, captions);
-    TestProgram program({}, MDImain::Options{chinese, false});
+    TestProgram program({}, MainWindow::Options{language, false});
     program.startUp();
-    MDImain& frame = program.frame;
+    MainWindow& frame = program.frame;
     for (int panel = 1; panel <= 8; ++panel)
         QCOMPARE(frame.panelText(panel), panels[panel - 1]);
     QCOMPARE(frame.windowTitle(), captions[0]);
@@ -94,9 +94,9 @@ void MainWindowTest::startUpTexts()
     QCOMPARE(caption(frame, "Menu_exit"), captions[5]);
     QCOMPARE(caption(frame, "Language_chn"), QString("中文"));
     QCOMPARE(caption(frame, "Language_eng"), QString("English"));
-    QCOMPARE(frame.menuItem("Language_chn")->isChecked(), chinese);
-    QCOMPARE(frame.menuItem("Language_eng")->isChecked(), !chinese);
-    QCOMPARE(program.state.LanguageFlag, chinese);
+    QCOMPARE(frame.menuItem("Language_chn")->isChecked(), language);
+    QCOMPARE(frame.menuItem("Language_eng")->isChecked(), language != Language::Chinese);
+    QCOMPARE(program.state.language, language);
 }
 
 void MainWindowTest::menuItemsShown()
@@ -142,7 +142,7 @@ void MainWindowTest::factoryCommand_data()
 void MainWindowTest::factoryCommand()
 {
     QFETCH(bool, factory);
-    TestProgram program({}, MDImain::Options{true, factory});
+    TestProgram program({}, MainWindow::Options{Language::Chinese, factory});
     program.frame.registerWindow("frm_adjust", {"Other"}, [&] { return new StandInWindow(program.state); });
     program.startUp();
     QCOMPARE(program.frame.menuItem("Other")->isVisible(), factory);
@@ -153,7 +153,7 @@ void MainWindowTest::factoryCommand()
 
 void MainWindowTest::shortcutsAndToolbar()
 {
-    TestProgram program({}, MDImain::Options{false, false});
+    TestProgram program({}, MainWindow::Options{Language::English, false});
     program.startUp();
     const QList<QPair<const char*, const char*>> keys = {
         {"File_New", "Ctrl+N"}, {"File_Open", "Ctrl+O"}, {"File_save", "Ctrl+S"},
@@ -197,13 +197,13 @@ void MainWindowTest::startUpImageAndGrid()
 {
     TestProgram program;
     program.state.image.fill(0);
-    program.state.CurrentModel = 0;
+    program.state.currentModel = 0;
     program.startUp();
-    QCOMPARE(program.state.CurrentModel, 1);
-    QCOMPARE(program.state.BandLow, 400.0);
-    QCOMPARE(program.state.BandHigh, 521.0);
+    QCOMPARE(program.state.currentModel, 1);
+    QCOMPARE(program.state.bandLow, 400.0);
+    QCOMPARE(program.state.bandHigh, 521.0);
     QVERIFY(program.state.image == startUpImage(1));
-    QVERIFY(program.state.adjust == DefaultAdjustTable());
+    QVERIFY(program.state.adjust == defaultAdjustImage());
     // Start-up ends with the channel grid's place open and active.
     QCOMPARE(openWindowsNamed(program.frame, "frm_chann").size(), 1);
     QVERIFY(program.frame.child("frm_chann"));
@@ -231,8 +231,8 @@ void MainWindowTest::probe()
         devices << builtInDevice(n);
     TestProgram program(eightBuiltInPorts(), {}, TestProgram::Link::Fake, devices);
     program.startUp();
-    QCOMPARE(program.state.ComPort, comPort);
-    QCOMPARE(program.state.PortOpenFailed, failed);
+    QCOMPARE(program.state.comPort, comPort);
+    QCOMPARE(program.state.portOpenFailed, failed);
     QCOMPARE(program.frame.panelText(3), "COM" + QString::number(comPort));
     // The probe runs downwards and leaves no port open.
     QCOMPARE(program.fakePorts.openPorts, 0);
@@ -244,24 +244,24 @@ void MainWindowTest::languageSwitchQuirks()
 {
     TestProgram program;
     program.startUp();
-    MDImain& frame = program.frame;
+    MainWindow& frame = program.frame;
     QCOMPARE(caption(frame, "proc_setup"), QString("端口"));
     QCOMPARE(frame.panelText(6), QString("频 段"));
 
     frame.menuItem("Language_eng")->trigger();
-    QVERIFY(!program.state.LanguageFlag);
+    QVERIFY(program.state.language != Language::Chinese);
     QCOMPARE(caption(frame, "proc_setup"), QString("Communication"));
     QCOMPARE(frame.panelText(6), QString("Band"));
     QCOMPARE(frame.panelText(1), QString("State"));
     QCOMPARE(frame.panelText(4), QString("  Version"));
     QVERIFY(frame.menuItem("Language_eng")->isChecked() && !frame.menuItem("Language_chn")->isChecked());
     frame.menuItem("Language_eng")->trigger();  // again: stays English
-    QVERIFY(!program.state.LanguageFlag);
+    QVERIFY(program.state.language != Language::Chinese);
     QCOMPARE(caption(frame, "Prog_write"), QString("Write to radio"));
     QVERIFY(frame.menuItem("Language_eng")->isChecked());
 
     frame.menuItem("Language_chn")->trigger();
-    QVERIFY(program.state.LanguageFlag);
+    QVERIFY(program.state.language == Language::Chinese);
     QCOMPARE(caption(frame, "proc_setup"), QString("端口设置"));
     QCOMPARE(frame.panelText(6), QString("频段"));
     QCOMPARE(frame.windowTitle(), QString("Harlan R5 系列对讲机写频软件"));
@@ -278,7 +278,7 @@ void MainWindowTest::openChildKeepsItsLanguage()
     program.startUp();
     ChildWindow* model = program.frame.openWindow("Form_type");
     QCOMPARE(model->windowTitle(), QString("机型选择"));
-    program.frame.switchLanguage(false);
+    program.frame.switchLanguage(Language::English);
     QCOMPARE(model->windowTitle(), QString("机型选择"));
     program.frame.menuItem("proc_type")->trigger();
     QCOMPARE(program.frame.child("Form_type")->windowTitle(), QString("Model Select"));
@@ -350,14 +350,14 @@ void MainWindowTest::channelWindowsWorkTogether()
     program.startUp();
     program.frame.show();
     ChildWindow* grid = program.frame.child("frm_chann");
-    QVERIFY(qobject_cast<frm_chann*>(grid));
+    QVERIFY(qobject_cast<ChannelGridWindow*>(grid));
 
     // Channel Edit opens the detail editor; choosing a channel there retitles the grid.
     grid->findChild<QPushButton*>("Command_Edit")->click();
     ChildWindow* detail = program.frame.child("Form_Chann_Edit");
-    QVERIFY(qobject_cast<Form_Chann_Edit*>(detail));
+    QVERIFY(qobject_cast<ChannelDetailWindow*>(detail));
     detail->findChild<QScrollBar*>("VScroll1")->setValue(5);
-    QCOMPARE(program.state.CurrentChannel, 5);
+    QCOMPARE(program.state.currentChannel, 5);
     QVERIFY(grid->windowTitle().endsWith(" 5 ]"));
 
     // The grid's Close takes the detail editor and the channel-file windows with it.
@@ -370,7 +370,7 @@ void MainWindowTest::channelWindowsWorkTogether()
     QVERIFY(program.frame.child("Form_type"));  // other windows stay
 
     program.frame.toolbarButton("edit_chann")->trigger();
-    QVERIFY(qobject_cast<frm_chann*>(program.frame.child("frm_chann")));
+    QVERIFY(qobject_cast<ChannelGridWindow*>(program.frame.child("frm_chann")));
 }
 
 QTEST_MAIN(MainWindowTest)

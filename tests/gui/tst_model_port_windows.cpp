@@ -1,8 +1,8 @@
 // The model window and the port window.
-#include "app/model_window.h"
-#include "app/port_window.h"
 #include "gui/program_helpers.h"
 #include "model/defaults.h"
+#include "windows/model_window.h"
+#include "windows/port_window.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -69,7 +69,7 @@ void ModelPortWindowTest::modelWindowCaptions()
 {
     QFETCH(bool, chinese);
     QFETCH(QStringList, texts);
-    TestProgram program({}, MDImain::Options{chinese, false});
+    TestProgram program({}, MainWindow::Options{language, false});
     program.startUp();
     ChildWindow* window = openModelWindow(program);
     QCOMPARE(window->windowTitle(), texts[0]);
@@ -110,17 +110,17 @@ void ModelPortWindowTest::confirmingAModel()
     ChildWindow* window = openModelWindow(program);
     choose(window, model);
     QCOMPARE(control<QLabel>(window, "Label_band")->text(), label);
-    QCOMPARE(program.state.CurrentModel, 1);  // nothing changes before Confirm
+    QCOMPARE(program.state.currentModel, 1);  // nothing changes before Confirm
     control<QPushButton>(window, "Command_enter")->click();
 
-    QCOMPARE(program.state.CurrentModel, model);
-    QCOMPARE(program.state.BandLow, low);
-    QCOMPARE(program.state.BandHigh, high);
+    QCOMPARE(program.state.currentModel, model);
+    QCOMPARE(program.state.bandLow, low);
+    QCOMPARE(program.state.bandHigh, high);
     QCOMPARE(program.frame.panelText(7), panel);
     RadioImage expected = startUpImage(1);
     expected.setCell(23, 14, 0x0F);
     if (vhfChannels)
-        VhfDefaultBuilder(expected);
+        buildVhfChannels(expected);
     QVERIFY(program.state.image == expected);
     QTRY_VERIFY(!program.frame.child("Form_type"));
 }
@@ -130,12 +130,12 @@ void ModelPortWindowTest::confirmingTheCurrentModelLeavesTheImage()
     TestProgram program;
     program.startUp();
     program.state.image.setCell(1, 0, 0x12);
-    program.state.BandHigh = 999;  // rewritten from the model table
+    program.state.bandHigh = 999;  // rewritten from the model table
     const RadioImage before = program.state.image;
     ChildWindow* window = openModelWindow(program);
     control<QPushButton>(window, "Command_enter")->click();
     QVERIFY(program.state.image == before);
-    QCOMPARE(program.state.BandHigh, 521.0);
+    QCOMPARE(program.state.bandHigh, 521.0);
     QCOMPARE(program.frame.panelText(7), QString(" 400-- 520 MHZ"));
 }
 
@@ -147,8 +147,8 @@ void ModelPortWindowTest::cancelChangesNothing()
     ChildWindow* window = openModelWindow(program);
     choose(window, 0);
     control<QPushButton>(window, "Command_Cancel")->click();
-    QCOMPARE(program.state.CurrentModel, 1);
-    QCOMPARE(program.state.BandLow, 400.0);
+    QCOMPARE(program.state.currentModel, 1);
+    QCOMPARE(program.state.bandLow, 400.0);
     QCOMPARE(program.frame.panelText(7), QString(" 400-- 520 MHZ"));
     QVERIFY(program.state.image == before);
     QTRY_VERIFY(!program.frame.child("Form_type"));
@@ -166,7 +166,7 @@ void ModelPortWindowTest::typedLettersAreUndone()
     QTest::keyClick(edit, Qt::Key_Backspace);
     QCOMPARE(edit->text(), QString("Sable-FULL"));
     control<QPushButton>(window, "Command_enter")->click();
-    QCOMPARE(program.state.CurrentModel, 2);
+    QCOMPARE(program.state.currentModel, 2);
 }
 
 void ModelPortWindowTest::portWindowShowsThePorts()
@@ -176,7 +176,7 @@ void ModelPortWindowTest::portWindowShowsThePorts()
     TestProgram program(ports, {}, TestProgram::Link::Fake, {"/dev/ttyUSB0"});
     program.startUp();
     const int usb = program.ports.comPortOf("/dev/ttyUSB0");
-    QCOMPARE(program.state.ComPort, usb);
+    QCOMPARE(program.state.comPort, usb);
     program.frame.menuItem("proc_setup")->trigger();
     ChildWindow* window = program.frame.child("Form_setup");
     QCOMPARE(window->windowTitle(), QString("端口设置"));
@@ -210,10 +210,10 @@ void ModelPortWindowTest::portWindowConfirmAndCancel()
     QFETCH(int, choice);
     QFETCH(QString, button);
     QFETCH(int, comPort);
-    TestProgram program(eightBuiltInPorts().mid(0, 6), MDImain::Options{false, false}, TestProgram::Link::Fake,
+    TestProgram program(eightBuiltInPorts().mid(0, 6), MainWindow::Options{Language::English, false}, TestProgram::Link::Fake,
                         {builtInDevice(3)});
     program.startUp();
-    QCOMPARE(program.state.ComPort, 3);
+    QCOMPARE(program.state.comPort, 3);
     program.frame.menuItem("proc_setup")->trigger();
     ChildWindow* window = program.frame.child("Form_setup");
     QCOMPARE(control<QPushButton>(window, "Command_ok")->text(), QString("Confirm"));
@@ -221,7 +221,7 @@ void ModelPortWindowTest::portWindowConfirmAndCancel()
     QVERIFY(control<QRadioButton>(window, "Option3")->isChecked());
     control<QRadioButton>(window, qPrintable(QString("Option%1").arg(choice)))->click();
     control<QPushButton>(window, qPrintable(button))->click();
-    QCOMPARE(program.state.ComPort, comPort);
+    QCOMPARE(program.state.comPort, comPort);
     QCOMPARE(program.frame.panelText(3), "COM" + QString::number(comPort));
     QTRY_VERIFY(!program.frame.child("Form_setup"));
 }
@@ -247,7 +247,7 @@ void ModelPortWindowTest::enterPressesTheDefaultButton()
     ChildWindow* model = openModelWindow(program);
     choose(model, 0);
     QTest::keyClick(control<QComboBox>(model, "Combo_type")->lineEdit(), Qt::Key_Return);
-    QCOMPARE(program.state.CurrentModel, 0);
+    QCOMPARE(program.state.currentModel, 0);
     QTRY_VERIFY(!program.frame.child("Form_type"));
 
     // The port window: Enter presses Confirm, or the button that has the focus.
@@ -258,7 +258,7 @@ void ModelPortWindowTest::enterPressesTheDefaultButton()
     target->setFocus();
     QTRY_VERIFY(target->hasFocus());
     QTest::keyClick(target, Qt::Key_Enter, Qt::KeypadModifier);
-    QCOMPARE(program.state.ComPort, comPort);
+    QCOMPARE(program.state.comPort, comPort);
     QTRY_VERIFY(!program.frame.child("Form_setup"));
 }
 

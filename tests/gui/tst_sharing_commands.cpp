@@ -60,7 +60,7 @@ private slots:
 void SharingCommandsTest::exportThenImportAnEditedTable()
 {
     QTemporaryDir dir;
-    TestProgram program({}, MDImain::Options{false, false});
+    TestProgram program({}, MainWindow::Options{Language::English, false});
     program.startUp();
     PromptCatcher prompts;
     const QString path = dir.filePath("list.csv");
@@ -85,7 +85,7 @@ void SharingCommandsTest::exportThenImportAnEditedTable()
 void SharingCommandsTest::aWrongTableChangesNothing()
 {
     QTemporaryDir dir;
-    TestProgram program({}, MDImain::Options{false, false});
+    TestProgram program({}, MainWindow::Options{Language::English, false});
     program.startUp();
     PromptCatcher prompts;
     const RadioImage before = program.state.image;
@@ -102,7 +102,7 @@ void SharingCommandsTest::aWrongTableChangesNothing()
 void SharingCommandsTest::sheetIsWrittenAsPdf()
 {
     QTemporaryDir dir;
-    TestProgram program({}, MDImain::Options{true, false});
+    TestProgram program({}, MainWindow::Options{Language::Chinese, false});
     program.startUp();
     PromptCatcher prompts;
     const QString path = dir.filePath("sheet.pdf");

@@ -1,11 +1,11 @@
 // The read and write windows: end to end against the virtual radio r5sim on a
 // pseudo-terminal, and their failure paths on a line that never answers.
-#include "app/read_write_windows.h"
+#include "files/channel_file.h"
 #include "gui/program_helpers.h"
 #include "gui/prompt_helpers.h"
 #include "link/link_texts.h"
-#include "files/channel_file.h"
 #include "model/defaults.h"
+#include "windows/read_write_windows.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -138,7 +138,7 @@ void TransferWindowTest::captions()
     QFETCH(bool, chinese);
     QFETCH(QString, command);
     QFETCH(QStringList, texts);
-    TestProgram program({}, MDImain::Options{chinese, false});
+    TestProgram program({}, MainWindow::Options{language, false});
     program.startUp();
     program.frame.menuItem(command)->trigger();
     ChildWindow* window = program.frame.child(texts[0]);
@@ -162,7 +162,7 @@ void TransferWindowTest::readFromTheVirtualRadio()
     const QByteArray memory = patternedMemory();
     VirtualRadioProcess radio(folder.path(), memory, true);
     QVERIFY(radio.waitUntilUp());
-    TestProgram program({SystemPort{radio.link(), "", "", false, true}}, MDImain::Options{false, false},
+    TestProgram program({SystemPort{radio.link(), "", "", false, true}}, MainWindow::Options{Language::English, false},
                         TestProgram::Link::Real);
     program.startUp();
     QCOMPARE(program.frame.panelText(3), QString("COM1"));
@@ -174,7 +174,7 @@ void TransferWindowTest::readFromTheVirtualRadio()
     QVERIFY(qobject_cast<TransferWindow*>(read.window.data())->busy());
     // Cancel while the radio talks is refused, and nothing stops.
     button(read.window, "Command_Cancel")->click();
-    QCOMPARE(prompts.lastText(), linktext::BusyClose.in(false));
+    QCOMPARE(prompts.lastText(), linktext::kBusyClose.in(Language::English));
     QVERIFY(read.window);
     QVERIFY(program.state.image == before);
 
@@ -194,12 +194,12 @@ void TransferWindowTest::writeToTheVirtualRadio()
     const QByteArray memory = patternedMemory();
     VirtualRadioProcess radio(folder.path(), memory, false);  // at the wire's pace
     QVERIFY(radio.waitUntilUp());
-    TestProgram program({SystemPort{radio.link(), "", "", false, true}}, MDImain::Options{true, false},
+    TestProgram program({SystemPort{radio.link(), "", "", false, true}}, MainWindow::Options{Language::Chinese, false},
                         TestProgram::Link::Real);
     program.startUp();
     program.state.backupBeforeWrite = false;  // the bare write; the backup and verify have their own test
     program.state.verifyAfterWrite = false;
-    VhfDefaultBuilder(program.state.image);
+    buildVhfChannels(program.state.image);
     const QByteArray image = program.state.image.toBytes();
 
     PromptCatcher prompts;
@@ -245,7 +245,7 @@ void TransferWindowTest::failureAfterFourAttempts()
     program.frame.menuItem(command)->trigger();
     QPointer<ChildWindow> window = program.frame.child(command == "Prog_read" ? "Form_Comm_Read" : "Form_Comm_Write");
     button(window, qPrintable(startButton))->click();
-    QCOMPARE(window->findChild<QLabel*>("Label_tr_count")->text(), linktext::Connecting.in(true));
+    QCOMPARE(window->findChild<QLabel*>("Label_tr_count")->text(), linktext::kConnecting.in(Language::Chinese));
     program.clock.advance(60000);
     QTRY_COMPARE(prompts.prompts().size(), 1);
     QCOMPARE(prompts.lastText(), QString("与对讲机联络失败 ！"));
@@ -262,7 +262,7 @@ void TransferWindowTest::failureAfterFourAttempts()
 
 void TransferWindowTest::portThatCannotOpen()
 {
-    TestProgram program(eightBuiltInPorts(), MDImain::Options{false, false});
+    TestProgram program(eightBuiltInPorts(), MainWindow::Options{Language::English, false});
     program.startUp();
     program.frame.show();
     QVERIFY(QTest::qWaitForWindowActive(&program.frame));
@@ -272,9 +272,9 @@ void TransferWindowTest::portThatCannotOpen()
     // Enter in the password box presses Read.
     QTest::keyClick(window->findChild<QLineEdit*>("Text_PassWord"), Qt::Key_Return);
     QTRY_COMPARE(prompts.prompts().size(), 1);
-    QVERIFY(prompts.lastText().startsWith(linktext::PortOpenError.in(false)));
+    QVERIFY(prompts.lastText().startsWith(linktext::kPortOpenError.in(Language::English)));
     QVERIFY(prompts.lastText().contains("/dev/ttyS0"));
-    QVERIFY(program.state.PortOpenFailed);
+    QVERIFY(program.state.portOpenFailed);
     program.clock.advance(60000);  // no time-out follows
     QTest::qWait(20);
     QCOMPARE(prompts.prompts().size(), 1);
@@ -289,7 +289,7 @@ void TransferWindowTest::writeWithBackupAndVerify()
     const QByteArray memory = patternedMemory();
     VirtualRadioProcess radio(folder.path(), memory, true);
     QVERIFY(radio.waitUntilUp());
-    TestProgram program({SystemPort{radio.link(), "", "", false, true}}, MDImain::Options{false, false},
+    TestProgram program({SystemPort{radio.link(), "", "", false, true}}, MainWindow::Options{Language::English, false},
                         TestProgram::Link::Real);
     program.startUp();
     program.state.backupFolder = folder.filePath("backups");
@@ -313,7 +313,7 @@ void TransferWindowTest::writeWithBackupAndVerify()
     QVERIFY(questions[0].startsWith("What will change in the radio:\nChannel 1: RX Frequency: "));
     QVERIFY(prompts.lastText().endsWith("Verified: the radio holds what was written."));
 
-    const QString backup = qobject_cast<Form_Comm_Write*>(write.window.data())->lastBackupPath();
+    const QString backup = qobject_cast<WriteWindow*>(write.window.data())->lastBackupPath();
     QVERIFY(backup.startsWith(folder.filePath("backups")));
     RadioImage kept;
     QVERIFY(!loadChannelFile(kept, backup));

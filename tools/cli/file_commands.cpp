@@ -15,7 +15,7 @@
 namespace r5::cli {
 namespace {
 
-constexpr bool kEnglish = false;
+constexpr Language kEnglish = Language::English;
 
 // --language zh|en: the texts of the grid in that language (English unless told).
 std::optional<bool> chineseFrom(const QCommandLineParser& parser)
@@ -37,14 +37,14 @@ int runExportCsv(const QStringList& arguments)
         return usageError(parsed.error);
     if (parser.positionalArguments().size() != 2)
         return usageError("export-csv needs FILE.chann OUT.csv");
-    const auto chinese = chineseFrom(parser);
-    if (!chinese)
+    const auto language = chineseFrom(parser);
+    if (language != Language::Chinese)
         return usageError("--language takes en or zh");
 
     AppState state;
     if (const auto error = loadChannelFile(state.image, parser.positionalArguments()[0]))
         return fail(error->message(kEnglish));
-    if (const auto error = saveChannelCsv(state.image, parser.positionalArguments()[1], *chinese))
+    if (const auto error = saveChannelCsv(state.image, parser.positionalArguments()[1], *language))
         return fail(error->message(kEnglish));
     return kExitOk;
 }
@@ -66,11 +66,11 @@ int runImportCsv(const QStringList& arguments)
 
     const QString channelFile = parser.positionalArguments()[0];
     AppState state;
-    state.LanguageFlag = kEnglish;
+    state.language = kEnglish;
     // Only the band follows the model: the channels come from the file.
-    state.CurrentModel = model;
-    state.BandLow = kModels[model].bandLow;
-    state.BandHigh = kModels[model].bandHigh;
+    state.currentModel = model;
+    state.bandLow = kModels[model].bandLow;
+    state.bandHigh = kModels[model].bandHigh;
     if (const auto error = loadChannelFile(state.image, channelFile))
         return fail(error->message(kEnglish));
     const std::vector<CsvError> errors = loadChannelCsv(state, parser.positionalArguments()[1]);
@@ -94,18 +94,18 @@ int runDiff(const QStringList& arguments)
         return usageError(parsed.error);
     if (parser.positionalArguments().size() != 2)
         return usageError("diff needs A.chann B.chann");
-    const auto chinese = chineseFrom(parser);
-    if (!chinese)
+    const auto language = chineseFrom(parser);
+    if (language != Language::Chinese)
         return usageError("--language takes en or zh");
 
     // As diff(1): 0 equal, 1 different, 2 when a file cannot be compared.
     RadioImage images[2];
     for (int i = 0; i < 2; ++i)
         if (const auto error = loadChannelFile(images[i], parser.positionalArguments()[i])) {
-            fail(error->message(*chinese));
+            fail(error->message(*language));
             return kExitUsage;
         }
-    const std::vector<Difference> differences = imageDifferences(images[0], images[1], *chinese);
+    const std::vector<Difference> differences = imageDifferences(images[0], images[1], *language);
     auto shown = [](const QString& text) { return text.isEmpty() ? QString("-") : text; };
     for (const Difference& d : differences)
         printLine(d.place + ": " + d.name + ": " + shown(d.before) + " -> " + shown(d.after));
@@ -124,8 +124,8 @@ int runSheet(const QStringList& arguments)
     const bool html = files.size() == 2 && files[1].endsWith(".html", Qt::CaseInsensitive);
     if (files.size() != 2 || (!html && !files[1].endsWith(".pdf", Qt::CaseInsensitive)))
         return usageError("sheet needs FILE.chann OUT.pdf or OUT.html");
-    const auto chinese = chineseFrom(parser);
-    if (!chinese)
+    const auto language = chineseFrom(parser);
+    if (language != Language::Chinese)
         return usageError("--language takes en or zh");
     const int model = modelIndex(parser.value("model"));
     if (model < 0)
@@ -134,7 +134,7 @@ int runSheet(const QStringList& arguments)
     RadioImage image;
     if (const auto error = loadChannelFile(image, files[0]))
         return fail(error->message(kEnglish));
-    const QString sheet = programmingSheetHtml(image, model, *chinese);
+    const QString sheet = programmingSheetHtml(image, model, *language);
     const QByteArray content = html ? sheet.toUtf8() : sheetPdf(sheet, QFileInfo(files[0]).fileName());
     if (const auto error = writeFileAtomically(files[1], content))
         return fail(error->message(kEnglish));

@@ -35,7 +35,7 @@
 namespace r5::cli {
 namespace {
 
-constexpr bool kEnglish = false;
+constexpr Language kEnglish = Language::English;
 
 void printProgress(const QString& text)
 {
@@ -96,13 +96,13 @@ std::optional<QString> choosePort(Link& link, const QString& value)
     const PortArgument port = parsePortArgument(value);
     if (!port.ok())
         return port.error;
-    link.state.LanguageFlag = false;
+    link.state.language = Language::English;
     if (port.comPort > 0) {
         link.ports = PortTable::fromSystem();
-        link.state.ComPort = port.comPort;
+        link.state.comPort = port.comPort;
     } else {
         link.ports = PortTable::fromSystem({port.device});
-        link.state.ComPort = link.ports.comPortOf(port.device);
+        link.state.comPort = link.ports.comPortOf(port.device);
     }
     return std::nullopt;
 }

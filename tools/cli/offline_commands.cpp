@@ -14,7 +14,7 @@
 namespace r5::cli {
 namespace {
 
-constexpr bool kEnglish = false;
+constexpr Language kEnglish = Language::English;
 
 int runDefaults(const QStringList& arguments)
 {
@@ -47,7 +47,7 @@ int runAdjustDefaults(const QStringList& arguments)
         return usageError(parsed.error);
     if (!parser.isSet("output") || !parser.positionalArguments().isEmpty())
         return usageError("adjust-defaults needs --output FILE.adj and nothing else");
-    if (const auto error = saveAdjustFile(DefaultAdjustTable(), parser.value("output")))
+    if (const auto error = saveAdjustFile(defaultAdjustImage(), parser.value("output")))
         return fail(error->message(kEnglish));
     return kExitOk;
 }

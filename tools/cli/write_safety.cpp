@@ -18,7 +18,7 @@
 namespace r5::cli {
 namespace {
 
-constexpr bool kEnglish = false;
+constexpr Language kEnglish = Language::English;
 
 void printProgress(const QString& text) { std::fprintf(stderr, "%s\n", text.toUtf8().constData()); }
 
@@ -101,9 +101,9 @@ int WriteSafety::afterWrite(int writeExitCode, const RadioImage& written)
     AppState radio;
     if (const auto error = readRadio(radio, "verify"))
         return restoreHint(fail("the verify read failed (" + *error + ")"));
-    const auto mismatch = firstMismatch(written, radio.image, protocol::MemoryWriteLastRow, kEnglish);
+    const auto mismatch = firstMismatch(written, radio.image, protocol::kMemoryWriteLastRow, kEnglish);
     if (!mismatch) {
-        printProgress(QString("Verified: rows 0 to %1 read back as written.").arg(protocol::MemoryWriteLastRow));
+        printProgress(QString("Verified: rows 0 to %1 read back as written.").arg(protocol::kMemoryWriteLastRow));
         return kExitOk;
     }
     const QString field = mismatch->field.isEmpty() ? QString() : " (" + mismatch->field + ")";

@@ -29,7 +29,7 @@ int usage(const QString& message)
 bool dumpMemory(const sim::VirtualRadio& radio, const QString& path)
 {
     if (const auto error = writeFileAtomically(path, radio.memory())) {
-        std::fprintf(stderr, "r5sim: %s\n", qPrintable(error->message(false)));
+        std::fprintf(stderr, "r5sim: %s\n", qPrintable(error->message(Language::English)));
         return false;
     }
     return true;
@@ -73,7 +73,7 @@ int main(int argc, char* argv[])
     RadioImage image = startUpImage(kStartModel);
     if (parser.isSet("image")) {
         if (const auto error = loadChannelFile(image, parser.value("image"))) {
-            std::fprintf(stderr, "r5sim: %s\n", qPrintable(error->message(false)));
+            std::fprintf(stderr, "r5sim: %s\n", qPrintable(error->message(Language::English)));
             return 1;
         }
     }
@@ -91,10 +91,10 @@ int main(int argc, char* argv[])
     }
     radio.setMemory(memory);
 
-    AdjustImage adjust = DefaultAdjustTable();
+    AdjustImage adjust = defaultAdjustImage();
     if (parser.isSet("adjust")) {
         if (const auto error = loadAdjustFile(adjust, parser.value("adjust"))) {
-            std::fprintf(stderr, "r5sim: %s\n", qPrintable(error->message(false)));
+            std::fprintf(stderr, "r5sim: %s\n", qPrintable(error->message(Language::English)));
             return 1;
         }
     }

@@ -18,7 +18,7 @@ namespace r5::sim {
 namespace {
 
 constexpr long long kMillisecond = 1000000;
-constexpr long long kByteTime = 1000000000LL * protocol::BitsPerByte / protocol::BaudRate;  // ~1.04 ms
+constexpr long long kByteTime = 1000000000LL * protocol::kBitsPerByte / protocol::kBaudRate;  // ~1.04 ms
 // A command ends when the line stayed idle this long after its last byte. The
 // program sends a command back to back, so any idle time marks its end; the
 // 15 ms between commands leave a wide margin. Paced, a byte only counts as

@@ -15,8 +15,8 @@ constexpr quint8 kNak = 0x15;
 // exchanges) and BB at 7 (the password exchange). The other bytes name the
 // radio; the last is not an acknowledgement, so an exchange that takes only
 // eight bytes is not misled by the ninth.
-constexpr std::array<quint8, HandshakeReplyBytes> kHandshakeReply = {
-    HandshakeMarker, 0x52, 0x35, 0x01, 0x00, 0x00, HandshakeMarker, PasswordEndMarker, 0x00};
+constexpr std::array<quint8, kHandshakeReplyBytes> kHandshakeReply = {
+    kHandshakeMarker, 0x52, 0x35, 0x01, 0x00, 0x00, kHandshakeMarker, kPasswordEndMarker, 0x00};
 constexpr int kGarbageBytes = 7;
 constexpr int kShortBy = 10;
 
@@ -42,7 +42,7 @@ std::optional<Fault> parseFault(const QString& text)
         return Fault{Fault::Kind::NoMarker, 0};
     if (!hasN)
         return std::nullopt;
-    if (name == "marker-at" && n < EchoedReplyBytes)
+    if (name == "marker-at" && n < kEchoedReplyBytes)
         return Fault{Fault::Kind::MarkerAt, n};
     if (n < 1)
         return std::nullopt;
@@ -59,7 +59,7 @@ std::optional<Fault> parseFault(const QString& text)
 
 VirtualRadio::VirtualRadio()
 {
-    space_.fill(ErasedByte);
+    space_.fill(kErasedByte);
 }
 
 void VirtualRadio::setMemory(const QByteArray& bytes1024)
@@ -76,12 +76,12 @@ QByteArray VirtualRadio::memory() const
 void VirtualRadio::setAdjust(const QByteArray& bytes512)
 {
     for (int i = 0; i < AdjustImage::kSize && i < bytes512.size(); ++i)
-        space_[static_cast<size_t>(AdjustBaseAddress + i)] = static_cast<quint8>(bytes512[i]);
+        space_[static_cast<size_t>(kAdjustBaseAddress + i)] = static_cast<quint8>(bytes512[i]);
 }
 
 QByteArray VirtualRadio::adjust() const
 {
-    return bytes(AdjustBaseAddress, AdjustImage::kSize);
+    return bytes(kAdjustBaseAddress, AdjustImage::kSize);
 }
 
 QByteArray VirtualRadio::bytes(int address, int count) const
@@ -94,9 +94,9 @@ QByteArray VirtualRadio::bytes(int address, int count) const
 
 void VirtualRadio::setPassword(const QByteArray& text)
 {
-    for (int i = 0; i < PasswordLength; ++i)
-        space_[PasswordBlockAddress + static_cast<size_t>(i)] =
-            i < text.size() ? static_cast<quint8>(text[i]) : PasswordPad;
+    for (int i = 0; i < kPasswordLength; ++i)
+        space_[kPasswordBlockAddress + static_cast<size_t>(i)] =
+            i < text.size() ? static_cast<quint8>(text[i]) : kPasswordPad;
 }
 
 bool VirtualRadio::nthDataAnswer()
@@ -109,8 +109,8 @@ QByteArray VirtualRadio::dataAnswer(bool echo, int address, int length)
 {
     QByteArray out;
     if (echo)
-        out.append(static_cast<char>(Ack));
-    out.append(static_cast<char>(DataRecord));
+        out.append(static_cast<char>(kAck));
+    out.append(static_cast<char>(kDataRecord));
     out.append(static_cast<char>((address >> 8) & 0xFF));
     out.append(static_cast<char>(address & 0xFF));
     out.append(static_cast<char>(length));
@@ -121,7 +121,7 @@ QByteArray VirtualRadio::dataAnswer(bool echo, int address, int length)
         QByteArray moved = out.mid(echo ? 1 : 0);
         QByteArray lead;
         if (echo && fault_.n > 0)
-            lead.append(static_cast<char>(Ack));
+            lead.append(static_cast<char>(kAck));
         while (lead.size() < fault_.n)
             lead.append('\0');
         out = (lead + moved).left(size);
@@ -136,7 +136,7 @@ Answer VirtualRadio::answer(const QByteArray& command)
     if (fault_.kind == Fault::Kind::Silent || command.isEmpty())
         return {};
 
-    if (command == bytesOf(HandshakeMagic)) {
+    if (command == bytesOf(kHandshakeMagic)) {
         mode_ = Mode::AwaitingConfirm;
         QByteArray reply = bytesOf(kHandshakeReply);
         if (fault_.kind == Fault::Kind::NoMarker)
@@ -146,30 +146,30 @@ Answer VirtualRadio::answer(const QByteArray& command)
     if (mode_ == Mode::Idle)
         return {};   // outside programming mode the radio listens only for the access sequence
 
-    if (command.size() == 1 && static_cast<quint8>(command[0]) == Ack) {
+    if (command.size() == 1 && static_cast<quint8>(command[0]) == kAck) {
         // The first lone acknowledgement confirms programming mode; later ones
         // acknowledge a data answer and get no reply.
         if (mode_ == Mode::AwaitingConfirm) {
             mode_ = Mode::Programming;
-            return {QByteArray(1, static_cast<char>(Ack))};
+            return {QByteArray(1, static_cast<char>(kAck))};
         }
         return {};
     }
-    if (command.size() == 1 && static_cast<quint8>(command[0]) == EndProgramming) {
+    if (command.size() == 1 && static_cast<quint8>(command[0]) == kEndProgramming) {
         mode_ = Mode::Idle;
         return {};
     }
 
-    const bool echo = static_cast<quint8>(command[0]) == Ack;
+    const bool echo = static_cast<quint8>(command[0]) == kAck;
     const QByteArray body = echo ? command.mid(1) : command;
-    if (body.size() < CommandHeaderBytes)
+    if (body.size() < kCommandHeaderBytes)
         return {};
     const quint8 code = static_cast<quint8>(body[0]);
     const int address = (static_cast<quint8>(body[1]) << 8) | static_cast<quint8>(body[2]);
     const int length = static_cast<quint8>(body[3]);
-    const bool isRead = (code == ReadCommand || code == PasswordReadCommand) && body.size() == CommandHeaderBytes;
-    const bool isWrite = (code == DataRecord || code == PasswordWriteCommand)
-                         && body.size() == CommandHeaderBytes + length;
+    const bool isRead = (code == kReadCommand || code == kPasswordReadCommand) && body.size() == kCommandHeaderBytes;
+    const bool isWrite = (code == kDataRecord || code == kPasswordWriteCommand)
+                         && body.size() == kCommandHeaderBytes + length;
     if (!isRead && !isWrite)
         return {};
     mode_ = Mode::Programming;
@@ -183,11 +183,11 @@ Answer VirtualRadio::answer(const QByteArray& command)
     if (isWrite) {
         for (int i = 0; i < length; ++i)
             space_[static_cast<size_t>((address + i) % kAddressSpace)] =
-                static_cast<quint8>(body[CommandHeaderBytes + i]);
+                static_cast<quint8>(body[kCommandHeaderBytes + i]);
         ++writesStored_;
         if (faulty && fault_.kind == Fault::Kind::WrongAck)
             return {QByteArray(1, static_cast<char>(kNak))};
-        return {QByteArray(1, static_cast<char>(Ack))};
+        return {QByteArray(1, static_cast<char>(kAck))};
     }
     QByteArray out = dataAnswer(echo, address, length);
     if (faulty && fault_.kind == Fault::Kind::ShortReply)

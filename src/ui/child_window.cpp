@@ -1,4 +1,4 @@
-#include "app/child_window.h"
+#include "ui/child_window.h"
 
 #include <QKeyEvent>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/transfer_window.h"
 #include "model/radio_image.h"
+#include "windows/transfer_window.h"
 
 #include <functional>
 #include <memory>
@@ -11,26 +11,26 @@ class QCheckBox;
 
 namespace r5 {
 
-// Form_Comm_Read: reads the radio's whole memory into the image. The image
+// ReadWindow: reads the radio's whole memory into the image. The image
 // changes only when the read completes.
-class Form_Comm_Read : public TransferWindow {
+class ReadWindow : public TransferWindow {
     Q_OBJECT
 public:
-    Form_Comm_Read(AppState& state, const LinkContext& link, QWidget* parent = nullptr);
+    ReadWindow(AppState& state, const LinkContext& link, QWidget* parent = nullptr);
 };
 
 class LinkExchange;
 
-// Form_Comm_Write: writes the channels, settings and message rows of the image
+// WriteWindow: writes the channels, settings and message rows of the image
 // to the radio. Unless the user unticks them, a backup read comes first (the
 // radio's memory is kept as a channel file in the backup folder, and what the
 // write will change is shown for confirmation) and a verify read after; a
 // write or verify that fails offers to write the backup back.
-class Form_Comm_Write : public TransferWindow {
+class WriteWindow : public TransferWindow {
     Q_OBJECT
 public:
-    Form_Comm_Write(AppState& state, const LinkContext& link, QWidget* parent = nullptr);
-    ~Form_Comm_Write() override;
+    WriteWindow(AppState& state, const LinkContext& link, QWidget* parent = nullptr);
+    ~WriteWindow() override;
 
     QString lastBackupPath() const { return backupPath_; }
 

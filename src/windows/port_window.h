@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/child_window.h"
+#include "ui/child_window.h"
 
 #include <array>
 
@@ -10,14 +10,14 @@ namespace r5 {
 
 class PortTable;
 
-// Form_setup: which of COM1 to COM8 the read and write windows use. Each
+// PortWindow: which of COM1 to COM8 the read and write windows use. Each
 // choice shows the device behind it; a number with no device is greyed but
 // can still be chosen (an adapter plugged in later gets it), and the link
 // windows say so when they cannot open it.
-class Form_setup : public ChildWindow {
+class PortWindow : public ChildWindow {
     Q_OBJECT
 public:
-    Form_setup(AppState& state, const PortTable& ports, QWidget* parent = nullptr);
+    PortWindow(AppState& state, const PortTable& ports, QWidget* parent = nullptr);
 
     QRect initialGeometry(const QSize& mainWindowSize) const override;
 

@@ -17,11 +17,11 @@ enum class PromptTitle {
 
 enum class PromptIcon { Warning, Information };
 
-QString promptTitle(PromptTitle title, bool chinese);
+QString promptTitle(PromptTitle title, Language language);
 
 // Shows a modal message box with one OK button and waits until it is closed.
 // The object name "r5Prompt" lets tests find and close it.
-void showPrompt(QWidget* parent, const QString& text, bool chinese,
+void showPrompt(QWidget* parent, const QString& text, Language language,
                 PromptTitle title = PromptTitle::Prompt, PromptIcon icon = PromptIcon::Warning);
 
 } // namespace r5

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "app/child_window.h"
+#include "ui/child_window.h"
 
 namespace r5 {
 
 // The About box: the program's title, version and a short notice.
-class Form_About : public ChildWindow {
+class AboutWindow : public ChildWindow {
     Q_OBJECT
 public:
-    explicit Form_About(AppState& state, QWidget* parent = nullptr);
+    explicit AboutWindow(AppState& state, QWidget* parent = nullptr);
 
     QRect initialGeometry(const QSize& mainWindowSize) const override;
 };

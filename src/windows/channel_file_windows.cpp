@@ -1,7 +1,7 @@
-#include "app/channel_file_windows.h"
+#include "windows/channel_file_windows.h"
 
-#include "app/prompt.h"
 #include "files/channel_file.h"
+#include "ui/prompt.h"
 
 namespace r5 {
 namespace {
@@ -19,43 +19,43 @@ QRect channelPickerGeometry(const QSize& main)
 
 } // namespace
 
-Form_open_chann::Form_open_chann(AppState& state, QWidget* parent)
+OpenChannelFileWindow::OpenChannelFileWindow(AppState& state, QWidget* parent)
     : FilePickerWindow(state, kOpenChannelPicker, parent)
 {
 }
 
-QRect Form_open_chann::initialGeometry(const QSize& mainWindowSize) const
+QRect OpenChannelFileWindow::initialGeometry(const QSize& mainWindowSize) const
 {
     return channelPickerGeometry(mainWindowSize);
 }
 
-bool Form_open_chann::act(const QString& path)
+bool OpenChannelFileWindow::act(const QString& path)
 {
     if (const auto error = loadChannelFile(state().image, path)) {
-        showPrompt(this, error->message(chinese()), chinese());
+        showPrompt(this, error->message(language()), language());
         return false;
     }
-    showPrompt(this, kLoaded.in(chinese()), chinese());
+    showPrompt(this, kLoaded.in(language()), language());
     return true;
 }
 
-Form_save_chann::Form_save_chann(AppState& state, QWidget* parent)
+SaveChannelFileWindow::SaveChannelFileWindow(AppState& state, QWidget* parent)
     : FilePickerWindow(state, kSaveChannelPicker, parent)
 {
 }
 
-QRect Form_save_chann::initialGeometry(const QSize& mainWindowSize) const
+QRect SaveChannelFileWindow::initialGeometry(const QSize& mainWindowSize) const
 {
     return channelPickerGeometry(mainWindowSize);
 }
 
-bool Form_save_chann::act(const QString& path)
+bool SaveChannelFileWindow::act(const QString& path)
 {
     if (const auto error = saveChannelFile(state().image, path)) {
-        showPrompt(this, error->message(chinese()), chinese());
+        showPrompt(this, error->message(language()), language());
         return false;
     }
-    showPrompt(this, kSaved.in(chinese()), chinese());
+    showPrompt(this, kSaved.in(language()), language());
     return true;
 }
 

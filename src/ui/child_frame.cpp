@@ -1,4 +1,4 @@
-#include "app/child_frame.h"
+#include "ui/child_frame.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -1,10 +1,10 @@
-#include "app/transfer_window.h"
+#include "windows/transfer_window.h"
 
-#include "app/child_frame.h"
-#include "app/named_widgets.h"
-#include "app/prompt.h"
 #include "link/link_texts.h"
 #include "link/memory_exchange.h"
+#include "ui/child_frame.h"
+#include "ui/named_widgets.h"
+#include "ui/prompt.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -32,11 +32,11 @@ TransferWindow::TransferWindow(AppState& state, MemoryExchange* exchange, const 
       password_(new QLineEdit(this))
 {
     exchange_->setParent(this);
-    setWindowTitle(captions.title.in(chinese()));
+    setWindowTitle(captions.title.in(language()));
 
-    auto* startButton = namedButton(captions.startButtonName, captions.startButton.in(chinese()), this);
-    auto* cancelButton = namedButton("Command_Cancel", kCancel.in(chinese()), this);
-    auto* helpButton = namedButton("Command_Help", kHelp.in(chinese()), this);
+    auto* startButton = namedButton(captions.startButtonName, captions.startButton.in(language()), this);
+    auto* cancelButton = namedButton("Command_Cancel", kCancel.in(language()), this);
+    auto* helpButton = namedButton("Command_Help", kHelp.in(language()), this);
     setDefaultButton(startButton);
     progress_->setObjectName("ProgressBar1");
     progress_->setRange(0, 100);
@@ -84,7 +84,7 @@ bool TransferWindow::mayClose()
 {
     if (!busy())
         return true;
-    showPrompt(this, linktext::BusyClose.in(chinese()), chinese());
+    showPrompt(this, linktext::kBusyClose.in(language()), language());
     return false;
 }
 
@@ -119,13 +119,13 @@ void TransferWindow::cancel()
 
 void TransferWindow::showCompletion(const QString& message)
 {
-    showPrompt(this, message, chinese(), PromptTitle::CompletionPrompt);
+    showPrompt(this, message, language(), PromptTitle::CompletionPrompt);
     closeTimer_.start();
 }
 
 void TransferWindow::showFailure(const QString& message)
 {
-    showPrompt(this, message, chinese());
+    showPrompt(this, message, language());
 }
 
 } // namespace r5

@@ -23,7 +23,7 @@ public:
         : QWidget(parent), state_(state) {}
 
     AppState& state() const { return state_; }
-    bool chinese() const { return state_.LanguageFlag; }
+    Language language() const { return state_.language; }
 
     // Called by the main window whenever this window becomes the active one.
     virtual void activated() {}

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/child_window.h"
+#include "ui/child_window.h"
 
 class QComboBox;
 class QLabel;
@@ -8,13 +8,13 @@ class QPushButton;
 
 namespace r5 {
 
-// Form_type: the choice of radio model. Confirming another model gives the
+// ModelWindow: the choice of radio model. Confirming another model gives the
 // image that model's factory channels and moves the band every frequency
 // editor accepts.
-class Form_type : public ChildWindow {
+class ModelWindow : public ChildWindow {
     Q_OBJECT
 public:
-    explicit Form_type(AppState& state, QWidget* parent = nullptr);
+    explicit ModelWindow(AppState& state, QWidget* parent = nullptr);
 
     QRect initialGeometry(const QSize& mainWindowSize) const override;
 
@@ -26,8 +26,8 @@ private:
     void showSelectedBand();
     void confirm();
 
-    QComboBox* comboType_;
-    QLabel* labelBand_;
+    QComboBox* modelList_;
+    QLabel* bandLabel_;
     QString lastAccepted_;
 };
 

@@ -1,4 +1,4 @@
-#include "channels/editor_keys.h"
+#include "ui/editor_keys.h"
 
 #include <QKeyEvent>
 #include <QKeySequence>

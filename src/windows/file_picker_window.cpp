@@ -1,7 +1,7 @@
-#include "app/file_picker_window.h"
+#include "windows/file_picker_window.h"
 
-#include "app/child_frame.h"
-#include "app/prompt.h"
+#include "ui/child_frame.h"
+#include "ui/prompt.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -69,7 +69,7 @@ FilePickerWindow::FilePickerWindow(AppState& state, const FilePickerKind& kind, 
       fileModel_(new QFileSystemModel(this))
 {
     setObjectName(kind.objectName);
-    setWindowTitle(kind.title.in(chinese()));
+    setWindowTitle(kind.title.in(language()));
 
     drives_->setObjectName("Drive1");
     for (const QString& path : drivePaths())
@@ -92,14 +92,14 @@ FilePickerWindow::FilePickerWindow(AppState& state, const FilePickerKind& kind, 
     name_->setObjectName("Text1");
     name_->setText(pickerPattern(kind));
 
-    auto* driveLabel = new QLabel(kDriveCaption.in(chinese()), this);
+    auto* driveLabel = new QLabel(kDriveCaption.in(language()), this);
     driveLabel->setObjectName("Label_drive");
-    auto* nameLabel = new QLabel((kind.saves ? kSaveCaption : kOpenCaption).in(chinese()), this);
+    auto* nameLabel = new QLabel((kind.saves ? kSaveCaption : kOpenCaption).in(language()), this);
     nameLabel->setObjectName("Label_name");
-    auto* enter = new QPushButton(kConfirm.in(chinese()), this);
+    auto* enter = new QPushButton(kConfirm.in(language()), this);
     enter->setObjectName("Command_enter");
     setDefaultButton(enter);
-    auto* close = new QPushButton(kCancel.in(chinese()), this);
+    auto* close = new QPushButton(kCancel.in(language()), this);
     close->setObjectName("Command_close");
 
     connect(drives_, &QComboBox::activated, this, &FilePickerWindow::showDrive);
@@ -174,11 +174,11 @@ void FilePickerWindow::confirm()
 {
     const PickerNameCheck check = checkPickerName(name_->text(), kind_);
     if (!check.accepted()) {
-        showPrompt(this, pickerCheckMessage(check, kind_, chinese()), chinese());
+        showPrompt(this, pickerCheckMessage(check, kind_, language()), language());
         return;
     }
-    state().CurrentFilePath = composePickerPath(directory_, check.name);
-    if (act(state().CurrentFilePath))
+    state().currentFilePath = composePickerPath(directory_, check.name);
+    if (act(state().currentFilePath))
         closeChildWindow(this);
 }
 

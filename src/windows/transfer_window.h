@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/child_window.h"
-#include "app/link_context.h"
 #include "model/text.h"
+#include "ui/child_window.h"
+#include "windows/link_context.h"
 
 #include <QTimer>
 

@@ -1,4 +1,4 @@
-#include "app/read_write_windows.h"
+#include "windows/read_write_windows.h"
 
 #include "link/read_exchange.h"
 #include "link/write_exchange.h"
@@ -16,13 +16,13 @@ const TransferWindow::Captions kWriteCaptions = {
 
 } // namespace
 
-Form_Comm_Read::Form_Comm_Read(AppState& state, const LinkContext& link, QWidget* parent)
+ReadWindow::ReadWindow(AppState& state, const LinkContext& link, QWidget* parent)
     : TransferWindow(state, new ReadExchange(state, link.ports, link.serialPorts, link.timers), kReadCaptions, parent)
 {
     setObjectName("Form_Comm_Read");
 }
 
-Form_Comm_Write::Form_Comm_Write(AppState& state, const LinkContext& link, QWidget* parent)
+WriteWindow::WriteWindow(AppState& state, const LinkContext& link, QWidget* parent)
     : TransferWindow(state, new WriteExchange(state, link.ports, link.serialPorts, link.timers), kWriteCaptions, parent),
       link_(link)
 {

@@ -1,8 +1,8 @@
-#include "app/about_window.h"
+#include "windows/about_window.h"
 
-#include "app/child_frame.h"
 #include "app/menu_table.h"
-#include "app/toolbar_icons.h"
+#include "ui/child_frame.h"
+#include "ui/toolbar_icons.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,25 +22,25 @@ constexpr Text kClose{"确 定", "OK"};
 
 } // namespace
 
-Form_About::Form_About(AppState& state, QWidget* parent) : ChildWindow(state, parent)
+AboutWindow::AboutWindow(AppState& state, QWidget* parent) : ChildWindow(state, parent)
 {
     setObjectName("Form_About");
-    setWindowTitle(kTitle.in(chinese()));
+    setWindowTitle(kTitle.in(language()));
 
     auto* icon = new QLabel(this);
     icon->setPixmap(programIcon().pixmap(64, 64));
-    auto* title = new QLabel(kMainWindowTitle.in(chinese()).trimmed(), this);
+    auto* title = new QLabel(kMainWindowTitle.in(language()).trimmed(), this);
     title->setObjectName("Label_title");
     QFont bigger = title->font();
     bigger.setPointSizeF(bigger.pointSizeF() * 1.4);
     bigger.setBold(true);
     title->setFont(bigger);
-    auto* version = new QLabel(state.VersionText, this);
+    auto* version = new QLabel(state.versionText, this);
     version->setObjectName("VersionText");
-    auto* notice = new QLabel(kNotice.in(chinese()), this);
+    auto* notice = new QLabel(kNotice.in(language()), this);
     notice->setObjectName("Label_notice");
     notice->setWordWrap(true);
-    auto* ok = new QPushButton(kClose.in(chinese()), this);
+    auto* ok = new QPushButton(kClose.in(language()), this);
     ok->setObjectName("Command_ok");
     setDefaultButton(ok);
     connect(ok, &QPushButton::clicked, this, [this] { closeChildWindow(this); });
@@ -62,7 +62,7 @@ Form_About::Form_About(AppState& state, QWidget* parent) : ChildWindow(state, pa
     layout->addLayout(buttons);
 }
 
-QRect Form_About::initialGeometry(const QSize& mainWindowSize) const
+QRect AboutWindow::initialGeometry(const QSize& mainWindowSize) const
 {
     const int w = std::min(mainWindowSize.width() * 9 / 10, 460);
     const int h = std::min(mainWindowSize.height() * 8 / 10, 240);

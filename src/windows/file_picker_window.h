@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/child_window.h"
 #include "files/file_picker_rules.h"
+#include "ui/child_window.h"
 
 class QComboBox;
 class QFileSystemModel;

@@ -1,20 +1,20 @@
-#include "app/prompt.h"
+#include "ui/prompt.h"
 
 #include <QMessageBox>
 
 namespace r5 {
 
-QString promptTitle(PromptTitle title, bool chinese)
+QString promptTitle(PromptTitle title, Language language)
 {
-    if (chinese || title == PromptTitle::ChineseOnly)
+    if (language == Language::Chinese || title == PromptTitle::ChineseOnly)
         return QString::fromUtf8("操作提示");
     return title == PromptTitle::CompletionPrompt ? QString("Operate Prompt") : QString("Operate prompt");
 }
 
-void showPrompt(QWidget* parent, const QString& text, bool chinese, PromptTitle title, PromptIcon icon)
+void showPrompt(QWidget* parent, const QString& text, Language language, PromptTitle title, PromptIcon icon)
 {
     QMessageBox box(icon == PromptIcon::Warning ? QMessageBox::Warning : QMessageBox::Information,
-                    promptTitle(title, chinese), text, QMessageBox::Ok, parent);
+                    promptTitle(title, language), text, QMessageBox::Ok, parent);
     box.setObjectName("r5Prompt");
     box.exec();
 }

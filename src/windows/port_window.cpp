@@ -1,9 +1,9 @@
-#include "app/port_window.h"
+#include "windows/port_window.h"
 
-#include "app/child_frame.h"
-#include "app/named_widgets.h"
 #include "link/port_table.h"
 #include "model/text.h"
+#include "ui/child_frame.h"
+#include "ui/named_widgets.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -25,19 +25,19 @@ constexpr int kRaiseAboveCentre = 500 / 15;
 
 } // namespace
 
-Form_setup::Form_setup(AppState& state, const PortTable& ports, QWidget* parent) : ChildWindow(state, parent)
+PortWindow::PortWindow(AppState& state, const PortTable& ports, QWidget* parent) : ChildWindow(state, parent)
 {
     setObjectName("Form_setup");
-    setWindowTitle(kTitle.in(chinese()));
+    setWindowTitle(kTitle.in(language()));
 
-    auto* frame = new QGroupBox(kFrame.in(chinese()), this);
+    auto* frame = new QGroupBox(kFrame.in(language()), this);
     frame->setObjectName("Frame1");
     auto* grid = new QGridLayout(frame);
     for (int n = PortTable::kFirst; n <= PortTable::kLast; ++n) {
         auto* option = new QRadioButton(PortTable::comName(n), frame);
         option->setObjectName(QString("Option%1").arg(n));
         const bool present = ports.exists(n);
-        auto* device = new QLabel(present ? ports.device(n) : kNoDevice.in(chinese()), frame);
+        auto* device = new QLabel(present ? ports.device(n) : kNoDevice.in(language()), frame);
         device->setObjectName(QString("Label_device%1").arg(n));
         if (present) {
             option->setToolTip(ports.description(n));
@@ -51,17 +51,17 @@ Form_setup::Form_setup(AppState& state, const PortTable& ports, QWidget* parent)
                 widget->setPalette(palette);
             }
         }
-        option->setChecked(n == state.ComPort);
+        option->setChecked(n == state.comPort);
         grid->addWidget(option, n - 1, 0);
         grid->addWidget(device, n - 1, 1);
         options_[size_t(n - 1)] = option;
     }
     grid->setColumnStretch(1, 1);
 
-    auto* ok = namedButton("Command_ok", kConfirm.in(chinese()), this);
+    auto* ok = namedButton("Command_ok", kConfirm.in(language()), this);
     auto* cancel = namedButton("Command1", QString::fromUtf8(kCancel), this);
     setDefaultButton(ok);
-    connect(ok, &QPushButton::clicked, this, &Form_setup::confirm);
+    connect(ok, &QPushButton::clicked, this, &PortWindow::confirm);
     connect(cancel, &QPushButton::clicked, this, [this] { closeChildWindow(this); });
 
     auto* buttons = new QHBoxLayout;
@@ -73,18 +73,18 @@ Form_setup::Form_setup(AppState& state, const PortTable& ports, QWidget* parent)
     layout->addLayout(buttons);
 }
 
-QRect Form_setup::initialGeometry(const QSize& main) const
+QRect PortWindow::initialGeometry(const QSize& main) const
 {
     const int w = main.width() / 2;
     const int h = int(main.height() / 1.8);
     return QRect((main.width() - w) / 2, std::max(0, (main.height() - h) / 2 - kRaiseAboveCentre), w, h);
 }
 
-void Form_setup::confirm()
+void PortWindow::confirm()
 {
     for (size_t i = 0; i < options_.size(); ++i)
         if (options_[i]->isChecked())
-            state().ComPort = int(i) + 1;
+            state().comPort = int(i) + 1;
     emit portConfirmed();
     closeChildWindow(this);
 }
