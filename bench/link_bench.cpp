@@ -88,6 +88,23 @@ void report(const char* what, const std::vector<Run>& runs)
                 "(target <= 20)\n", ratios[ratios.size() / 2], worstStall);
 }
 
+double medianWall(std::vector<Run> runs)
+{
+    std::sort(runs.begin(), runs.end(), [](const Run& a, const Run& b) { return a.wall < b.wall; });
+    return runs[runs.size() / 2].wall;
+}
+
+// The backup read and the verify read are exchanges of their own around the
+// unchanged write: the whole command against the write alone.
+void reportSafeWrite(const std::vector<Run>& writes, const std::vector<Run>& safeWrites)
+{
+    const double alone = medianWall(writes);
+    const double safe = medianWall(safeWrites);
+    std::printf("\nwrite with --backup and --verify (%zu runs at 9600 baud)\n", safeWrites.size());
+    std::printf("  median process time: write alone %.3fs, with backup and verify %.3fs (x %.2f); "
+                "the write inside it %.3fs\n", alone, safe, safe / alone, safeWrites[safeWrites.size() / 2].transfer);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -139,11 +156,13 @@ int main(int argc, char* argv[])
     };
 
     const QString chann = dir.filePath("read.chann");
-    std::vector<Run> reads, writes;
+    std::vector<Run> reads, writes, safeWrites;
     for (int i = 0; i < runs; ++i)
         reads.push_back(runCli({"read", "--output", chann}));
     for (int i = 0; i < runs; ++i)
         writes.push_back(runCli({"write", "--input", chann}));
+    for (int i = 0; i < runs; ++i)
+        safeWrites.push_back(runCli({"write", "--input", chann, "--backup", dir.filePath("backups"), "--verify"}));
 
     radio.terminate();
     radio.waitForFinished(5000);
@@ -151,5 +170,6 @@ int main(int argc, char* argv[])
     std::printf("r5prog-cli against r5sim, real 9600-baud pace; transfer = the exchange from start to completion\n");
     report("read (1024 bytes)", reads);
     report("write (rows 0 to 48)", writes);
+    reportSafeWrite(writes, safeWrites);
     return 0;
 }

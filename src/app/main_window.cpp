@@ -86,6 +86,11 @@ QString MainWindow::windowFor(const QString& command) const
 
 bool MainWindow::hasWindow(const QString& windowName) const { return builders_.count(windowName) > 0; }
 
+void MainWindow::registerCommand(const QString& command, std::function<void()> action)
+{
+    commandActions_[command] = std::move(action);
+}
+
 QStringList MainWindow::windowNames() const
 {
     QStringList names;
@@ -189,7 +194,7 @@ void MainWindow::applyMenuVisibility()
     const auto shownItem = [this](const MenuItemSpec& item) {
         const auto builtBehind = [this](const QString& command) {
             const auto it = commandWindows_.find(command);
-            return it != commandWindows_.end() && hasWindow(it->second);
+            return (it != commandWindows_.end() && hasWindow(it->second)) || commandActions_.count(command) > 0;
         };
         switch (item.shown) {
         case MenuShown::Always:
@@ -293,6 +298,8 @@ void MainWindow::runCommand(const QString& command)
             showWindow(it->second);
         else
             openWindow(it->second);
+    } else if (const auto action = commandActions_.find(command); action != commandActions_.end()) {
+        action->second();
     }
     // File_New and the commands without a window do nothing.
 }

@@ -47,6 +47,9 @@ public:
                         Reopen reopen = Reopen::Anew);
     bool hasWindow(const QString& windowName) const;
     QString windowFor(const QString& command) const;  // empty when no window is registered for it
+    // Makes a menu command run `action` instead of opening a window (a file
+    // dialog, the print dialog); a hidden item behind it is shown.
+    void registerCommand(const QString& command, std::function<void()> action);
     QStringList windowNames() const;
 
     // The start-up of a fresh run, in its fixed order, ending with the channel
@@ -100,6 +103,7 @@ private:
     std::map<QString, WindowBuilder> builders_;
     std::map<QString, QString> commandWindows_;  // menu item -> window
     std::map<QString, Reopen> reopen_;
+    std::map<QString, std::function<void()>> commandActions_;
     std::map<QString, QPointer<ChildFrame>> open_;
 };
 

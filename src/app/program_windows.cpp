@@ -4,6 +4,7 @@
 #include "adjust/adjust_window.h"
 #include "app/main_window.h"
 #include "windows/password_window.h"
+#include "app/sharing_commands.h"
 #include "channels/channel_detail_window.h"
 #include "channels/channel_grid_window.h"
 #include "features/key_window.h"
@@ -93,6 +94,7 @@ void registerProgramWindows(MainWindow& frame, AppState& state, const LinkContex
     frame.registerWindow(window::kOpenAdjustFile, {}, [&state] { return new AdjustFilePicker(state, kOpenAdjustPicker); });
     frame.registerWindow(window::kSaveAdjustFile, {}, [&state] { return new AdjustFilePicker(state, kSaveAdjustPicker); });
     frame.registerWindow(window::kAbout, {command::kAbout}, [&state] { return new AboutWindow(state); });
+    registerSharingCommands(frame, state);
 }
 
 int probeStartUpPort(AppState& state, const LinkContext& link)

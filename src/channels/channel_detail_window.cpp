@@ -37,17 +37,17 @@ constexpr Text kReceiveCaption{"接收频率", "Receive Frequency "};
 constexpr Text kTransmitCaption{"发射频率", "Transmit Frequency"};
 constexpr Text kDecodeCaption{"QT/DQT 解码", "QT/DQT Decode"};
 constexpr Text kEncodeCaption{"QT/DQT 编码", "QT/DQT Encode"};
-constexpr Text kOptionSignallingCaption{"可选信令", "Option Signalling"};
-constexpr Text kSpUnmuteCaption{"SP不静音", "SP Unmute"};
+using detail::kOptionSignallingCaption;
+using detail::kSpUnmuteCaption;
 constexpr Text kPowerCaption{"发射功率", "TX Power"};
 constexpr Text kBandwidthCaption{"宽带/窄带", "Wide/Narror"};
-constexpr Text kBusyLockoutCaption{"繁忙信道锁定", "Busy Channel Lockout"};
+using detail::kBusyLockoutCaption;
 constexpr Text kPttIdCaption{"PTT ID", "PTT ID"};
-constexpr Text kMemoryCaption{"自动拨号存储器", "Autodial Memory"};
-constexpr Text kBeatShiftCaption{"拍频偏移", "Beat Shift"};
+using detail::kMemoryCaption;
+using detail::kBeatShiftCaption;
 constexpr Text kScanAddCaption{"扫描添加", "Scan Add"};
 constexpr Text kPriorityCaption{"优先信道", "Priority Channel"};
-constexpr Text kCompanderCaption{"压括器", "Compander"};
+using detail::kCompanderCaption;
 
 template <typename W>
 W* named(W* widget, const char* name)

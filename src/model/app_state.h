@@ -35,6 +35,12 @@ struct AppState {
     QString currentFilePath;
     bool adjustOpenRequest = false;
     bool adjustSaveRequest = false;
+    // The write window's safety settings: a backup read before the write
+    // (kept in `backupFolder`, the program's data folder when empty) and a
+    // verify read after it.
+    bool backupBeforeWrite = true;
+    bool verifyAfterWrite = true;
+    QString backupFolder;
 
     // Frequency texts below 100 MHz have two digits before the point.
     bool twoDigitMegahertz() const { return bandLow < 100; }

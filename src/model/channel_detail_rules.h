@@ -21,6 +21,14 @@ bool isChannelBoxCharacter(QChar typed);
 // The detail editor's English message has always had a capital T.
 inline constexpr Text kTransmitRangeMessage{"发射频率超出范围 ！", "Over the range of Transmit frequency ."};
 
+// Captions of the fields only this editor shows.
+inline constexpr Text kOptionSignallingCaption{"可选信令", "Option Signalling"};
+inline constexpr Text kSpUnmuteCaption{"SP不静音", "SP Unmute"};
+inline constexpr Text kBusyLockoutCaption{"繁忙信道锁定", "Busy Channel Lockout"};
+inline constexpr Text kMemoryCaption{"自动拨号存储器", "Autodial Memory"};
+inline constexpr Text kBeatShiftCaption{"拍频偏移", "Beat Shift"};
+inline constexpr Text kCompanderCaption{"压括器", "Compander"};
+
 // The record fields the editor's lists and check boxes write.
 enum class Field {
     Decode,            // list position = tone table index

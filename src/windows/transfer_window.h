@@ -31,7 +31,7 @@ public:
         int closeDelayMs;             // after the completion message
     };
 
-    bool busy() const;
+    virtual bool busy() const;
     bool mayClose() override;
     QRect initialGeometry(const QSize& mainWindowSize) const override;
 
@@ -42,11 +42,14 @@ protected:
 
     void closeEvent(QCloseEvent* event) override;
 
+    // The start button, and the exchange's outcomes; a window that adds
+    // exchanges of its own around the transfer runs them here.
+    virtual void start();
+    virtual void showCompletion(const QString& message);
+    virtual void showFailure(const QString& message);
+
 private:
-    void start();
     void cancel();
-    void showCompletion(const QString& message);
-    void showFailure(const QString& message);
 
     MemoryExchange* exchange_;
     QProgressBar* progress_;

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
@@ -162,6 +163,60 @@ TEST_F(OfflineCommands, PipesAndDevicesAreNeitherReadNorReplaced)
         EXPECT_EQ(runCli({"defaults", "--output", node}).exitCode, 1);
         EXPECT_FALSE(QFileInfo(node).isFile()) << node.toStdString();
     }
+}
+
+TEST_F(OfflineCommands, CsvExportImportRoundTripAndRefusal)
+{
+    ASSERT_EQ(runCli({"defaults", "--model", "Sable-VHF", "--output", path("v.chann")}).exitCode, 0);
+    ASSERT_EQ(runCli({"export-csv", path("v.chann"), path("v.csv"), "--language", "zh"}).exitCode, 0);
+    const CliRun in = runCli({"import-csv", path("v.chann"), path("v.csv"), "--model", "Sable-VHF",
+                              "--output", path("w.chann")});
+    ASSERT_EQ(in.exitCode, 0) << in.err.toStdString();
+    EXPECT_EQ(readAll(path("w.chann")), readAll(path("v.chann")));
+
+    // A UHF frequency on a VHF radio: every fault listed, the file untouched.
+    QByteArray csv = readAll(path("v.csv"));
+    csv.replace("\r\n2,135.02500,135.02500", "\r\n2,435.02500,135.02500");
+    QFile file(path("v.csv"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(csv);
+    file.close();
+    const QByteArray before = readAll(path("v.chann"));
+    const CliRun refused = runCli({"import-csv", path("v.chann"), path("v.csv"), "--model", "Sable-VHF"});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains("Line 3, column rx_mhz")) << refused.err.toStdString();
+    EXPECT_EQ(readAll(path("v.chann")), before);
+}
+
+TEST_F(OfflineCommands, DiffExitsLikeDiff)
+{
+    ASSERT_EQ(runCli({"defaults", "--model", "Sable-VHF", "--output", path("v.chann")}).exitCode, 0);
+    ASSERT_EQ(runCli({"defaults", "--output", path("u.chann")}).exitCode, 0);
+    EXPECT_EQ(runCli({"diff", path("v.chann"), path("v.chann")}).exitCode, 0);
+    const CliRun differ = runCli({"diff", path("u.chann"), path("v.chann")});
+    EXPECT_EQ(differ.exitCode, 1);
+    EXPECT_TRUE(differ.out.startsWith("Channel 1: RX Frequency: 400.02500 -> 130.02500\n")) << differ.out.toStdString();
+    EXPECT_EQ(runCli({"diff", path("u.chann"), path("missing.chann")}).exitCode, 2);
+}
+
+TEST_F(OfflineCommands, SheetPdfHoldsTheChannelLines)
+{
+    ASSERT_EQ(runCli({"defaults", "--output", path("u.chann")}).exitCode, 0);
+    ASSERT_EQ(runCli({"sheet", path("u.chann"), path("u.html")}).exitCode, 0);
+    EXPECT_TRUE(readAll(path("u.html")).contains("<td>D754I</td><td>D754I</td>"));
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    const CliRun run = runCli({"sheet", path("u.chann"), path("u.pdf"), "--model", "Sable-UHF"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    QProcess text;
+    text.start(pdftotext, {"-layout", path("u.pdf"), "-"});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    const QString out = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(out.contains("Sable-UHF"));
+    const QRegularExpression line(R"(\n12\s+400\.17500\s+400\.17500\s+67\.0\s+67\.0\s+High\s+Wide\s+Yes\s+OFF\s+OFF\s*\n)");
+    EXPECT_TRUE(out.contains(line)) << out.toStdString();
+    EXPECT_EQ(runCli({"sheet", path("u.chann"), path("u.txt")}).exitCode, 2);
 }
 
 } // namespace

@@ -31,7 +31,7 @@ cases=(
   "unplug-write      --fast,--fault=unplug:10          write        1 port"
   "real-timing       -                                 read         0 same"
 )
-special=(tuning wrong-password silent usage outputs interrupt password-characters ports)
+special=(tuning wrong-password silent usage outputs interrupt password-characters ports backup-verify interrupted-write verify-corrupt)
 
 if [ "${1:-}" = --list ]; then
   for row in "${cases[@]}"; do echo "${row%% *}"; done
@@ -154,6 +154,36 @@ wrong-password)
   expect_last "r5prog-cli: Old PassWord Error, Writeing Stop"
   stop_sim
   cmp dump.bin radio.bin || fail "a refused password change wrote"
+  ;;
+backup-verify)
+  start_sim radio --fast --raw radio.bin --dump dump.bin
+  "$R5CLI" defaults --output uhf.chann
+  cli 0 write --port radio --input uhf.chann --backup backups --verify
+  grep -q "^Verified: rows 0 to 48 read back as written.$" "$work/stderr" || fail "no verify: $(cat "$work/stderr")"
+  stop_sim
+  backup=$(ls backups/r5-backup-*.chann)
+  file_memory "$backup" backup.bin
+  cmp <(head -c 864 backup.bin) <(head -c 864 radio.bin) || fail "the backup does not hold the radio's memory"
+  ;;
+interrupted-write)
+  # The line drops half way through the write (18 answers are the backup read's).
+  start_sim radio --fast --raw radio.bin --dump half.bin --fault hangup:43
+  "$R5CLI" defaults --output uhf.chann
+  cli 1 write --port radio --input uhf.chann --backup backups
+  wait "${sims[-1]}" || true; unset 'sims[-1]'
+  ! cmp -s half.bin radio.bin || fail "the interrupted write changed nothing"
+  restore=$(grep -A1 "restore it with:" "$work/stderr" | tail -n 1 | sed 's/^ *r5prog-cli //')
+  [ -n "$restore" ] || fail "no restore command: $(cat "$work/stderr")"
+  start_sim radio --fast --raw half.bin --dump restored.bin
+  eval "cli 0 $restore"
+  stop_sim
+  cmp restored.bin radio.bin || fail "restoring the backup did not bring the memory back"
+  ;;
+verify-corrupt)
+  start_sim radio --fast --raw radio.bin --fault corrupt-write:10
+  "$R5CLI" defaults --output uhf.chann
+  cli 1 write --port radio --input uhf.chann --verify
+  grep -q "verify failed: address 0x" "$work/stderr" || fail "no verify failure: $(cat "$work/stderr")"
   ;;
 silent)
   start_sim radio --fault silent

@@ -23,6 +23,7 @@ struct Command {
 std::vector<Command> offlineCommands();
 std::vector<Command> linkCommands();
 Command portsCommand();
+std::vector<Command> fileCommands();
 
 // Output helpers: one line on stderr / stdout.
 int fail(const QString& message);          // prints "r5prog-cli: message", returns kExitFailure

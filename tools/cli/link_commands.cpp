@@ -3,6 +3,7 @@
 // stderr, the outcome as the last line.
 #include "cli_command.h"
 #include "cli_options.h"
+#include "write_safety.h"
 
 #include "files/adjust_file.h"
 #include "files/channel_file.h"
@@ -278,14 +279,19 @@ int runWrite(const QStringList& arguments)
 {
     LinkOptions o;
     o.parser.addOption({"input", "Channel file to write to the radio.", "FILE.chann"});
+    WriteSafety::addOptions(o.parser);
     if (const auto code = parseLink(o, arguments, "write", {"input"}))
         return *code;
     if (const auto code = refuseWrongSuffix("write", o.parser.value("input"), FileKind::Channel))
         return *code;
     if (const auto error = loadChannelFile(o.link.state.image, o.parser.value("input")))
         return fail(error->message(kEnglish));
+    WriteSafety safety(o.parser, o.link.state, o.link.ports, o.link.portFactory, o.link.timerFactory);
+    if (const auto code = safety.beforeWrite())
+        return *code;
     WriteExchange write(o.link.state, o.link.ports, o.link.portFactory, o.link.timerFactory);
-    return runExchange(write, [&] { write.start(); }, [] { return int(kExitOk); }, o.timing);
+    const int code = runExchange(write, [&] { write.start(); }, [] { return int(kExitOk); }, o.timing);
+    return safety.afterWrite(code, o.link.state.image);
 }
 
 int runAdjustRead(const QStringList& arguments)
@@ -348,7 +354,9 @@ std::vector<Command> linkCommands()
     return {
         {"read", "--port DEVICE --output FILE.chann [--raw FILE.bin]",
          "Read the radio's memory into a channel file.", runRead},
-        {"write", "--port DEVICE --input FILE.chann", "Write a channel file (rows 0 to 48) to the radio.", runWrite},
+        {"write", "--port DEVICE --input FILE.chann [--backup DIR] [--verify]",
+         "Write a channel file (rows 0 to 48) to the radio, optionally after a backup read and with a verify read.",
+         runWrite},
         {"adjust-read", "--port DEVICE --output FILE.adj", "Read the radio's tuning block.", runAdjustRead},
         {"adjust-write", "--port DEVICE --input FILE.adj", "Write a tuning block to the radio.", runAdjustWrite},
         {"password", "--port DEVICE [--old OLD] --new NEW", "Change the radio's password.", runPassword},

@@ -3,10 +3,12 @@
 #include "cli_command.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 using namespace r5::cli;
 
@@ -15,6 +17,8 @@ namespace {
 std::vector<Command> allCommands()
 {
     std::vector<Command> commands = offlineCommands();
+    for (Command& c : fileCommands())
+        commands.push_back(std::move(c));
     for (Command& c : linkCommands())
         commands.push_back(std::move(c));
     commands.push_back(portsCommand());
@@ -39,7 +43,16 @@ void printHelp(const std::vector<Command>& commands)
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    // Laying out the printable sheet needs fonts, so that command gets a GUI
+    // application; it never shows a window, so no display is needed either.
+    std::unique_ptr<QCoreApplication> app;
+    if (argc > 1 && std::strcmp(argv[1], "sheet") == 0) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setApplicationName("r5prog-cli");
     const std::vector<Command> commands = allCommands();
 

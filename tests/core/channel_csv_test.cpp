@@ -1,0 +1,240 @@
+// Channel lists as CSV: what a spreadsheet round trip keeps, what an import
+// refuses, and where it says the fault is.
+#include "files/channel_csv.h"
+#include "model/channel_record.h"
+
+#include <gtest/gtest.h>
+
+#include <QLocale>
+#include <QRandomGenerator>
+
+#include <clocale>
+
+using namespace r5;
+
+namespace {
+
+AppState stateFor(int model)
+{
+    AppState state;
+    state.selectModel(model);
+    return state;
+}
+
+// Four BCD bytes of a random frequency inside the band, in 10 Hz steps.
+FrequencyBytes randomFrequency(QRandomGenerator& random, const AppState& state)
+{
+    const qint64 tenHz = random.bounded(qint64(state.bandLow * 1e5), qint64(state.bandHigh * 1e5) + 1);
+    FrequencyBytes bytes{};
+    qint64 rest = tenHz;
+    for (quint8& byte : bytes) {
+        byte = static_cast<quint8>((rest % 10) | ((rest / 10 % 10) << 4));
+        rest /= 100;
+    }
+    return bytes;
+}
+
+ToneCode randomTone(QRandomGenerator& random)
+{
+    if (random.bounded(2) == 0)
+        return ToneTable::code(random.bounded(ToneTable::kCount));
+    return ctcssCode(random.bounded(600, 2560));
+}
+
+// Every byte random but the frequencies, which must lie in the band for the
+// import to take them: odd flags, stray bits in empty channels and encode
+// tones without a transmit frequency included. With `knownTones` every tone
+// has a text; without, some are pairs no list holds, which only survive an
+// import over the image they came from.
+RadioImage fuzzedImage(quint32 seed, const AppState& state, bool knownTones)
+{
+    QRandomGenerator random(seed);
+    RadioImage image;
+    for (int a = 0; a < RadioImage::kSize; ++a)
+        image.setAt(a, static_cast<quint8>(random.bounded(256)));
+    for (int n = channel::kFirst; n <= channel::kLast; ++n) {
+        if (random.bounded(8) == 0) {
+            image.setCell(n, channel::kReceiveCell, RadioImage::kErased);
+            continue;
+        }
+        channel::setReceive(image, n, randomFrequency(random, state));
+        if (random.bounded(4) == 0)
+            image.setCell(n, channel::kTransmitCell, RadioImage::kErased);
+        else
+            channel::setTransmit(image, n, randomFrequency(random, state));
+        if (knownTones) {
+            channel::setDecode(image, n, randomTone(random));
+            if (channel::hasTransmit(image, n))
+                channel::setEncode(image, n, randomTone(random));
+        }
+    }
+    return image;
+}
+
+TEST(ChannelCsv, ExportThenImportKeepsTheImageByteForByte)
+{
+    for (int model = 0; model < static_cast<int>(kModels.size()); ++model) {
+        const AppState fresh = stateFor(model);
+        std::vector<std::pair<RadioImage, bool>> images{{fresh.image, true}};
+        for (quint32 seed = 1; seed <= 60; ++seed)
+            images.push_back({fuzzedImage(seed * 7919 + model, fresh, seed % 2), seed % 2});
+        for (const auto& [image, knownTones] : images)
+            for (const Language language : {false, true}) {
+                const QByteArray text = channelCsvText(image, language);
+                AppState same = fresh;
+                same.image = image;
+                const auto errors = importChannelCsv(same, text);
+                ASSERT_TRUE(errors.empty()) << errors.front().message(false).toStdString();
+                ASSERT_EQ(same.image, image);
+                if (!knownTones)
+                    continue;
+                // Over another image every text arrives (bits no column shows stay the target's).
+                AppState other = fresh;
+                ASSERT_TRUE(importChannelCsv(other, text).empty());
+                ASSERT_EQ(channelCsvText(other.image, language), text);
+            }
+    }
+}
+
+TEST(ChannelCsv, DecimalPointWhateverTheLocale)
+{
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const char* cLocale = std::setlocale(LC_ALL, "de_DE.UTF-8");
+    AppState state = stateFor(kUhfModel);
+    const QByteArray text = channelCsvText(state.image, false);
+    EXPECT_TRUE(text.contains("\r\n12,400.17500,400.17500,67.0,67.0,"));
+    QByteArray edited = text;
+    edited.replace("\r\n12,400.17500,400.17500,67.0,67.0,", "\r\n12,400.5,400.17500,\"88,5\",D023N,");
+    EXPECT_TRUE(importChannelCsv(state, edited).empty());
+    EXPECT_EQ(state.image.cell(12, 2), 0x05);
+    EXPECT_EQ(channel::decode(state.image, 12), ctcssCode(885));
+    EXPECT_EQ(channel::encode(state.image, 12), ToneTable::code(*ToneTable::indexOfName("D023N")));
+    if (cLocale)
+        std::setlocale(LC_ALL, "C");
+    QLocale::setDefault(saved);
+}
+
+TEST(ChannelCsv, SpreadsheetFormsAreAccepted)
+{
+    AppState state = stateFor(kUhfModel);
+    const RadioImage before = state.image;
+    // Semicolons, a byte order mark, every field quoted, a trailing empty line.
+    QByteArray text = channelCsvText(state.image, false);
+    text.replace(',', "\";\"").replace("\r\n", "\"\r\n\"");
+    text = "\xEF\xBB\xBF\"" + text.chopped(1) + ";;;\r\n";
+    EXPECT_TRUE(importChannelCsv(state, text).empty());
+    EXPECT_EQ(state.image, before);
+}
+
+// The exported table with field `column` of channel n's line set to `value`
+// (channel n is on line n + 1; the default texts hold no separators).
+QByteArray withField(const QByteArray& text, int n, CsvColumn column, const char* value)
+{
+    QList<QByteArray> lines = text.split('\n');
+    QList<QByteArray> fields = lines[n].chopped(1).split(',');
+    fields[static_cast<int>(column)] = value;
+    lines[n] = fields.join(',') + '\r';
+    return lines.join('\n');
+}
+
+TEST(ChannelCsv, TextsAreReadAsTheEditorsWriteThem)
+{
+    AppState state = stateFor(kVhfModel);
+    QByteArray text = channelCsvText(state.image, false);
+    const char* line3[] = {"3", "145", "", "d023n", "", "low", "Narrow", "None", "2", "ON", "DTMF",
+                           "QT/DQT+ Opt.Sig", "Option Signalling", "On", "On", "8"};
+    for (int c = 0; c < kCsvColumnCount; ++c)
+        text = withField(text, 3, static_cast<CsvColumn>(c), line3[c]);
+    for (int c = 1; c < kCsvColumnCount; ++c)
+        text = withField(text, 4, static_cast<CsvColumn>(c), "");
+    const auto errors = importChannelCsv(state, text);
+    ASSERT_TRUE(errors.empty()) << errors.front().message(false).toStdString();
+
+    EXPECT_EQ(channel::receive(state.image, 3), (FrequencyBytes{0x00, 0x00, 0x50, 0x14}));
+    EXPECT_FALSE(channel::hasTransmit(state.image, 3));
+    EXPECT_EQ(channel::decode(state.image, 3), ToneTable::code(*ToneTable::indexOfName("D023N")));
+    EXPECT_TRUE(channel::encode(state.image, 3).isNone());
+    const std::pair<BitField, int> fields[] = {
+        {channel::kHighPower, 0}, {channel::kWide, 0}, {channel::kScrambler, 2}, {channel::kPttId, 1},
+        {channel::kOptionSignalling, 1}, {channel::kSpUnmute, 1}, {channel::kBusyLockout, 3},
+        {channel::kCompander, 1}, {channel::kBeatShift, 1}, {channel::kAutodialMemory, 7}};
+    for (const auto& [field, value] : fields)
+        EXPECT_EQ(channel::field(state.image, 3, field), value) << field.cell << "/" << field.shift;
+    EXPECT_FALSE(channel::inScan(state.image, 3));
+    EXPECT_TRUE(channel::isEmpty(state.image, 4));
+    EXPECT_FALSE(channel::inScan(state.image, 4));
+}
+
+struct FieldFault {
+    CsvColumn column;
+    const char* value;
+    CsvError::Kind kind;
+};
+
+TEST(ChannelCsv, AWrongFieldIsNamedAndNothingIsApplied)
+{
+    using K = CsvError::Kind;
+    const FieldFault faults[] = {
+        {CsvColumn::Receive, "399.99", K::OutOfBand},
+        {CsvColumn::Receive, "440.123456", K::NotStorable},
+        {CsvColumn::Receive, "", K::NoReceive},
+        {CsvColumn::Transmit, "440.5.3", K::NotStorable},
+        {CsvColumn::Decode, "D999N", K::UnknownTone},
+        {CsvColumn::Decode, "300.0", K::UnknownTone},
+        {CsvColumn::Power, "Medium", K::UnknownEntry},
+        {CsvColumn::Scan, "", K::UnknownEntry},
+        // Only offered with option signalling.
+        {CsvColumn::SpUnmute, "Carrier or Opt.Sig", K::UnknownEntry},
+        {CsvColumn::Number, "17", K::BadChannel},
+        {CsvColumn::Number, "4", K::DuplicateChannel},
+    };
+    AppState state = stateFor(kUhfModel);
+    state.image.setCell(5, channel::kFlagsBCell, 0x8A);  // an edit the failed import must not undo
+    const RadioImage before = state.image;
+    const QByteArray text = channelCsvText(state.image, false);
+    for (const FieldFault& fault : faults) {
+        const auto errors = importChannelCsv(state, withField(text, 5, fault.column, fault.value));
+        ASSERT_FALSE(errors.empty()) << fault.value;
+        EXPECT_EQ(errors.front().kind, fault.kind) << fault.value;
+        EXPECT_EQ(errors.front().line, 6) << fault.value;
+        EXPECT_TRUE(errors.front().message(false).contains("Line 6")) << fault.value;
+        EXPECT_EQ(state.image, before) << fault.value;
+    }
+    const auto errors = importChannelCsv(
+        state, withField(withField(text, 5, CsvColumn::Transmit, ""), 5, CsvColumn::Encode, "67.0"));
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors.front().kind, K::EncodeWithoutTransmit);
+    EXPECT_EQ(errors.front().column, "encode_tone");
+}
+
+TEST(ChannelCsv, AWrongFileIsRefusedWithItsLine)
+{
+    using K = CsvError::Kind;
+    AppState state = stateFor(kUhfModel);
+    const RadioImage before = state.image;
+    const QByteArray good = channelCsvText(state.image, false);
+    const QByteArray header = good.left(good.indexOf('\n') + 1);
+    const struct {
+        QByteArray text;
+        K kind;
+        int line;
+    } cases[] = {
+        {"", K::NoHeader, 0},
+        {good + "3,\"unclosed\r\n", K::BadQuoting, 18},
+        {good.left(good.size() - 4) + "\xC0,1\r\n", K::NotUtf8, 17},
+        {QByteArray(good).replace("ptt_id", "ptt"), K::UnknownColumn, 1},
+        {QByteArray(good).replace(",ptt_id", ""), K::MissingColumn, 1},
+        {QByteArray(good).replace("\r\n4,", "\r\n4,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,"), K::TooManyFields, 5},
+        {header, K::MissingChannel, 0},
+    };
+    for (const auto& c : cases) {
+        const auto errors = importChannelCsv(state, c.text);
+        ASSERT_FALSE(errors.empty()) << c.text.left(40).toStdString();
+        EXPECT_EQ(errors.front().kind, c.kind) << c.text.left(40).toStdString();
+        EXPECT_EQ(errors.front().line, c.line) << c.text.left(40).toStdString();
+        EXPECT_EQ(state.image, before);
+    }
+}
+
+} // namespace
