@@ -5,6 +5,7 @@
 #include "model/tone_table.h"
 #include "model/window_names.h"
 #include "ui/editor_keys.h"
+#include "ui/input_filter.h"
 #include "ui/prompt.h"
 
 #include <QApplication>
@@ -37,17 +38,17 @@ constexpr Text kReceiveCaption{"接收频率", "Receive Frequency "};
 constexpr Text kTransmitCaption{"发射频率", "Transmit Frequency"};
 constexpr Text kDecodeCaption{"QT/DQT 解码", "QT/DQT Decode"};
 constexpr Text kEncodeCaption{"QT/DQT 编码", "QT/DQT Encode"};
-using detail::kOptionSignallingCaption;
-using detail::kSpUnmuteCaption;
+constexpr Text kOptionSignallingCaption{"可选信令", "Option Signalling"};
+constexpr Text kSpUnmuteCaption{"SP不静音", "SP Unmute"};
 constexpr Text kPowerCaption{"发射功率", "TX Power"};
 constexpr Text kBandwidthCaption{"宽带/窄带", "Wide/Narror"};
-using detail::kBusyLockoutCaption;
+constexpr Text kBusyLockoutCaption{"繁忙信道锁定", "Busy Channel Lockout"};
 constexpr Text kPttIdCaption{"PTT ID", "PTT ID"};
-using detail::kMemoryCaption;
-using detail::kBeatShiftCaption;
+constexpr Text kMemoryCaption{"自动拨号存储器", "Autodial Memory"};
+constexpr Text kBeatShiftCaption{"拍频偏移", "Beat Shift"};
 constexpr Text kScanAddCaption{"扫描添加", "Scan Add"};
 constexpr Text kPriorityCaption{"优先信道", "Priority Channel"};
-using detail::kCompanderCaption;
+constexpr Text kCompanderCaption{"压括器", "Compander"};
 
 template <typename W>
 W* named(W* widget, const char* name)
@@ -113,7 +114,6 @@ void ChannelDetailWindow::buildControls()
     scrollBar_->setRange(kScrollBelowFirst, kScrollAboveLast);
     scrollBar_->setPageStep(1);
     scrollBar_->setFocusPolicy(Qt::StrongFocus);  // clicking it leaves a frequency box first
-    scrollBar_->setFixedHeight(channelBox_->sizeHint().height() * 3 / 2);
     receiveBox_ = named(new QLineEdit(this), "Text_RX_Freq");
     transmitBox_ = named(new QLineEdit(this), "Text_TX_Freq");
     decodeList_ = named(new QComboBox(this), "Combo_Decode");
@@ -139,11 +139,12 @@ void ChannelDetailWindow::buildControls()
                                       helpButton_, closeButton_};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
-    for (QLineEdit* box : {channelBox_, receiveBox_, transmitBox_}) {
-        box->setContextMenuPolicy(Qt::NoContextMenu);  // no paste around the key filter
-        box->setAcceptDrops(false);
+    restrictInput(channelBox_, detail::isChannelBoxCharacter);
+    channelBox_->setContextMenuPolicy(Qt::NoContextMenu);  // its Cut, Delete and Undo take digits away
+    for (QLineEdit* box : {receiveBox_, transmitBox_})
+        restrictInput(box, [](QChar c) { return frequencyKey(c).has_value(); });
+    for (QLineEdit* box : {channelBox_, receiveBox_, transmitBox_})
         box->installEventFilter(this);
-    }
     for (QComboBox* list : {decodeList_, encodeList_, optionSignallingList_, spUnmuteList_, powerList_,
                             bandwidthList_, busyLockoutList_, pttIdList_, memoryList_}) {
         list->setMaxVisibleItems(16);
@@ -160,8 +161,9 @@ void ChannelDetailWindow::buildControls()
     };
     auto* chooser = new QHBoxLayout;
     chooser->addWidget(channelBox_);
-    chooser->addWidget(scrollBar_);
     chooser->addStretch();
+    // As tall as the fields, so its handle shows and can be dragged.
+    layout->addWidget(scrollBar_, 0, 4, 8, 1);
     layout->addWidget(named(new QLabel(kChannelCaption.in(language_), this), "Label_CHN"), 0, 0);
     layout->addLayout(chooser, 0, 1);
     label("Label_RX_freq", kReceiveCaption, receiveBox_, 1, 0);
@@ -423,6 +425,11 @@ bool ChannelDetailWindow::focusStaysInProgram(QFocusEvent* event) const
 
 bool ChannelDetailWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == window() && watched != this) {
+        if (event->type() == QEvent::Close)
+            programClosing_ = true;
+        return false;
+    }
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (watched == channelBox_)
@@ -449,12 +456,22 @@ bool ChannelDetailWindow::filterChannelBoxKey(QKeyEvent* event)
         focusNextChild();  // Enter leaves the box as Tab does
         return true;
     }
-    if (isPasteKey(event) || event->key() == Qt::Key_Backspace)
-        return true;
-    if (isEditingKey(event) || !typesCharacter(event))
+    // Digits only: no key takes a digit away (Backspace, Delete, cut, undo),
+    // so the box never names a channel the user did not type. Moving the
+    // cursor, selecting, copying and leaving the box stay possible.
+    if (isTabKey(event) || event->matches(QKeySequence::Copy) || event->matches(QKeySequence::SelectAll))
         return false;
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return false;
+    default:
+        break;
+    }
     const QString typed = event->text();
-    if (typed.size() != 1 || !typed[0].isDigit() || typed[0].unicode() > '9')
+    if (typed.size() != 1 || !detail::isChannelBoxCharacter(typed[0]))
         return true;
     // The digit is taken only when the box then still names a channel number
     // of at most 16 (the text it would hold, selection replaced).
@@ -472,12 +489,9 @@ bool ChannelDetailWindow::filterFrequencyKey(QKeyEvent* event)
         focusNextChild();
         return true;
     }
-    if (isPasteKey(event))
-        return true;
-    if (isEditingKey(event) || !typesCharacter(event))
-        return false;
+    // A refused key leaves the text alone rather than replacing a selection.
     const QString typed = event->text();
-    return !(typed.size() == 1 && frequencyKey(typed[0]));
+    return typesCharacter(event) && !(typed.size() == 1 && frequencyKey(typed[0]));
 }
 
 bool ChannelDetailWindow::filterListKey(QKeyEvent* event)
@@ -490,9 +504,21 @@ bool ChannelDetailWindow::filterListKey(QKeyEvent* event)
     return typesCharacter(event) && event->key() != Qt::Key_Space;
 }
 
+void ChannelDetailWindow::showEvent(QShowEvent* event)
+{
+    // Watches the main window for its closing: see closeEvent.
+    if (window() != this)
+        window()->installEventFilter(this);
+    ChildWindow::showEvent(event);
+}
+
 void ChannelDetailWindow::closeEvent(QCloseEvent* event)
 {
-    commitPendingFrequencies();
+    // A typed frequency is kept when the window closes, but not when the
+    // program ends: it saves nothing then, and a range message would appear
+    // during shutdown.
+    if (!programClosing_)
+        commitPendingFrequencies();
     ChildWindow::closeEvent(event);
 }
 

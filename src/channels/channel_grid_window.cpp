@@ -7,6 +7,7 @@
 #include "model/tone_table.h"
 #include "model/window_names.h"
 #include "ui/editor_keys.h"
+#include "ui/input_filter.h"
 #include "ui/prompt.h"
 
 #include <QApplication>
@@ -35,6 +36,7 @@ constexpr Text kClearCaption{"清除", "Clear"};
 constexpr int kCellPadding = 10;       // pixels each side of a cell's widest text
 constexpr int kDropDownArrow = 24;     // room for the drop-down's arrow over a cell
 constexpr int kSubWindowFrame = 40;    // the workspace's title bar and borders
+constexpr int kRowPadding = 4;         // pixels above and below a line's text
 
 // Line n of the grid shows channel n; the table's rows count from 0.
 int rowOf(int line) { return line - 1; }
@@ -78,8 +80,7 @@ ChannelGridWindow::ChannelGridWindow(AppState& state, QWidget* parent)
 
     textEditor_ = new QLineEdit(grid_->viewport());
     textEditor_->setObjectName("Text_Edit");
-    textEditor_->setContextMenuPolicy(Qt::NoContextMenu);  // no paste around the key filter
-    textEditor_->setAcceptDrops(false);
+    restrictInput(textEditor_, [](QChar c) { return frequencyKey(c).has_value(); });
     textEditor_->hide();
     textEditor_->installEventFilter(this);
 
@@ -88,11 +89,21 @@ ChannelGridWindow::ChannelGridWindow(AppState& state, QWidget* parent)
     listEditor_->setEditable(true);
     listEditor_->setInsertPolicy(QComboBox::NoInsert);
     listEditor_->setCompleter(nullptr);  // a typed "D" must stay a "D"
-    listEditor_->lineEdit()->setAcceptDrops(false);
     listEditor_->setMaxVisibleItems(16);
     listEditor_->hide();
     listEditor_->installEventFilter(this);
+    restrictInput(listEditor_, [](QChar c) { return grid::toneKey(c).has_value(); });
+    toneValidator_ = listEditor_->lineEdit()->validator();
     connect(listEditor_, &QComboBox::activated, this, &ChannelGridWindow::chooseEntry);
+    // DCS names are written in capitals, however the letters arrive.
+    connect(listEditor_->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
+        QLineEdit* edit = listEditor_->lineEdit();
+        const int cursor = edit->cursorPosition();
+        if (text != text.toUpper()) {
+            edit->setText(text.toUpper());
+            edit->setCursorPosition(cursor);
+        }
+    });
 
     buildGrid();
 
@@ -149,8 +160,10 @@ void ChannelGridWindow::buildGrid()
             grid_->setItem(row, column, item);
         }
 
-    // Every line is as high as the drop-down laid over it.
-    const int rowHeight = std::max(grid_->verticalHeader()->defaultSectionSize(), listEditor_->sizeHint().height());
+    // Lines as high as their text, so all 16 show on a small screen; the
+    // editors laid over a cell take its height.
+    const int rowHeight = grid_->fontMetrics().height() + 2 * kRowPadding;
+    grid_->verticalHeader()->setMinimumSectionSize(rowHeight);
     grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid_->verticalHeader()->setDefaultSectionSize(rowHeight);
 
@@ -168,9 +181,10 @@ void ChannelGridWindow::buildGrid()
     grid_->viewport()->installEventFilter(this);
     grid_->installEventFilter(this);
     // An editor floats over the viewport and would stay behind while the
-    // cells move.
-    connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this, &ChannelGridWindow::hideEditors);
-    connect(grid_->horizontalScrollBar(), &QScrollBar::valueChanged, this, &ChannelGridWindow::hideEditors);
+    // cells move: the cell is committed as the editor goes, so no hidden
+    // editor can later write old text over newer data.
+    connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this, &ChannelGridWindow::commitCellEditor);
+    connect(grid_->horizontalScrollBar(), &QScrollBar::valueChanged, this, &ChannelGridWindow::commitCellEditor);
     // Leaving an opened cell by the arrow keys commits it as well.
     connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row, int column, int, int) {
         if (opened_ && (lineOf(row) != editLine_ || column != editColumn_))
@@ -199,6 +213,29 @@ void ChannelGridWindow::updateTitle()
 void ChannelGridWindow::activated()
 {
     showAllRows();
+    // A read, a file load or the detail editor changed the cell under an
+    // editor still open: its text is out of date and must not be committed.
+    if (opened_ && cellText(editLine_, editColumn_) != savedText_)
+        dropCellEdit();
+}
+
+bool ChannelGridWindow::event(QEvent* event)
+{
+    // The workspace frame arrives after construction; when it stops being the
+    // active window (another window opens, a file is loaded, a read starts)
+    // the open cell is committed first, so nothing written elsewhere is
+    // overwritten later by it.
+    if (event->type() == QEvent::ParentChange)
+        if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+            connect(frame, &QMdiSubWindow::windowStateChanged, this, &ChannelGridWindow::frameStateChanged,
+                    Qt::UniqueConnection);
+    return ChildWindow::event(event);
+}
+
+void ChannelGridWindow::frameStateChanged(Qt::WindowStates, Qt::WindowStates now)
+{
+    if (!(now & Qt::WindowActive))
+        commitCellEditor();
 }
 
 QString ChannelGridWindow::cellText(int line, int column) const
@@ -240,6 +277,7 @@ void ChannelGridWindow::openCellEditor(int line, int column)
     editLine_ = line;
     editColumn_ = column;
     const QString text = cellText(line, column);
+    savedText_ = text;
 
     if (isFrequencyColumn(column)) {
         listEditor_->hide();
@@ -250,15 +288,26 @@ void ChannelGridWindow::openCellEditor(int line, int column)
         return;
     }
     textEditor_->hide();
+    listEditor_->lineEdit()->setValidator(nullptr);
     listEditor_->clear();
     listEditor_->addItems(grid::choices(column, language_));
     // Only tones may be typed; the other columns are chosen from the list.
     listEditor_->lineEdit()->setReadOnly(!isToneColumn(column));
     listEditor_->setCurrentIndex(listEditor_->findText(text.trimmed()));
-    listEditor_->setEditText(text.trimmed());
+    showComboText(text.trimmed());
     listEditor_->lineEdit()->selectAll();
     placeEditor(listEditor_, line, column);
     listEditor_->setFocus(Qt::OtherFocusReason);
+}
+
+void ChannelGridWindow::showComboText(const QString& text)
+{
+    // The cell's own text ("None", "无") is shown as it is; only what the
+    // user types into a tone cell is kept to the tone characters.
+    listEditor_->lineEdit()->setValidator(nullptr);
+    listEditor_->setEditText(text);
+    if (isToneColumn(editColumn_))
+        listEditor_->lineEdit()->setValidator(toneValidator_);
 }
 
 void ChannelGridWindow::placeEditor(QWidget* editor, int line, int column)
@@ -274,6 +323,14 @@ void ChannelGridWindow::hideEditors()
         grid_->setFocus(Qt::OtherFocusReason);
     textEditor_->hide();
     listEditor_->hide();
+}
+
+void ChannelGridWindow::dropCellEdit()
+{
+    opened_ = false;
+    hideEditors();
+    textEditor_->clear();
+    listEditor_->clear();
 }
 
 void ChannelGridWindow::commitCellEditor()
@@ -306,8 +363,10 @@ void ChannelGridWindow::chooseEntry(int position)
     if (!opened_ || isFrequencyColumn(editColumn_))
         return;
     grid::applyChoice(state().image, editLine_, editColumn_, position);
-    if (isToneColumn(editColumn_))
+    if (isToneColumn(editColumn_)) {
         drawChannelRow(editLine_);
+        showComboText(listEditor_->itemText(position));
+    }
 }
 
 void ChannelGridWindow::moveOnEnter()
@@ -335,6 +394,11 @@ void ChannelGridWindow::tabOutOfEditor(bool forward)
 
 bool ChannelGridWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == window() && watched != this) {
+        if (event->type() == QEvent::Close)
+            programClosing_ = true;
+        return false;
+    }
     if (watched == grid_->viewport())
         return filterGridMouse(event);
     if (watched == grid_ && event->type() == QEvent::KeyPress) {
@@ -349,8 +413,7 @@ bool ChannelGridWindow::eventFilter(QObject* watched, QEvent* event)
     if (watched == textEditor_ || watched == listEditor_) {
         if (event->type() == QEvent::KeyPress) {
             auto* key = static_cast<QKeyEvent*>(event);
-            // Both editors move on Enter and Tab alike and refuse a paste,
-            // which could bring in any character past the key filters.
+            // Both editors move on Enter and Tab alike.
             if (isEnterKey(key)) {
                 moveOnEnter();
                 return true;
@@ -359,9 +422,10 @@ bool ChannelGridWindow::eventFilter(QObject* watched, QEvent* event)
                 tabOutOfEditor(key->key() == Qt::Key_Tab);
                 return true;
             }
-            if (isPasteKey(key))
-                return true;
-            return watched == textEditor_ ? filterTextKey(key) : filterComboKey(key);
+            if (watched == listEditor_)
+                return filterComboKey(key);
+            // A refused key leaves the text alone rather than replacing a selection.
+            return typesCharacter(key) && !(key->text().size() == 1 && frequencyKey(key->text()[0]));
         }
         if (event->type() == QEvent::FocusOut)
             commitOnFocusLeavingGrid(static_cast<QFocusEvent*>(event));
@@ -388,31 +452,13 @@ bool ChannelGridWindow::filterGridMouse(QEvent* event)
     }
 }
 
-bool ChannelGridWindow::filterTextKey(QKeyEvent* event)
-{
-    if (isEditingKey(event))
-        return false;
-    const QString text = event->text();
-    if (text.isEmpty())
-        return false;  // cursor keys
-    return !(text.size() == 1 && frequencyKey(text[0]));
-}
-
 bool ChannelGridWindow::filterComboKey(QKeyEvent* event)
 {
-    const QString text = event->text();
     if (!isToneColumn(editColumn_))
         return typesCharacter(event) || event->key() == Qt::Key_Backspace;  // chosen from the list only
-    if (isEditingKey(event) || text.isEmpty())
-        return false;
-    const std::optional<QChar> accepted = text.size() == 1 ? grid::toneKey(text[0]) : std::nullopt;
-    if (!accepted)
-        return true;
-    if (*accepted != text[0]) {
-        listEditor_->lineEdit()->insert(QString(*accepted));  // "d023n" reads as D023N at once
-        return true;
-    }
-    return false;
+    // A refused key leaves the text alone rather than replacing a selection.
+    const QString text = event->text();
+    return typesCharacter(event) && !(text.size() == 1 && grid::toneKey(text[0]));
 }
 
 void ChannelGridWindow::commitOnFocusLeavingGrid(QFocusEvent* event)
@@ -456,9 +502,23 @@ void ChannelGridWindow::requestClose()
         close();
 }
 
+void ChannelGridWindow::showEvent(QShowEvent* event)
+{
+    // Watches the main window for its closing: see closeEvent.
+    if (window() != this)
+        window()->installEventFilter(this);
+    ChildWindow::showEvent(event);
+}
+
 void ChannelGridWindow::closeEvent(QCloseEvent* event)
 {
-    commitCellEditor();  // a cell left open is committed, never lost
+    // A cell left open is committed when the window closes, but dropped when
+    // the program ends: it saves nothing then, and a range message would
+    // appear during shutdown.
+    if (programClosing_)
+        dropCellEdit();
+    else
+        commitCellEditor();
     ChildWindow::closeEvent(event);
 }
 

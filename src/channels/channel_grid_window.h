@@ -6,6 +6,7 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
+class QValidator;
 
 namespace r5 {
 
@@ -34,7 +35,9 @@ signals:
     void closeRequested();
 
 protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -46,14 +49,16 @@ private:
     void clickCell(int line, int column);
     void openCellEditor(int line, int column);
     void commitCellEditor();
+    void frameStateChanged(Qt::WindowStates before, Qt::WindowStates now);
+    void dropCellEdit();
     void hideEditors();
+    void showComboText(const QString& text);
     void placeEditor(QWidget* editor, int line, int column);
     void moveOnEnter();
     void tabOutOfEditor(bool forward);
     void chooseEntry(int position);
 
     bool filterGridMouse(QEvent* event);
-    bool filterTextKey(QKeyEvent* event);
     bool filterComboKey(QKeyEvent* event);
     void commitOnFocusLeavingGrid(QFocusEvent* event);
 
@@ -75,6 +80,9 @@ private:
     bool opened_ = false;
     int editLine_ = 0;
     int editColumn_ = 0;
+    QString savedText_;  // the cell's text when its editor opened
+    bool programClosing_ = false;  // the main window is closing, and this one with it
+    const QValidator* toneValidator_ = nullptr;  // the tone cells' characters
 };
 
 } // namespace r5

@@ -78,7 +78,7 @@ std::optional<ToneCode> parseTone(const QString& text)
     const QString tone = withDecimalPoint(text).toUpper();
     if (tone.isEmpty())
         return ToneCode{};
-    for (const Language language : {false, true})
+    for (const Language language : {Language::English, Language::Chinese})
         if (grid::toneText(ToneCode{}, language).compare(tone, Qt::CaseInsensitive) == 0)
             return ToneCode{};
     const grid::TypedTone typed = grid::typedTone(tone);
@@ -323,8 +323,9 @@ std::vector<CsvError> loadChannelCsv(AppState& state, const QString& path)
     return importChannelCsv(state, text);
 }
 
-QString CsvError::message(bool zh) const
+QString CsvError::message(Language language) const
 {
+    const bool zh = language == Language::Chinese;
     using K = Kind;
     const QString where = line == 0 ? QString()
         : column.isEmpty() ? (zh ? QString::fromUtf8("第 %1 行：").arg(line) : QString("Line %1: ").arg(line))

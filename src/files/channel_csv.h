@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/text.h"
 #include "files/number_file.h"
 #include "model/app_state.h"
 #include "model/channel_fields.h"

@@ -74,10 +74,15 @@ PickerNameCheck checkPickerName(const QString& typed, const FilePickerKind& kind
     for (const QChar ch : name)
         if (QLatin1String(kForbiddenNameCharacters).contains(ch))
             return {Verdict::BadName, name};
-    const QString lower = QString::fromLatin1(kind.suffix);
-    if (!name.endsWith(lower, Qt::CaseSensitive) && !name.endsWith(lower.toUpper(), Qt::CaseSensitive))
+    if (!hasPickerSuffix(name, kind))
         return {Verdict::BadSuffix, name};
     return {Verdict::Accepted, name};
+}
+
+bool hasPickerSuffix(const QString& name, const FilePickerKind& kind)
+{
+    const QString lower = QString::fromLatin1(kind.suffix);
+    return name.endsWith(lower, Qt::CaseSensitive) || name.endsWith(lower.toUpper(), Qt::CaseSensitive);
 }
 
 QString pickerCheckMessage(const PickerNameCheck& check, const FilePickerKind& kind, Language language)

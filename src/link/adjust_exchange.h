@@ -17,9 +17,9 @@ inline constexpr Text kBusy{"正在与对讲机进行读写操作 ！", "Read-wr
 // AppState::adjust, or writes it back after the fixed record at 0x1D90. No
 // password step and no end byte. A read stores only after its last block.
 //
-// When the retries are used up, failed() carries the status-bar text
-// ("Communication fault."); the adjustment window shows it in the status bar,
-// not in a message box.
+// When the retries are used up, the NoAnswer outcome's text is the status-bar
+// text ("Communication fault."); the adjustment window shows it in the status
+// bar, not in a message box.
 class AdjustExchange : public LinkExchange {
     Q_OBJECT
 public:
@@ -37,7 +37,10 @@ protected:
     void beginAttempt() override;
     bool receiveStep() override;
     void retriesUsedUp() override;
-    Text portOpenText() const override;
+    LinkOperation operation() const override;
+    int blocksConfirmed() const override { return confirmed_; }
+    int blocksTotal() const override;
+    void beginRun() override { confirmed_ = 0; }
 
 private:
     void startExchange(bool write);
@@ -49,6 +52,7 @@ private:
     bool writeMode_ = false;
     bool connected_ = false;
     int blockIndex_ = 0;
+    int confirmed_ = 0;   // tuning blocks the radio acknowledged in any attempt of this run
     // Answers by block number; 2 to 9 hold the tuning data.
     std::array<QByteArray, protocol::kAdjustFirstFrame + protocol::kAdjustReadBlocks> frames_;
     int expectedAddress_ = 0;   // of the block the last read command asked for

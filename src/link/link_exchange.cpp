@@ -38,18 +38,33 @@ void LinkExchange::abort()
 {
     finishAttempt();
     retriesLeft_ = 0;
+    running_ = false;
 }
 
-Text LinkExchange::portOpenText() const
+void LinkExchange::interrupt()
 {
-    return linktext::kPortOpenError;
+    if (!running_)
+        return;
+    running_ = false;
+    leaveProgrammingMode();
+    finishAttempt();
+    retriesLeft_ = 0;
+    emit finished(outcome(LinkOutcome::Kind::Interrupted));
+}
+
+void LinkExchange::resetRun(int retries)
+{
+    retriesLeft_ = retries;
+    attempts_ = 0;
+    running_ = true;
+    beginRun();
 }
 
 void LinkExchange::startFromButton()
 {
     // A press during an attempt abandons it and starts afresh.
     finishAttempt();
-    retriesLeft_ = values_.retries;
+    resetRun(values_.retries);
     if (startAttempt()) {
         emit progressChanged(0);
         emit statusChanged(text(linktext::kConnecting));
@@ -60,6 +75,7 @@ bool LinkExchange::startAttempt()
 {
     if (!port_->isOpen() && !openPort())
         return false;
+    ++attempts_;
     beginAttempt();
     busy_ = true;
     return true;
@@ -74,9 +90,13 @@ bool LinkExchange::openPort()
         return true;
     }
     state_.portOpenFailed = true;
-    const QString reason = device.isEmpty() ? QString() : port_->errorString();
-    emit portOpenFailed(linktext::portOpenMessage(portOpenText(), comPort, device, reason,
-                                                  !device.isEmpty() && port_->permissionDenied(), language()));
+    LinkOutcome failure = outcome(LinkOutcome::Kind::PortCannotOpen);
+    failure.comPort = comPort;
+    failure.device = device;
+    failure.reason = device.isEmpty() ? QString() : port_->errorString();
+    failure.permissionDenied = !device.isEmpty() && port_->permissionDenied();
+    running_ = false;
+    emit finished(failure);
     return false;
 }
 
@@ -181,6 +201,24 @@ void LinkExchange::finishAttempt()
     stopTimers();
     busy_ = false;
     closePort();
+}
+
+void LinkExchange::finishRun(LinkOutcome::Kind kind)
+{
+    finishAttempt();
+    running_ = false;
+    emit finished(outcome(kind));
+}
+
+LinkOutcome LinkExchange::outcome(LinkOutcome::Kind kind) const
+{
+    LinkOutcome o;
+    o.operation = operation();
+    o.kind = kind;
+    o.attempts = attempts_;
+    o.blocksDone = blocksConfirmed();
+    o.blocksTotal = blocksTotal();
+    return o;
 }
 
 void LinkExchange::showProgress(int done, int total)

@@ -1,34 +1,15 @@
 #include "link/password_exchange.h"
 
 #include "link/handshake.h"
-#include "link/link_texts.h"
 #include "link/protocol.h"
 
 namespace r5 {
 namespace {
 
-constexpr Text kOldPasswordError{"原密码错误，禁止写入", "Old PassWord Error, Writeing Stop"};
-constexpr Text kModifySuccess{"密码修改成功 ", "PassWord Modify Success ! "};
-
 constexpr LinkValues kPasswordValues{protocol::kReplyTimeoutMs, protocol::kPasswordRetryPauseMs,
                                      protocol::kPasswordRetries};
 
 using protocol::kPasswordLength;
-
-// First start s in [first, last] where `count` bytes of `answer` from s satisfy
-// `match(i, byte)`; last + 1 when there is none.
-template <typename Match>
-int firstStart(const QByteArray& answer, int first, int last, int count, Match match)
-{
-    for (int s = first; s <= last; ++s) {
-        bool all = s + count <= answer.size();
-        for (int i = 0; all && i < count; ++i)
-            all = match(i, static_cast<quint8>(answer[s + i]));
-        if (all)
-            return s;
-    }
-    return last + 1;
-}
 
 } // namespace
 
@@ -42,9 +23,10 @@ PasswordExchange::PasswordExchange(AppState& state, const PortTable& ports, Seri
 
 QByteArray PasswordExchange::passwordEntry(const QString& text)
 {
-    // The radio keeps one byte per character; characters beyond Latin-1 have no code there.
-    QByteArray entry = text.trimmed().left(kPasswordLength).toLatin1();
-    entry.append(QByteArray(kPasswordLength - entry.size(), static_cast<char>(protocol::kPasswordPad)));
+    // The radio keeps one byte per character: the Latin-1 code.
+    QByteArray entry = text.trimmed().toLatin1();
+    if (entry.size() < kPasswordLength)
+        entry.append(QByteArray(kPasswordLength - entry.size(), static_cast<char>(protocol::kPasswordPad)));
     return entry;
 }
 
@@ -55,7 +37,8 @@ void PasswordExchange::setOldPassword(const QString& text)
 
 void PasswordExchange::setNewPassword(const QString& text)
 {
-    newEntry_ = passwordEntry(text);
+    // The record holds six characters; the callers refuse longer ones.
+    newEntry_ = passwordEntry(text).left(kPasswordLength);
 }
 
 bool PasswordExchange::newPasswordsMatch(const QString& first, const QString& second)
@@ -63,34 +46,20 @@ bool PasswordExchange::newPasswordsMatch(const QString& first, const QString& se
     return first.trimmed() == second.trimmed();
 }
 
-bool PasswordExchange::oldPasswordAccepted(const QByteArray& answer, const QByteArray& oldEntry)
+bool PasswordExchange::oldPasswordAccepted(const QByteArray& record, const QByteArray& oldEntry)
 {
-    using namespace protocol;
-    const auto spaces = [](int, quint8 b) { return b == kPasswordPad; };
-    const auto erased = [](int, quint8 b) { return b == kErasedByte; };
-    const auto same = [&](int i, quint8 b) { return b == static_cast<quint8>(oldEntry[i]); };
-
-    // No password set: six spaces or six erased bytes at the record's start.
-    int k = firstStart(answer, kPasswordRecordStart, kPasswordSpacesSearchLast, kPasswordLength, spaces);
-    if (k > kPasswordSpacesFirstOnly)
-        k = firstStart(answer, kPasswordRecordStart, kPasswordSpacesSearchLast, kPasswordLength, erased);
-    if (k <= kPasswordNoPasswordLastStart)
-        return true;
-
-    k = firstStart(answer, kPasswordRecordStart, kPasswordFullSearchLast, kPasswordLength, same);
-    if (k >= kPasswordFullRecheckFrom) {
-        k = firstStart(answer, kPasswordRecordStart, kPasswordFiveSearchLast, kPasswordFiveCompared, same);
-        if (k < kPasswordFiveAcceptBelow)
-            k = kPasswordNoPasswordLastStart;
-    }
-    return k <= kPasswordNoPasswordLastStart;
+    const QByteArray stored = record.left(kPasswordLength);
+    if (stored == QByteArray(kPasswordLength, static_cast<char>(protocol::kPasswordPad))
+        || stored == QByteArray(kPasswordLength, static_cast<char>(protocol::kErasedByte)))
+        return true;  // no password set
+    return stored.size() == kPasswordLength && oldEntry == stored;
 }
 
 void PasswordExchange::start()
 {
     if (busy())
         return;
-    setRetriesLeft(protocol::kPasswordRetries);
+    resetRun(protocol::kPasswordRetries);
     startAttempt();
 }
 
@@ -135,16 +104,17 @@ bool PasswordExchange::receiveStep()
         return false;
     }
     case Stage::Written: {
-        const bool written = static_cast<quint8>(takeBytes(1).at(0)) == kAck;
-        finishAttempt();
-        if (written) {
-            oldEntry_ = passwordEntry({});
-            newEntry_ = passwordEntry({});
-            emit completed(text(kModifySuccess));
-        } else {
-            // The radio did not confirm the write: the password may be unchanged.
-            emit failed(text(linktext::kFailConnect));
+        const bool ack = static_cast<quint8>(takeBytes(1).at(0)) == kAck;
+        // Only a byte that came after the write left can answer it.
+        if (!sendDone())
+            return true;
+        if (!ack) {
+            finishRun(LinkOutcome::Kind::WriteNotConfirmed);
+            return false;
         }
+        oldEntry_ = passwordEntry({});
+        newEntry_ = passwordEntry({});
+        finishRun(LinkOutcome::Kind::Completed);
         return false;
     }
     }
@@ -154,9 +124,8 @@ bool PasswordExchange::receiveStep()
 void PasswordExchange::checkOldPassword(const QByteArray& answer)
 {
     using namespace protocol;
-    if (!oldPasswordAccepted(answer, oldEntry_)) {
-        finishAttempt();
-        emit oldPasswordRefused(text(kOldPasswordError));
+    if (!oldPasswordAccepted(answer.mid(kPasswordRecordStart, kPasswordRecordBytes), oldEntry_)) {
+        finishRun(LinkOutcome::Kind::WrongOldPassword);
         return;
     }
     stopReplyTimer();
@@ -164,14 +133,16 @@ void PasswordExchange::checkOldPassword(const QByteArray& answer)
     // The new password, then the record's other ten bytes as the radio sent them.
     const QByteArray record = newEntry_ + answer.mid(kPasswordRecordStart + kPasswordLength,
                                                      kPasswordRecordBytes - kPasswordLength);
+    // Whatever arrived during the pause (an answer to the acknowledgement,
+    // noise) is not the answer to the write.
+    clearInput();
     queueCommand(command(kPasswordWriteCommand, kPasswordBlockAddress, kWriteBlockBytes, record));
     stage_ = Stage::Written;
 }
 
 void PasswordExchange::retriesUsedUp()
 {
-    finishAttempt();
-    emit failed(text(linktext::kFailConnect));
+    finishRun(LinkOutcome::Kind::NoAnswer);
 }
 
 } // namespace r5

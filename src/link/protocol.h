@@ -50,18 +50,10 @@ inline constexpr int kPlainReplyBytes = kCommandHeaderBytes + kReadBlockBytes;  
 inline constexpr int kPasswordLength = 6;             // characters, padded with spaces
 inline constexpr quint8 kPasswordPad = 0x20;
 inline constexpr quint8 kErasedByte = 0xFF;
-// Where the password record's bytes start in the 68-byte answer, and the span of
-// the answer the old-password check searches.
+// The password record's bytes start after the answer's header; its first six
+// bytes are the password, six spaces or six erased bytes when none is set.
 inline constexpr int kPasswordRecordStart = kCommandHeaderBytes;  // 4
 inline constexpr int kPasswordRecordBytes = 16;
-inline constexpr int kPasswordNoPasswordLastStart = 5;   // six spaces or 0xFF at 4 or 5: no password
-inline constexpr int kPasswordSpacesSearchLast = 15;
-inline constexpr int kPasswordSpacesFirstOnly = 6;       // spaces must start at 4 to 6 to count
-inline constexpr int kPasswordFullSearchLast = 20;
-inline constexpr int kPasswordFullRecheckFrom = 7;      // a full match this late is checked on five characters
-inline constexpr int kPasswordFiveSearchLast = 15;
-inline constexpr int kPasswordFiveAcceptBelow = 12;
-inline constexpr int kPasswordFiveCompared = 5;
 
 // --- Memory read and write (radio memory 0x000 to 0x3FF) ---------------------
 

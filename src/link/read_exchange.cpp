@@ -110,12 +110,15 @@ void ReadExchange::storeAndFinish()
     for (int f = 1; f <= protocol::kMemoryReadBlocks; ++f)
         memory.append(frames_[static_cast<size_t>(f)].mid(start, protocol::kReadBlockBytes));
     // All frames are full-length, so this is the whole memory in address order.
-    if (!state().image.setBytes(memory)) {
+    if (memory.size() != RadioImage::kSize) {
         pauseThen(protocol::kCompletionPauseMs, [this] { failRun(LinkOutcome::Kind::UnusableAnswer); });
         return;
     }
     emit progressChanged(100);
-    pauseThen(protocol::kCompletionPauseMs, [this] {
+    // Stored together with the completion: a Cancel or a new press during the
+    // pause must leave the image as it was.
+    pauseThen(protocol::kCompletionPauseMs, [this, memory] {
+        state().image.setBytes(memory);
         closePort();
         emit statusChanged(text(kReadDone));
         finishRun(LinkOutcome::Kind::Completed);

@@ -22,13 +22,15 @@ protected:
     void beginDataPhase() override;
     bool dataStep() override;
     void resetDataPhase() override;
+    LinkOperation operation() const override { return LinkOperation::MemoryRead; }
 
 private:
     void complete();
     void storeAndFinish();
 
-    // Answers as received: frame 0 holds the first (unused) answer, frame f
-    // (1 to 16) the 64 bytes of address (f - 1) * 64 with their header.
+    // Answers as received: the first address is asked twice, so frame 0 holds
+    // the first (unused) answer and frame f (1 to 16) the 64 bytes of address
+    // (f - 1) * 64 with their header.
     std::array<QByteArray, protocol::kMemoryReadBlocks + 1> frames_;
     int blockIndex_ = 0;
     int expectedAddress_ = 0;   // of the block the last read command asked for

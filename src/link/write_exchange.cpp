@@ -4,13 +4,14 @@
 #include "link/link_texts.h"
 #include "link/protocol.h"
 
+#include <algorithm>
+
 namespace r5 {
 namespace {
 
 constexpr Text kWritingBefore{"正在写入  ", "Writing  "};
 constexpr Text kWritingAfter{"  数据块", "  Data Block"};
 constexpr Text kWriteDone{"数据写入完毕 ！", "Complete writing Data "};
-constexpr Text kWriteComplete{"向对讲机写入数据完毕 ！", "Complete writing Data to the transceiver."};
 
 constexpr LinkValues kWriteValues{protocol::kReplyTimeoutMs, protocol::kRetryPauseMs, protocol::kRetries};
 
@@ -25,6 +26,11 @@ WriteExchange::WriteExchange(AppState& state, const PortTable& ports, SerialPort
 void WriteExchange::resetDataPhase()
 {
     blockIndex_ = 0;
+}
+
+int WriteExchange::blocksTotal() const
+{
+    return protocol::kMemoryWriteLastRow + 1;
 }
 
 void WriteExchange::sendRow(int row)
@@ -50,6 +56,7 @@ bool WriteExchange::dataStep()
     if (byte != protocol::kAck || !sendDone())
         return true;
     stopReplyTimer();
+    confirmed_ = std::max(confirmed_, blockIndex_);
     if (blockIndex_ <= protocol::kMemoryWriteLastRow) {
         showProgress(blockIndex_, protocol::kMemoryWriteLastRow);
         emit statusChanged(linktext::numbered(kWritingBefore, blockIndex_ - 1, kWritingAfter, language()));
@@ -64,10 +71,10 @@ bool WriteExchange::dataStep()
 void WriteExchange::complete()
 {
     stopTimers();
-    sendNow(protocol::kEndProgramming);
+    sendEndByte();
     finishAttempt();
     emit statusChanged(text(kWriteDone));
-    emit completed(text(kWriteComplete));
+    finishRun(LinkOutcome::Kind::Completed);
 }
 
 } // namespace r5

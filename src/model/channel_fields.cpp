@@ -35,7 +35,7 @@ std::optional<BitField> bitField(ChannelField field)
 bool decodeSet(const RadioImage& image, int n)
 {
     RadioImage copy = image;
-    const auto view = detail::viewChannel(copy, n, false);
+    const auto view = detail::viewChannel(copy, n, Language::English);
     return view && view->decodeSet;
 }
 
@@ -91,7 +91,7 @@ QString channelFieldText(const RadioImage& image, int n, ChannelField field, Lan
 
 bool channelFieldShows(const RadioImage& image, int n, ChannelField field, const QString& text)
 {
-    for (const Language language : {false, true})
+    for (const Language language : {Language::English, Language::Chinese})
         if (channelFieldText(image, n, field, language).compare(text, Qt::CaseInsensitive) == 0)
             return true;
     return false;

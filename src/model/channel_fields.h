@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/text.h"
 #include "model/channel_record.h"
 
 #include <QString>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/text.h"
 #include <QByteArray>
 #include <QString>
 

@@ -24,11 +24,9 @@ ReadWindow::ReadWindow(AppState& state, const LinkContext& link, QWidget* parent
 }
 
 WriteWindow::WriteWindow(AppState& state, const LinkContext& link, QWidget* parent)
-    : TransferWindow(state, new WriteExchange(state, link.ports, link.serialPorts, link.timers), kWriteCaptions, parent),
-      link_(link)
+    : TransferWindow(state, new WriteExchange(state, link.ports, link.serialPorts, link.timers), kWriteCaptions, parent)
 {
     setObjectName(window::kWrite);
-    addSafetyBoxes();
 }
 
 } // namespace r5

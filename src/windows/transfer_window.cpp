@@ -57,9 +57,7 @@ TransferWindow::TransferWindow(AppState& state, MemoryExchange* exchange, const 
     connect(exchange_, &LinkExchange::statusChanged, status_, &QLabel::setText);
     // Messages wait until the exchange's own step has returned, so the modal
     // box never runs inside a step of the protocol.
-    connect(exchange_, &LinkExchange::portOpenFailed, this, &TransferWindow::showFailure, Qt::QueuedConnection);
-    connect(exchange_, &LinkExchange::failed, this, &TransferWindow::showFailure, Qt::QueuedConnection);
-    connect(exchange_, &LinkExchange::completed, this, &TransferWindow::showCompletion, Qt::QueuedConnection);
+    connect(exchange_, &LinkExchange::finished, this, &TransferWindow::showOutcome, Qt::QueuedConnection);
 
     auto* passwordRow = new QHBoxLayout;
     passwordRow->addWidget(namedLabel("Label1", QString::fromUtf8(captions.passwordCaption), this));
@@ -117,15 +115,15 @@ void TransferWindow::cancel()
         closeChildWindow(this);
 }
 
-void TransferWindow::showCompletion(const QString& message)
+void TransferWindow::showOutcome(const LinkOutcome& outcome)
 {
+    const QString message = linkOutcomeText(outcome, language());
+    if (!outcome.completed()) {
+        showPrompt(this, message, language());
+        return;
+    }
     showPrompt(this, message, language(), PromptTitle::CompletionPrompt);
     closeTimer_.start();
-}
-
-void TransferWindow::showFailure(const QString& message)
-{
-    showPrompt(this, message, language());
 }
 
 } // namespace r5

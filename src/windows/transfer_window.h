@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/link_outcome.h"
 #include "model/text.h"
 #include "ui/child_window.h"
 #include "windows/link_context.h"
@@ -31,7 +32,7 @@ public:
         int closeDelayMs;             // after the completion message
     };
 
-    virtual bool busy() const;
+    bool busy() const;
     bool mayClose() override;
     QRect initialGeometry(const QSize& mainWindowSize) const override;
 
@@ -42,14 +43,10 @@ protected:
 
     void closeEvent(QCloseEvent* event) override;
 
-    // The start button, and the exchange's outcomes; a window that adds
-    // exchanges of its own around the transfer runs them here.
-    virtual void start();
-    virtual void showCompletion(const QString& message);
-    virtual void showFailure(const QString& message);
-
 private:
+    void start();
     void cancel();
+    void showOutcome(const LinkOutcome& outcome);
 
     MemoryExchange* exchange_;
     QProgressBar* progress_;

@@ -79,12 +79,12 @@ TEST(ChannelCsv, ExportThenImportKeepsTheImageByteForByte)
         for (quint32 seed = 1; seed <= 60; ++seed)
             images.push_back({fuzzedImage(seed * 7919 + model, fresh, seed % 2), seed % 2});
         for (const auto& [image, knownTones] : images)
-            for (const Language language : {false, true}) {
+            for (const Language language : {Language::English, Language::Chinese}) {
                 const QByteArray text = channelCsvText(image, language);
                 AppState same = fresh;
                 same.image = image;
                 const auto errors = importChannelCsv(same, text);
-                ASSERT_TRUE(errors.empty()) << errors.front().message(false).toStdString();
+                ASSERT_TRUE(errors.empty()) << errors.front().message(Language::English).toStdString();
                 ASSERT_EQ(same.image, image);
                 if (!knownTones)
                     continue;
@@ -102,7 +102,7 @@ TEST(ChannelCsv, DecimalPointWhateverTheLocale)
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const char* cLocale = std::setlocale(LC_ALL, "de_DE.UTF-8");
     AppState state = stateFor(kUhfModel);
-    const QByteArray text = channelCsvText(state.image, false);
+    const QByteArray text = channelCsvText(state.image, Language::English);
     EXPECT_TRUE(text.contains("\r\n12,400.17500,400.17500,67.0,67.0,"));
     QByteArray edited = text;
     edited.replace("\r\n12,400.17500,400.17500,67.0,67.0,", "\r\n12,400.5,400.17500,\"88,5\",D023N,");
@@ -120,7 +120,7 @@ TEST(ChannelCsv, SpreadsheetFormsAreAccepted)
     AppState state = stateFor(kUhfModel);
     const RadioImage before = state.image;
     // Semicolons, a byte order mark, every field quoted, a trailing empty line.
-    QByteArray text = channelCsvText(state.image, false);
+    QByteArray text = channelCsvText(state.image, Language::English);
     text.replace(',', "\";\"").replace("\r\n", "\"\r\n\"");
     text = "\xEF\xBB\xBF\"" + text.chopped(1) + ";;;\r\n";
     EXPECT_TRUE(importChannelCsv(state, text).empty());
@@ -141,7 +141,7 @@ QByteArray withField(const QByteArray& text, int n, CsvColumn column, const char
 TEST(ChannelCsv, TextsAreReadAsTheEditorsWriteThem)
 {
     AppState state = stateFor(kVhfModel);
-    QByteArray text = channelCsvText(state.image, false);
+    QByteArray text = channelCsvText(state.image, Language::English);
     const char* line3[] = {"3", "145", "", "d023n", "", "low", "Narrow", "None", "2", "ON", "DTMF",
                            "QT/DQT+ Opt.Sig", "Option Signalling", "On", "On", "8"};
     for (int c = 0; c < kCsvColumnCount; ++c)
@@ -149,7 +149,7 @@ TEST(ChannelCsv, TextsAreReadAsTheEditorsWriteThem)
     for (int c = 1; c < kCsvColumnCount; ++c)
         text = withField(text, 4, static_cast<CsvColumn>(c), "");
     const auto errors = importChannelCsv(state, text);
-    ASSERT_TRUE(errors.empty()) << errors.front().message(false).toStdString();
+    ASSERT_TRUE(errors.empty()) << errors.front().message(Language::English).toStdString();
 
     EXPECT_EQ(channel::receive(state.image, 3), (FrequencyBytes{0x00, 0x00, 0x50, 0x14}));
     EXPECT_FALSE(channel::hasTransmit(state.image, 3));
@@ -192,13 +192,13 @@ TEST(ChannelCsv, AWrongFieldIsNamedAndNothingIsApplied)
     AppState state = stateFor(kUhfModel);
     state.image.setCell(5, channel::kFlagsBCell, 0x8A);  // an edit the failed import must not undo
     const RadioImage before = state.image;
-    const QByteArray text = channelCsvText(state.image, false);
+    const QByteArray text = channelCsvText(state.image, Language::English);
     for (const FieldFault& fault : faults) {
         const auto errors = importChannelCsv(state, withField(text, 5, fault.column, fault.value));
         ASSERT_FALSE(errors.empty()) << fault.value;
         EXPECT_EQ(errors.front().kind, fault.kind) << fault.value;
         EXPECT_EQ(errors.front().line, 6) << fault.value;
-        EXPECT_TRUE(errors.front().message(false).contains("Line 6")) << fault.value;
+        EXPECT_TRUE(errors.front().message(Language::English).contains("Line 6")) << fault.value;
         EXPECT_EQ(state.image, before) << fault.value;
     }
     const auto errors = importChannelCsv(
@@ -213,7 +213,7 @@ TEST(ChannelCsv, AWrongFileIsRefusedWithItsLine)
     using K = CsvError::Kind;
     AppState state = stateFor(kUhfModel);
     const RadioImage before = state.image;
-    const QByteArray good = channelCsvText(state.image, false);
+    const QByteArray good = channelCsvText(state.image, Language::English);
     const QByteArray header = good.left(good.indexOf('\n') + 1);
     const struct {
         QByteArray text;

@@ -1,6 +1,6 @@
-// Grid rules the window tests cannot reach or would only reach one case at a
-// time: refused channel numbers, typed-tone boundaries, Enter moves, and what
-// the transmit commits do to the encode tone.
+// Grid commits the window tests reach one case at a time: refused channel
+// numbers, typed-tone boundaries, Enter moves, and what the transmit commits
+// do to the encode tone.
 #include "model/channel_edit_rules.h"
 #include "model/channel_grid_rules.h"
 #include "model/channel_record.h"
@@ -23,9 +23,8 @@ TEST(GridCommits, NothingOutsideChannels1To16)
 {
     AppState state = vhfState();
     const RadioImage before = state.image;
-    for (int n : {0, 17, -1}) {
+    for (int n : {0, 17}) {
         commitReceive(state, n, "145.5");
-        commitReceive(state, n, "");
         commitTransmit(state, n, "");
         commitToneText(state.image, n, kDecodeColumn, "88.5");
         settleEmptyChannel(state.image, n);
@@ -37,27 +36,27 @@ TEST(GridCommits, NothingOutsideChannels1To16)
 TEST(commitTransmit, InRangeKeepsTheEncodeToneOutOfRangeDropsIt)
 {
     AppState state = vhfState();  // channel 12 carries 67.0 Hz tones
-    const ToneCode tone = channel::encode(state.image, 12);
-
     EXPECT_FALSE(commitTransmit(state, 12, "150.125").message);
-    EXPECT_EQ(frequencyText(channel::transmit(state.image, 12)), "150.12500");
-    EXPECT_EQ(channel::encode(state.image, 12), tone);
+    const quint8 stored[] = {0x00, 0x25, 0x01, 0x15, 0x9E, 0x02, 0x9E, 0x02};
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(state.image.at(0xC4 + i), stored[i]) << i;
 
     const CommitOutcome outcome = commitTransmit(state, 12, "500");
     ASSERT_TRUE(outcome.message);
     EXPECT_STREQ(outcome.message->en, "Over the range of transmit frequency .");
     EXPECT_EQ(frequencyText(channel::transmit(state.image, 12)), "136.00000");
-    EXPECT_TRUE(channel::encode(state.image, 12).isNone());
-    EXPECT_EQ(channel::decode(state.image, 12), tone);
+    EXPECT_EQ(state.image.at(0xCA), 0xFF);
+    EXPECT_EQ(state.image.at(0xCB), 0xFF);
+    EXPECT_EQ(state.image.at(0xC8), 0x9E);
 }
 
 TEST(commitReceive, AHalfErasedRecordStartsClean)
 {
     AppState state = vhfState();
-    state.image.setCell(8, channel::kReceiveCell, 0xFF);  // as a radio may hold it
+    state.image.setAt(0x80, 0xFF);  // as a radio may hold it
     commitReceive(state, 8, "150");
-    EXPECT_EQ(state.image.cell(8, channel::kFlagsBCell), channel::kNewFlagsBGrid);
-    EXPECT_TRUE(channel::decode(state.image, 8).isNone());
+    EXPECT_EQ(state.image.at(0x8D), channel::kNewFlagsBGrid);
+    EXPECT_EQ(state.image.at(0x88), 0xFF);
     EXPECT_EQ(channel::transmit(state.image, 8), channel::receive(state.image, 8));
 }
 
@@ -69,20 +68,12 @@ TEST(TypedTone, NumbersNamesAndEverythingElse)
         Kind kind;
         int value;  // tenths of a hertz, or the table index
     } cases[] = {
-        {"88.5", Kind::Ctcss, 885},
-        {"100.3", Kind::Ctcss, 1003},   // not a standard tone, taken as it is
-        {"67.0", Kind::Ctcss, 670},
-        {"60", Kind::Ctcss, 600},
-        {"255.9", Kind::Ctcss, 2559},
-        {"256", Kind::Unknown, 0},      // the high byte would read as DCS
-        {"259.9", Kind::Unknown, 0},
-        {"59.9", Kind::Unknown, 0},
-        {"D023N", Kind::TableEntry, 40},
-        {" D754I ", Kind::TableEntry, 205},
-        {"OFF", Kind::TableEntry, 0},
+        {"88.5", Kind::Ctcss, 885},   {"100.3", Kind::Ctcss, 1003},  // not a standard tone, taken as it is
+        {"60", Kind::Ctcss, 600},     {"255.9", Kind::Ctcss, 2559},
+        {"256", Kind::Unknown, 0},    // the high byte would read as DCS
+        {"59.9", Kind::Unknown, 0},   {"D023N", Kind::TableEntry, 40},
+        {" D754I ", Kind::TableEntry, 205}, {"OFF", Kind::TableEntry, 0},
         {"D999N", Kind::Unknown, 0},
-        {"", Kind::Unknown, 0},
-        {"None", Kind::Unknown, 0},
     };
     for (const auto& c : cases) {
         const TypedTone tone = typedTone(c.text);
@@ -102,10 +93,8 @@ TEST(EnterMove, FollowsTheLineAndStaysOnLine16)
         CellPosition to;
     } cases[] = {
         {{5, kReceiveColumn}, false, {5, kTransmitColumn}},
-        {{5, kTransmitColumn}, false, {5, kDecodeColumn}},
         {{5, kTransmitColumn}, true, {6, kReceiveColumn}},
         {{16, kTransmitColumn}, true, {16, kReceiveColumn}},
-        {{5, kDecodeColumn}, false, {5, kEncodeColumn}},
         {{5, kScramblerColumn}, false, {5, kPttIdColumn}},
         {{5, kPttIdColumn}, false, {6, kReceiveColumn}},
         {{16, kPttIdColumn}, false, {16, kReceiveColumn}},
@@ -119,11 +108,10 @@ TEST(GridButtons, ClearChangesOnlyTheChannelsAndTheirScanBits)
     AppState state;
     RadioImage expected = state.image;
     clearAllChannels(state.image);
-    for (int n = channel::kFirst; n <= channel::kLast; ++n)
-        for (int c = 0; c < RadioImage::kCellsPerRow; ++c)
-            expected.setCell(n, c, 0xFF);
-    expected.setCell(channel::kScanRow, channel::kScanFirstCell, 0);
-    expected.setCell(channel::kScanRow, channel::kScanFirstCell + 1, 0);
+    for (int a = 0x010; a < 0x110; ++a)
+        expected.setAt(a, 0xFF);
+    expected.setAt(0x17E, 0);
+    expected.setAt(0x17F, 0);
     EXPECT_EQ(state.image, expected);
 }
 

@@ -17,7 +17,7 @@ namespace {
 TEST(ImageDifferences, EqualImagesHaveNone)
 {
     const RadioImage image = startUpImage(kUhfModel);
-    EXPECT_TRUE(imageDifferences(image, image, false).empty());
+    EXPECT_TRUE(imageDifferences(image, image, Language::English).empty());
 }
 
 // Changes a user makes in the windows, and bytes no window shows, each listed
@@ -36,7 +36,7 @@ TEST(ImageDifferences, KnownPairListsEachChangeOnce)
     after.setCell(30, 2, 0x12);                                                          // a row no editor owns
     after.setExtra(5, 17, -4);
 
-    const std::vector<Difference> differences = imageDifferences(before, after, false);
+    const std::vector<Difference> differences = imageDifferences(before, after, Language::English);
     std::vector<std::pair<QString, QString>> names;
     for (const Difference& d : differences)
         names.push_back({d.place, d.name});
@@ -82,7 +82,7 @@ TEST(FirstMismatch, NamesTheFieldOfTheFirstByteWithinTheWrittenRows)
         RadioImage readBack = written;
         readBack.setAt(c.address, c.value);
         readBack.setAt(60 * 16, 0x00);  // later differences do not hide the first
-        const auto mismatch = firstMismatch(written, readBack, 48, false);
+        const auto mismatch = firstMismatch(written, readBack, 48, Language::English);
         ASSERT_EQ(mismatch.has_value(), c.found.has_value()) << c.address;
         if (!mismatch)
             continue;

@@ -170,7 +170,7 @@ TEST(PortDoctor, SaysWhyAPortDoesNotOpen)
         SCOPED_TRACE(c.name);
         FakeFacts facts;
         c.setUp(facts);
-        const QString text = diagnoseFailedOpen("/dev/ttyUSB0", "Device %2 busy", facts, false);
+        const QString text = diagnoseFailedOpen("/dev/ttyUSB0", "Device %2 busy", facts, Language::English);
         EXPECT_TRUE(text.startsWith("/dev/ttyUSB0")) << text.toStdString();
         for (const QString& part : c.says)
             EXPECT_TRUE(text.contains(part)) << text.toStdString();
@@ -186,10 +186,10 @@ TEST(PortDoctor, DetailsFollowTheLinkToTheAdapter)
     const PortDetails viaLink = portDetails(t, 2, facts);
     EXPECT_EQ(viaLink.stableName, "/dev/serial/by-id/usb-A");
     EXPECT_EQ(viaLink.usbIds, "0403:6001");
-    EXPECT_EQ(accessText(viaLink, false), "no (group dialout)");
+    EXPECT_EQ(accessText(viaLink, Language::English), "no (group dialout)");
     EXPECT_EQ(portDetails(t, 1, facts).stableName, "");
     facts.file.groupMayOpen = false;
-    EXPECT_EQ(accessText(portDetails(t, 1, facts), false), "no");
+    EXPECT_EQ(accessText(portDetails(t, 1, facts), Language::English), "no");
 }
 
 TEST(PortDoctor, TestOpensClosesAndExplains)
@@ -198,13 +198,13 @@ TEST(PortDoctor, TestOpensClosesAndExplains)
     SomePortsOpen onlyFirst({"/dev/ttyS0"});
     FakeFacts facts;
     facts.held = {{5, "minicom"}};
-    const PortTest works = testPort(t, 1, onlyFirst, facts, false);
+    const PortTest works = testPort(t, 1, onlyFirst, facts, Language::English);
     EXPECT_TRUE(works.works);
     EXPECT_TRUE(works.text.contains("/dev/ttyS0"));
-    const PortTest busy = testPort(t, 2, onlyFirst, facts, false);
+    const PortTest busy = testPort(t, 2, onlyFirst, facts, Language::English);
     EXPECT_FALSE(busy.works);
     EXPECT_TRUE(busy.text.startsWith("COM2: /dev/ttyS1 is busy")) << busy.text.toStdString();
-    EXPECT_FALSE(testPort(t, 3, onlyFirst, facts, false).works);
+    EXPECT_FALSE(testPort(t, 3, onlyFirst, facts, Language::English).works);
     EXPECT_EQ(onlyFirst.tried, (QStringList{"/dev/ttyS0", "/dev/ttyS1"}));
 }
 

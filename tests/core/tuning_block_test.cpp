@@ -15,39 +15,26 @@ TEST(TuningBlock, LabelsAndCells)
 {
     EXPECT_EQ(pointLabel(0, 1), "104MHZ");
     EXPECT_EQ(pointLabel(2, 15), "490MHZ");
-    EXPECT_EQ(squelchOffsetLabel(0), "120");
     EXPECT_EQ(squelchOffsetLabel(95), "595");
     EXPECT_EQ(squelchOffsetRow(95), 14);
     EXPECT_EQ(squelchOffsetCell(95), 15);
     EXPECT_EQ(squelchOffsetRow(16), 10);
+    EXPECT_EQ(squelchOffsetCell(16), 0);
     EXPECT_EQ(powerRow(true, 3), 3);
     EXPECT_EQ(powerRow(false, 0), 4);
-    EXPECT_EQ(tabKey(kRangeTab), "Adj_Other");
-    EXPECT_EQ(tabHeading(kHighPowerTab).in(Language::English), QString::fromUtf8("发射功率调整（高功率）"));
 }
 
-TEST(TuningBlock, ComboItemsPerIndex)
+TEST(TuningBlock, ComboChoicesStayInTheirList)
 {
-    const struct {
-        ComboSet set;
-        int index;
-        int count;
-    } cases[] = {{kModulation, 0, 64}, {kModulation, 4, 16}, {kModulation, 9, 32}, {kModulation, 11, 64},
-                 {kModulation, 12, 256}, {kModulation, 13, 0}, {kModulation, 15, 0}, {kLevel, 4, 8},
-                 {kLevel, 5, 16}, {kLevel, 9, 16}};
-    for (const auto& c : cases)
-        EXPECT_EQ(comboItems(c.set, c.index).size(), c.count) << c.set << "/" << c.index;
-    EXPECT_EQ(comboItems(kLevel, 0).first(), " 0");
-    EXPECT_EQ(comboItems(kModulation, 12).last(), " 255");
-
     AdjustImage adjust = defaultAdjustImage();
+    EXPECT_EQ(comboItems(kModulation, 12).size(), 256);
     EXPECT_EQ(comboText(adjust, kModulation, 12), "106");
     EXPECT_TRUE(chooseComboItem(adjust, kLevel, 9, 15));
     EXPECT_EQ(adjust.cell(17, 9), 15);
-    EXPECT_FALSE(chooseComboItem(adjust, kLevel, 0, 8));       // past the list
+    EXPECT_FALSE(chooseComboItem(adjust, kLevel, 4, 8));       // past its eight choices
     EXPECT_FALSE(chooseComboItem(adjust, kModulation, 14, 0));  // no items at all
+    EXPECT_EQ(adjust.cell(17, 4), 7);
     EXPECT_EQ(adjust.cell(16, 14), 0);
-    EXPECT_EQ(levelCaptions().size(), kLevelCombos);
 }
 
 enum class Box { Level, Offset, Power };
@@ -59,11 +46,6 @@ struct NumberCase {
     int stored;
     const char* message;
 };
-
-void PrintTo(const NumberCase& c, std::ostream* os)
-{
-    *os << "box " << int(c.box) << " \"" << c.text << '"';
-}
 
 class NumberBoxTest : public testing::TestWithParam<NumberCase> {};
 
@@ -90,11 +72,10 @@ TEST_P(NumberBoxTest, CheckAndFallBack)
 
 INSTANTIATE_TEST_SUITE_P(TuningBlock, NumberBoxTest, testing::Values(
     NumberCase{Box::Level, "55", NumberEntry::Stored, 55, nullptr},
-    NumberCase{Box::Level, " 100 ", NumberEntry::Stored, 100, nullptr},
     NumberCase{Box::Level, "", NumberEntry::Stored, 0, nullptr},
     NumberCase{Box::Level, "1a", NumberEntry::NotDigits, 20, " 输入数字范围为 0 - 255 ！"},
-    NumberCase{Box::Level, "-1", NumberEntry::NotDigits, 20, " 输入数字范围为 0 - 255 ！"},
-    NumberCase{Box::Level, "150", NumberEntry::OutOfRange, 20, " 输入数字范围为 0 - 100 ！"},
+    NumberCase{Box::Level, "100", NumberEntry::Stored, 100, nullptr},
+    NumberCase{Box::Level, "101", NumberEntry::OutOfRange, 20, " 输入数字范围为 0 - 100 ！"},
     NumberCase{Box::Level, "99999999999999999999999", NumberEntry::OutOfRange, 20, " 输入数字范围为 0 - 100 ！"},
     NumberCase{Box::Offset, "20", NumberEntry::Stored, 20, nullptr},
     NumberCase{Box::Offset, "21", NumberEntry::OutOfRange, 6, " 输入数字范围为 0 - 20 ！"},
@@ -110,28 +91,25 @@ INSTANTIATE_TEST_SUITE_P(TuningBlock, NumberBoxTest, testing::Values(
 
 TEST(TuningBlock, RangeLimitChecks)
 {
-    // Range 1 is bounded by 200 to 270 MHz, range 2 by 400 to 520.
-    RangeOutcome out = leaveRangeHigh(1, 200, 275);
-    EXPECT_EQ(out.check, RangeCheck::HighAboveBand);
-    EXPECT_EQ(out.resetValue, 270);
-    EXPECT_EQ(out.message->in(Language::Chinese), QString::fromUtf8("上限频率不可大于该频段最大工作频率"));
-
-    EXPECT_EQ(leaveRangeHigh(1, 200, 270).check, RangeCheck::Accepted);
-    EXPECT_EQ(leaveRangeHigh(2, 450, 450).check, RangeCheck::Accepted);
-
-    out = leaveRangeHigh(2, 450, 430);
-    EXPECT_EQ(out.check, RangeCheck::HighBelowLow);
-    EXPECT_EQ(out.resetValue, 520);
-    out = leaveRangeLow(2, 450, 430);
-    EXPECT_EQ(out.check, RangeCheck::LowAboveHigh);
-    EXPECT_EQ(out.resetValue, 400);
-    EXPECT_EQ(out.message->in(Language::Chinese), QString::fromUtf8("下限频率不可大于该频段上限频率"));
-
-    out = leaveRangeLow(3, 349, 390);
-    EXPECT_EQ(out.check, RangeCheck::LowBelowBand);
-    EXPECT_EQ(out.resetValue, 350);
-    EXPECT_EQ(leaveRangeLow(3, 350, 390).check, RangeCheck::Accepted);
-    EXPECT_EQ(rangeBoxValue("abc"), 0);
+    // Range 1 is bounded by 200 to 270 MHz, range 2 by 400 to 520, range 3 by 350 to 390.
+    const struct {
+        bool leavingHigh;
+        int range, low, high;
+        RangeCheck check;
+        int resetValue;
+    } cases[] = {
+        {true, 1, 200, 275, RangeCheck::HighAboveBand, 270}, {true, 1, 200, 270, RangeCheck::Accepted, 0},
+        {true, 2, 450, 450, RangeCheck::Accepted, 0},        {true, 2, 450, 430, RangeCheck::HighBelowLow, 520},
+        {false, 2, 450, 430, RangeCheck::LowAboveHigh, 400}, {false, 3, 349, 390, RangeCheck::LowBelowBand, 350},
+        {false, 3, 350, 390, RangeCheck::Accepted, 0},
+    };
+    for (const auto& c : cases) {
+        const RangeOutcome out = c.leavingHigh ? leaveRangeHigh(c.range, c.low, c.high) : leaveRangeLow(c.range, c.low, c.high);
+        EXPECT_EQ(out.check, c.check) << c.range << "/" << c.low << "/" << c.high;
+        if (c.check != RangeCheck::Accepted)
+            EXPECT_EQ(out.resetValue, c.resetValue) << c.range << "/" << c.low << "/" << c.high;
+    }
+    EXPECT_EQ(leaveRangeLow(2, 450, 430).message->in(Language::Chinese), QString::fromUtf8("下限频率不可大于该频段上限频率"));
 }
 
 TEST(TuningBlock, StoresRangesAsThreeDigits)
@@ -159,41 +137,28 @@ TEST(TuningBlock, TransmitAllowedFlag)
     adjust.setCell(27, 7, 5);
     EXPECT_TRUE(transmitAllowed(adjust, 3));
     setTransmitAllowed(adjust, 3, true);
-    EXPECT_EQ(adjust.cell(27, 7), 5);
+    EXPECT_EQ(adjust.cell(27, 7), 5);  // already allowed: the value stays
     setTransmitAllowed(adjust, 3, false);
     EXPECT_EQ(adjust.cell(27, 7), 0);
-    EXPECT_FALSE(transmitAllowed(adjust, 3));
     setTransmitAllowed(adjust, 3, true);
     EXPECT_EQ(adjust.cell(27, 7), 1);
 }
 
-struct PasswordCase {
-    const char* typed;
-    std::array<int, 6> cells;
-};
-
-void PrintTo(const PasswordCase& c, std::ostream* os) { *os << "typed \"" << c.typed << '"'; }
-
-class PasswordTest : public testing::TestWithParam<PasswordCase> {};
-
-TEST_P(PasswordTest, CentredInSixCells)
+TEST(TuningBlock, PasswordCentredInSixCells)
 {
-    AdjustImage adjust = defaultAdjustImage();
-    storePassword(adjust, kSuperPassword, GetParam().typed);
-    for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(adjust.cell(31, 6 + i), GetParam().cells[static_cast<size_t>(i)]) << i;
-    EXPECT_EQ(adjust.cell(31, 0), '0');  // the user password is left alone
+    const std::pair<const char*, std::array<int, 6>> cases[] = {
+        {"abcd", {32, 'A', 'B', 'C', 'D', 32}}, {" 12 ", {32, 32, '1', '2', 32, 32}},
+        {"12345", {'1', '2', '3', '4', '5', 32}},  // (6 - 5) / 2 = 0
+        {"ABCDEFGH", {'A', 'B', 'C', 'D', 'E', 'F'}}, {"A?", {32, 32, 'A', 11, 32, 32}},  // outside the set: 11
+    };
+    for (const auto& [typed, cells] : cases) {
+        AdjustImage adjust = defaultAdjustImage();
+        storePassword(adjust, kSuperPassword, typed);
+        for (int i = 0; i < 6; ++i)
+            EXPECT_EQ(adjust.cell(31, 6 + i), cells[static_cast<size_t>(i)]) << typed << "/" << i;
+        EXPECT_EQ(adjust.cell(31, 0), '0');  // the user password is left alone
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(TuningBlock, PasswordTest, testing::Values(
-    PasswordCase{"abcd", {32, 'A', 'B', 'C', 'D', 32}},
-    PasswordCase{" 12 ", {32, 32, '1', '2', 32, 32}},
-    PasswordCase{"X", {32, 32, 'X', 32, 32, 32}},
-    PasswordCase{"12345", {'1', '2', '3', '4', '5', 32}},   // (6 - 5) / 2 = 0
-    PasswordCase{"ABCDEFGH", {'A', 'B', 'C', 'D', 'E', 'F'}},
-    PasswordCase{"A?", {32, 32, 'A', 11, 32, 32}},         // outside the set: 11
-    PasswordCase{"", {32, 32, 32, 32, 32, 32}}),
-    [](const testing::TestParamInfo<PasswordCase>& info) { return testing_names::caseName(info.param.typed); });
 
 TEST(TuningBlock, PasswordReadsBack)
 {

@@ -5,9 +5,7 @@
 #include "model/defaults.h"
 #include "windows/channel_file_windows.h"
 
-#include <QComboBox>
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -45,15 +43,11 @@ class FilePickerTest : public QObject {
     Q_OBJECT
 private slots:
     void init();
-    void captions_data();
-    void captions();
     void nameChecks_data();
     void nameChecks();
     void saveAndLoadRoundTrip();
-    void badFilesLeaveTheImage_data();
-    void badFilesLeaveTheImage();
+    void badFilesAndCancelLeaveTheImage();
     void fileListShowsMatchingFilesAndFillsTheName();
-    void cancelTouchesNothing();
     void enterConfirmsOnce();
 
 private:
@@ -66,39 +60,6 @@ void FilePickerTest::init()
     QVERIFY(dir_->isValid());
 }
 
-void FilePickerTest::captions_data()
-{
-    QTest::addColumn<bool>("chinese");
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QStringList>("texts");  // title, Label_drive, Label_name, Command_enter, Command_close
-    QTest::newRow("open zh") << true << "File_Open"
-        << QStringList{"打开信道参数文件", "驱动器：", "打开文件名：", "确  定", "取  消"};
-    QTest::newRow("save en") << false << "File_saveas"
-        << QStringList{"Save Channel File", "Drive:", "Save File:", "Confirm", "Cancel"};
-    QTest::newRow("open en") << false << "File_Open"
-        << QStringList{"Open Channcle File", "Drive:", "Open File:", "Confirm", "Cancel"};
-}
-
-void FilePickerTest::captions()
-{
-    QFETCH(bool, chinese);
-    QFETCH(QString, command);
-    QFETCH(QStringList, texts);
-    TestProgram program({}, MainWindow::Options{language, false});
-    program.startUp();
-    program.frame.menuItem(command)->trigger();
-    ChildWindow* picker = program.frame.child(command == "File_Open" ? "Form_open_chann" : "Form_save_chann");
-    QCOMPARE(picker->windowTitle(), texts[0]);
-    QCOMPARE(picker->findChild<QLabel*>("Label_drive")->text(), texts[1]);
-    QCOMPARE(picker->findChild<QLabel*>("Label_name")->text(), texts[2]);
-    QCOMPARE(picker->findChild<QPushButton*>("Command_enter")->text(), texts[3]);
-    QCOMPARE(picker->findChild<QPushButton*>("Command_close")->text(), texts[4]);
-    QCOMPARE(picker->findChild<QLineEdit*>("Text1")->text(), QString("*.chann"));
-    QVERIFY(picker->findChild<QComboBox*>("Drive1")->count() >= 1);
-    // The directory list starts at the working directory.
-    QCOMPARE(qobject_cast<FilePickerWindow*>(picker)->directory(), QDir::currentPath());
-}
-
 void FilePickerTest::nameChecks_data()
 {
     QTest::addColumn<QString>("command");
@@ -106,13 +67,8 @@ void FilePickerTest::nameChecks_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("file");  // the file written, empty for none
     QTest::newRow("spaces trimmed") << "File_save" << "  a.chann  " << kSaved << "a.chann";
-    QTest::newRow("upper-case suffix") << "File_save" << "a.CHANN" << kSaved << "a.CHANN";
-    QTest::newRow("suffix alone") << "File_save" << ".chann" << kSaved << ".chann";
-    QTest::newRow("mixed-case suffix") << "File_save" << "a.Chann" << "建议不要修改系统默认的文件后缀名！" << "";
-    QTest::newRow("hash") << "File_save" << "a#b.chann" << "保存信道参数所需要的文件名无效 " << "";
-    QTest::newRow("initial pattern") << "File_save" << "*.chann" << "保存信道参数所需要的文件名无效 " << "";
+    QTest::newRow("save, bad name") << "File_save" << "*.chann" << "保存信道参数所需要的文件名无效 " << "";
     QTest::newRow("open, bad suffix") << "File_Open" << "a.Chann" << "无效的信道参数文件后缀名！" << "";
-    QTest::newRow("open, bad name") << "File_Open" << "a#b.chann" << "打开信道参数文件名无效 " << "";
 }
 
 void FilePickerTest::nameChecks()
@@ -130,7 +86,6 @@ void FilePickerTest::nameChecks()
     QCOMPARE(prompts.prompts().size(), 1);
     QCOMPARE(prompts.lastText(), message);
     QCOMPARE(prompts.prompts().first().title, QString("操作提示"));
-    QCOMPARE(prompts.prompts().first().icon, QMessageBox::Warning);
     if (file.isEmpty()) {
         QCOMPARE(program.state.currentFilePath, QString("untouched"));
         QVERIFY(program.frame.child(picker->objectName()));  // stays open with the text
@@ -163,36 +118,37 @@ void FilePickerTest::saveAndLoadRoundTrip()
     QTRY_VERIFY(!program.frame.child("Form_open_chann"));
 }
 
-void FilePickerTest::badFilesLeaveTheImage_data()
+void FilePickerTest::badFilesAndCancelLeaveTheImage()
 {
-    QTest::addColumn<QByteArray>("content");  // empty: no file at all
-    QTest::addColumn<QString>("reportContains");
-    QTest::newRow("missing") << QByteArray() << "无法打开文件";
-    QTest::newRow("ends early") << QByteArray(" 1  2  3 \r\n") << "不完整";
-    QTest::newRow("not a number") << QByteArray(" 1  x  3 \r\n") << "x";
-}
-
-void FilePickerTest::badFilesLeaveTheImage()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(QString, reportContains);
-    if (!content.isEmpty()) {
-        QFile file(dir_->path() + "/bad.chann");
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
     TestProgram program;
     program.startUp();
     PromptCatcher prompts;
     const RadioImage before = program.state.image;
+    // No file at all, then one that holds something other than a number.
+    for (const auto& [content, reportContains] : {std::pair{QByteArray(), "无法打开文件"},
+                                                  std::pair{QByteArray(" 1  x  3 \r\n"), "x"}}) {
+        if (!content.isEmpty()) {
+            QFile file(dir_->path() + "/bad.chann");
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        }
+        prompts.clear();
+        confirmName(openPicker(program, "File_Open", dir_->path()), "bad.chann");
+        QCOMPARE(prompts.prompts().size(), 1);
+        QVERIFY2(prompts.lastText().contains(reportContains), qPrintable(prompts.lastText()));
+        QCOMPARE(prompts.prompts().first().icon, QMessageBox::Warning);
+        QVERIFY(program.state.image == before);
+        QVERIFY(program.frame.child("Form_open_chann"));  // the user may pick another file
+    }
+    // Cancel with a name that would pass reads nothing and says nothing.
+    prompts.clear();
+    program.state.currentFilePath = "untouched";
     FilePickerWindow* picker = openPicker(program, "File_Open", dir_->path());
-    confirmName(picker, "bad.chann");
-    QCOMPARE(prompts.prompts().size(), 1);
-    QVERIFY2(prompts.lastText().contains(reportContains), qPrintable(prompts.lastText()));
-    QCOMPARE(prompts.prompts().first().title, QString("操作提示"));
-    QCOMPARE(prompts.prompts().first().icon, QMessageBox::Warning);
+    picker->findChild<QLineEdit*>("Text1")->setText("bad.chann");
+    picker->findChild<QPushButton*>("Command_close")->click();
+    QTRY_VERIFY(!program.frame.child("Form_open_chann"));
+    QCOMPARE(program.state.currentFilePath, QString("untouched"));
     QVERIFY(program.state.image == before);
-    QVERIFY(program.frame.child("Form_open_chann"));  // the user may pick another file
+    QVERIFY(prompts.empty());
 }
 
 void FilePickerTest::fileListShowsMatchingFilesAndFillsTheName()
@@ -204,38 +160,20 @@ void FilePickerTest::fileListShowsMatchingFilesAndFillsTheName()
     TestProgram program;
     program.startUp();
     FilePickerWindow* picker = openPicker(program, "File_Open", dir_->path());
+    QCOMPARE(picker->findChild<QLineEdit*>("Text1")->text(), QString("*.chann"));
     auto* list = picker->findChild<QListView*>("File1");
-    const auto shown = [list] {
-        QStringList names;
-        const QModelIndex root = list->rootIndex();
-        for (int row = 0; row < list->model()->rowCount(root); ++row)
-            names << list->model()->index(row, 0, root).data().toString();
-        names.sort();
-        return names;
-    };
-    QTRY_COMPARE(shown(), QStringList({"TWO.CHANN", "one.chann"}));
-    const QModelIndex root = list->rootIndex();
-    for (int row = 0; row < list->model()->rowCount(root); ++row) {
-        const QModelIndex index = list->model()->index(row, 0, root);
-        if (index.data().toString() == "one.chann")
-            emit list->clicked(index);
+    QTRY_COMPARE(list->model()->rowCount(list->rootIndex()), 2);
+    QStringList names;
+    QModelIndex one;
+    for (int row = 0; row < 2; ++row) {
+        names << list->model()->index(row, 0, list->rootIndex()).data().toString();
+        if (names.last() == "one.chann")
+            one = list->model()->index(row, 0, list->rootIndex());
     }
+    names.sort();
+    QCOMPARE(names, QStringList({"TWO.CHANN", "one.chann"}));
+    emit list->clicked(one);
     QCOMPARE(picker->findChild<QLineEdit*>("Text1")->text(), QString("one.chann"));
-}
-
-void FilePickerTest::cancelTouchesNothing()
-{
-    TestProgram program;
-    program.startUp();
-    PromptCatcher prompts;
-    const RadioImage before = program.state.image;
-    FilePickerWindow* picker = openPicker(program, "File_Open", dir_->path());
-    picker->findChild<QLineEdit*>("Text1")->setText("a.chann");
-    picker->findChild<QPushButton*>("Command_close")->click();
-    QTRY_VERIFY(!program.frame.child("Form_open_chann"));
-    QVERIFY(program.state.currentFilePath.isEmpty());
-    QVERIFY(program.state.image == before);
-    QVERIFY(prompts.empty());
 }
 
 void FilePickerTest::enterConfirmsOnce()

@@ -1,4 +1,5 @@
 // The port window's details and Test button.
+#include "support/link_fakes.h"
 #include "gui/program_helpers.h"
 #include "windows/port_window.h"
 
@@ -41,7 +42,8 @@ void PortDoctorTest::detailsFollowTheChoiceAndTestExplains()
     state.language = Language::English;
     const PortTable ports = PortTable::fromPorts({{"/dev/ttyUSB0", "CP2102", "0001", true, false},
                                                   {"/dev/ttyUSB1", "", "", true, false}});
-    FakeSerialPortFactory factory;
+    test::VirtualClock clock;
+    test::FakeLine factory{clock};
     PortWindow window(state, ports);
     window.addPortDoctor(factory, std::make_unique<OpenFacts>());
     auto* details = window.findChild<QLabel*>("Label_details");

@@ -66,11 +66,11 @@ void SharingCommandsTest::exportThenImportAnEditedTable()
     const QString path = dir.filePath("list.csv");
     answerFileDialog(path);
     program.frame.menuItem("File_export_csv")->trigger();
-    QCOMPARE(readAll(path), channelCsvText(program.state.image, false));
+    QCOMPARE(readAll(path), channelCsvText(program.state.image, Language::English));
 
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(channelCsvText(program.state.image, false).replace("\r\n5,440.02500,440.02500,None,None,High",
+    file.write(channelCsvText(program.state.image, Language::English).replace("\r\n5,440.02500,440.02500,None,None,High",
                                                                   "\r\n5,440.02500,440.02500,None,None,Low"));
     file.close();
     answerFileDialog(path);
@@ -91,7 +91,7 @@ void SharingCommandsTest::aWrongTableChangesNothing()
     const RadioImage before = program.state.image;
     QFile file(dir.filePath("bad.csv"));
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(channelCsvText(before, false).replace("\r\n5,440.02500", "\r\n5,140.02500"));
+    file.write(channelCsvText(before, Language::English).replace("\r\n5,440.02500", "\r\n5,140.02500"));
     file.close();
     answerFileDialog(file.fileName());
     program.frame.menuItem("File_import_csv")->trigger();

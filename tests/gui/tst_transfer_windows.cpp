@@ -1,6 +1,5 @@
 // The read and write windows: end to end against the virtual radio r5sim on a
 // pseudo-terminal, and their failure paths on a line that never answers.
-#include "files/channel_file.h"
 #include "gui/program_helpers.h"
 #include "gui/prompt_helpers.h"
 #include "gui/radio_helpers.h"
@@ -8,13 +7,8 @@
 #include "model/defaults.h"
 #include "windows/read_write_windows.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -63,7 +57,6 @@ private slots:
     void writeToTheVirtualRadio();
     void failureAfterFourAttempts();
     void portThatCannotOpen();
-    void writeWithBackupAndVerify();
 };
 
 void TransferWindowTest::initTestCase()
@@ -111,8 +104,6 @@ void TransferWindowTest::writeToTheVirtualRadio()
     TestProgram program({SystemPort{radio.link(), "", "", false, true}}, MainWindow::Options{Language::Chinese, false},
                         TestProgram::Link::Real);
     program.startUp();
-    program.state.backupBeforeWrite = false;  // the bare write; the backup and verify have their own test
-    program.state.verifyAfterWrite = false;
     buildVhfChannels(program.state.image);
     const QByteArray image = program.state.image.toBytes();
 
@@ -140,7 +131,6 @@ void TransferWindowTest::failureAfterFourAttempts()
 {
     TestProgram program(eightBuiltInPorts(), {}, TestProgram::Link::Fake, {builtInDevice(2)});
     program.startUp();
-    program.state.backupBeforeWrite = false;  // the write's own failure, not the backup read's
     program.fakePorts.opened.clear();
     PromptCatcher prompts;
     program.frame.menuItem("Prog_write")->trigger();
@@ -180,45 +170,6 @@ void TransferWindowTest::portThatCannotOpen()
     QTest::qWait(20);
     QCOMPARE(prompts.prompts().size(), 1);
     QVERIFY(!qobject_cast<TransferWindow*>(window)->busy());
-}
-
-// On by default: the radio is read first and kept as a channel file, the user
-// sees what will change and confirms, and the radio is read back after.
-void TransferWindowTest::writeWithBackupAndVerify()
-{
-    QTemporaryDir folder;
-    const QByteArray memory = patternedMemory();
-    VirtualRadioProcess radio(folder.path(), memory, true);
-    QVERIFY(radio.waitUntilUp());
-    TestProgram program({SystemPort{radio.link(), "", "", false, true}}, MainWindow::Options{Language::English, false},
-                        TestProgram::Link::Real);
-    program.startUp();
-    program.state.backupFolder = folder.filePath("backups");
-    PromptCatcher prompts;
-    QStringList questions;
-    QTimer answer;
-    connect(&answer, &QTimer::timeout, this, [&questions] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box && box->objectName() == "r5Question") {
-            questions << box->text();
-            box->button(QMessageBox::Yes)->click();
-        }
-    });
-    answer.start(10);
-
-    OpenedTransfer write = openTransfer(program, "Prog_write", "Form_Comm_Write");
-    QVERIFY(write.window->findChild<QCheckBox*>("Check_Verify")->isChecked());
-    button(write.window, "Command_Write")->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!prompts.empty(), kTransferTimeoutMs);
-    QCOMPARE(questions.size(), 1);
-    QVERIFY(questions[0].startsWith("What will change in the radio:\nChannel 1: RX Frequency: "));
-    QVERIFY(prompts.lastText().endsWith("Verified: the radio holds what was written."));
-
-    const QString backup = qobject_cast<WriteWindow*>(write.window.data())->lastBackupPath();
-    QVERIFY(backup.startsWith(folder.filePath("backups")));
-    RadioImage kept;
-    QVERIFY(!loadChannelFile(kept, backup));
-    QCOMPARE(kept.toBytes().left(54 * 16), memory.left(54 * 16));
 }
 
 QTEST_MAIN(TransferWindowTest)

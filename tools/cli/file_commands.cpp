@@ -18,13 +18,13 @@ namespace {
 constexpr Language kEnglish = Language::English;
 
 // --language zh|en: the texts of the grid in that language (English unless told).
-std::optional<bool> chineseFrom(const QCommandLineParser& parser)
+std::optional<Language> languageFrom(const QCommandLineParser& parser)
 {
     const QString language = parser.value("language");
     if (language == "en")
-        return false;
+        return Language::English;
     if (language == "zh")
-        return true;
+        return Language::Chinese;
     return std::nullopt;
 }
 
@@ -37,8 +37,8 @@ int runExportCsv(const QStringList& arguments)
         return usageError(parsed.error);
     if (parser.positionalArguments().size() != 2)
         return usageError("export-csv needs FILE.chann OUT.csv");
-    const auto language = chineseFrom(parser);
-    if (language != Language::Chinese)
+    const auto language = languageFrom(parser);
+    if (!language)
         return usageError("--language takes en or zh");
 
     AppState state;
@@ -94,8 +94,8 @@ int runDiff(const QStringList& arguments)
         return usageError(parsed.error);
     if (parser.positionalArguments().size() != 2)
         return usageError("diff needs A.chann B.chann");
-    const auto language = chineseFrom(parser);
-    if (language != Language::Chinese)
+    const auto language = languageFrom(parser);
+    if (!language)
         return usageError("--language takes en or zh");
 
     // As diff(1): 0 equal, 1 different, 2 when a file cannot be compared.
@@ -124,8 +124,8 @@ int runSheet(const QStringList& arguments)
     const bool html = files.size() == 2 && files[1].endsWith(".html", Qt::CaseInsensitive);
     if (files.size() != 2 || (!html && !files[1].endsWith(".pdf", Qt::CaseInsensitive)))
         return usageError("sheet needs FILE.chann OUT.pdf or OUT.html");
-    const auto language = chineseFrom(parser);
-    if (language != Language::Chinese)
+    const auto language = languageFrom(parser);
+    if (!language)
         return usageError("--language takes en or zh");
     const int model = modelIndex(parser.value("model"));
     if (model < 0)

@@ -4,6 +4,7 @@
 
 #include "files/channel_file.h"
 #include "link/protocol.h"
+#include "link/link_outcome.h"
 #include "link/read_exchange.h"
 #include "model/image_diff.h"
 
@@ -62,13 +63,11 @@ std::optional<QString> WriteSafety::readRadio(AppState& into, const QString& pur
     QEventLoop loop;
     std::optional<QString> error;
     QObject::connect(&read, &LinkExchange::statusChanged, [&](const QString& text) { printProgress(purpose + ": " + text.trimmed()); });
-    QObject::connect(&read, &LinkExchange::completed, &loop, &QEventLoop::quit);
-    auto failed = [&](const QString& message) {
-        error = message;
+    QObject::connect(&read, &LinkExchange::finished, [&](const LinkOutcome& outcome) {
+        if (!outcome.completed())
+            error = linkOutcomeText(outcome, Language::English);
         loop.quit();
-    };
-    QObject::connect(&read, &LinkExchange::failed, failed);
-    QObject::connect(&read, &LinkExchange::portOpenFailed, failed);
+    });
     read.start();
     if (!error && read.busy())
         loop.exec();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/text.h"
 #include "link/port_table.h"
 #include "model/app_state.h"
 

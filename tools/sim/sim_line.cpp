@@ -1,6 +1,6 @@
 #include "sim_line.h"
 
-#include "link/protocol.h"
+#include "radio_protocol.h"
 
 #include <cerrno>
 #include <csignal>
@@ -18,7 +18,7 @@ namespace r5::sim {
 namespace {
 
 constexpr long long kMillisecond = 1000000;
-constexpr long long kByteTime = 1000000000LL * protocol::kBitsPerByte / protocol::kBaudRate;  // ~1.04 ms
+constexpr long long kByteTime = 1000000000LL * wire::kBitsPerByte / wire::kBaudRate;  // ~1.04 ms
 // A command ends when the line stayed idle this long after its last byte. The
 // program sends a command back to back, so any idle time marks its end; the
 // 15 ms between commands leave a wide margin. Paced, a byte only counts as
@@ -140,16 +140,37 @@ void SimLine::endCommand(Clock t)
         options_.afterWrite();
     if (answer.hangup) {
         log('!', "hangup");
-        hungUp_ = true;
-        return;
+        hangupPending_ = true;
     }
     if (answer.bytes.isEmpty())
         return;
+    log('>', answer.bytes);
+    const qsizetype first = answer.splitAt > 0 ? answer.splitAt : answer.bytes.size();
+    if (!held_.isEmpty()) {
+        held_.append(answer.bytes);   // after what still waits, in order
+        return;
+    }
+    queueOutput(t, answer.bytes.left(first));
+    if (first < answer.bytes.size()) {
+        held_ = answer.bytes.mid(first);
+        heldUntil_ = (options_.fast ? t : lineFreeAt_) + answer.pauseMs * kMillisecond;
+    }
+}
+
+void SimLine::queueOutput(Clock t, const QByteArray& bytes)
+{
     if (output_.isEmpty())
         outputFirstDue_ = options_.fast ? t : std::max(t, lineFreeAt_) + kByteTime;
-    output_.append(answer.bytes);
+    output_.append(bytes);
     lineFreeAt_ = outputFirstDue_ + (output_.size() - 1) * kByteTime;
-    log('>', answer.bytes);
+}
+
+void SimLine::releaseHeld(Clock t)
+{
+    if (held_.isEmpty() || !output_.isEmpty() || t < heldUntil_)
+        return;
+    queueOutput(t, held_);
+    held_.clear();
 }
 
 void SimLine::sendDue(Clock t)
@@ -184,14 +205,16 @@ int SimLine::run()
     sigdelset(&waiting, SIGTERM);
 
     started_ = now();
-    while (!stopRequested && !hungUp_) {
+    while (!stopRequested) {
         const Clock t = now();
         if (!command_.isEmpty() && t >= commandEnd_ + (options_.fast ? kFastSilence : kPacedSilence))
             endCommand(t);
-        if (hungUp_)
-            break;
+        releaseHeld(t);
         if (!output_.isEmpty())
             sendDue(t);
+        // A pulled cable: what had left the radio is on the wire, then nothing.
+        if (hangupPending_ && output_.isEmpty() && held_.isEmpty())
+            break;
 
         // Sleep until input arrives or the next thing falls due; never spin.
         Clock wake = -1;
@@ -201,6 +224,8 @@ int SimLine::run()
             const Clock due = options_.fast ? t + kMillisecond : std::max(outputFirstDue_, t + kMillisecond / 4);
             wake = wake < 0 ? due : std::min(wake, due);
         }
+        if (!held_.isEmpty() && output_.isEmpty())
+            wake = wake < 0 ? heldUntil_ : std::min(wake, heldUntil_);
         timespec timeout{};
         timespec* timeoutPtr = nullptr;
         if (wake >= 0) {
