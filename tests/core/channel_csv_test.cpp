@@ -177,7 +177,6 @@ TEST(ChannelCsv, AWrongFieldIsNamedAndNothingIsApplied)
     using K = CsvError::Kind;
     const FieldFault faults[] = {
         {CsvColumn::Receive, "399.99", K::OutOfBand},
-        {CsvColumn::Receive, "440.123456", K::NotStorable},
         {CsvColumn::Receive, "", K::NoReceive},
         {CsvColumn::Transmit, "440.5.3", K::NotStorable},
         {CsvColumn::Decode, "D999N", K::UnknownTone},

@@ -44,6 +44,8 @@ void PortDoctorTest::detailsFollowTheChoiceAndTestExplains()
                                                   {"/dev/ttyUSB1", "", "", true, false}});
     test::VirtualClock clock;
     test::FakeLine factory{clock};
+    factory.openable = QSet<QString>{};
+    factory.openError = "No such file or directory";
     PortWindow window(state, ports);
     window.addPortDoctor(factory, std::make_unique<OpenFacts>());
     auto* details = window.findChild<QLabel*>("Label_details");
