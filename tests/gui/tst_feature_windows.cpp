@@ -2,11 +2,14 @@
 // row per binding rule (the rules' full tables are r5core's), the first
 // showing of odd cells, typing, the messages and redrawing on activation.
 #include "app/menu_table.h"
+#include "gui/radio_helpers.h"
 #include "gui/program_helpers.h"
 #include "gui/prompt_helpers.h"
 #include "model/defaults.h"
 #include "model/radio_models.h"
 
+#include <QTemporaryDir>
+#include <QPointer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QInputMethodEvent>
@@ -53,6 +56,7 @@ private slots:
     void typing();
     void testFrequencyCommits_data();
     void testFrequencyCommits();
+    void writeAndReadBackWithTheVirtualRadio();
 
 private:
     ChildWindow* open(const char* command);
@@ -268,6 +272,48 @@ void FeatureWindowTest::testFrequencyCommits()
     QCOMPARE(cells(47, 8, 4), (Bytes{0, 0, 0, 0x15}));
 }
 
+
+void FeatureWindowTest::writeAndReadBackWithTheVirtualRadio()
+{
+    if (qEnvironmentVariableIsEmpty("R5SIM"))
+        QSKIP("R5SIM names no virtual radio");
+    QTemporaryDir folder;
+    SimRadio radio(folder.path(), QByteArray(RadioImage::kSize, char(0xFF)), {"--fast"});
+    QVERIFY(radio.up());
+    program_ = std::make_unique<TestProgram>(QList<SystemPort>{SystemPort{radio.link(), "", "", false, true}},
+                                             MainWindow::Options{Language::English, false}, TestProgram::Link::Real);
+    program_->startUp();
+    program_->state.selectModel(kVhfModel);
+    program_->state.backupBeforeWrite = false;  // the bare write and read
+    program_->state.verifyAfterWrite = false;
+
+    // One value in every window.
+    for (const auto& [command, list] : {std::pair{"Optional_edit", "Combo_Voice"}, {"key_edit", "Combo_pf1"},
+                                         {"Scan_edit", "Combo_RYC"}}) {
+        open(command);
+        control<QComboBox>(list)->setCurrentIndex(2);
+    }
+    open("Test_edit");
+    clickCell(1, 1);
+    QTest::keyClicks(control("Text_Edit"), "145.5");
+    clickCell(2, 0);
+    open("Message_edit");
+    QTest::keyClicks(control("Text_MS1"), "HELLO");
+    const QByteArray written = program_->state.image.toBytes();
+
+    // Write, forget the settings, and read them back from the radio.
+    for (const auto& [command, button] : {std::pair{"Prog_write", "Command_Write"}, {"Prog_read", "Command_read"}}) {
+        if (qstrcmp(command, "Prog_read") == 0)
+            for (int a = 0x110; a < 0x310; ++a)
+                program_->state.image.setAt(a, 0);
+        QPointer<ChildWindow> transfer = open(command);
+        control<QPushButton>(button)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!transfer, 30000);
+    }
+    const QByteArray read = program_->state.image.toBytes();
+    for (int row : {17, 19, 22, 40, 48})
+        QCOMPARE(read.mid(row * 16, 16).toHex(' '), written.mid(row * 16, 16).toHex(' '));
+}
 
 QTEST_MAIN(FeatureWindowTest)
 #include "tst_feature_windows.moc"
