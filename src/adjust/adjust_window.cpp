@@ -8,6 +8,7 @@
 #include "ui/input_filter.h"
 #include "ui/named_widgets.h"
 #include "ui/prompt.h"
+#include "model/window_names.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -103,7 +104,7 @@ AdjustWindow::AdjustWindow(AppState& state, const LinkContext& link, QWidget* pa
       exchange_(new AdjustExchange(state, link.ports, link.serialPorts, link.timers, this)),
       poll_(link.timers.create())
 {
-    setObjectName("frm_Adj_Txp");
+    setObjectName(window::kAdjust);
     // A request left from an earlier opening is not this user's.
     state.adjustOpenRequest = false;
     state.adjustSaveRequest = false;
@@ -297,8 +298,8 @@ QWidget* AdjustWindow::buildButtons()
         exchange_->startWrite();
         lockWhileBusy();
     });
-    connect(open, &QPushButton::clicked, this, [this] { requestPicker("Form_open_adj"); });
-    connect(save, &QPushButton::clicked, this, [this] { requestPicker("Form_save_adj"); });
+    connect(open, &QPushButton::clicked, this, [this] { requestPicker(window::kOpenAdjustFile); });
+    connect(save, &QPushButton::clicked, this, [this] { requestPicker(window::kSaveAdjustFile); });
     connect(defaults, &QPushButton::clicked, this, &AdjustWindow::restoreDefaults);
     connect(close, &QPushButton::clicked, this, [this] {
         if (mayClose())

@@ -7,6 +7,7 @@
 #include "model/text.h"
 #include "sheet/sheet_document.h"
 #include "ui/prompt.h"
+#include "model/window_names.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -34,9 +35,9 @@ constexpr size_t kErrorsShown = 12;
 // The windows that show channels draw from the image again.
 void showImportedChannels(MainWindow& frame)
 {
-    frame.closeWindow("Form_Chann_Edit");
-    if (frame.child("frm_chann"))
-        frame.openWindow("frm_chann");
+    frame.closeWindow(window::kChannelDetail);
+    if (frame.child(window::kChannelGrid))
+        frame.openWindow(window::kChannelGrid);
 }
 
 void importChannels(MainWindow& frame, AppState& state)

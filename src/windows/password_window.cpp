@@ -8,6 +8,7 @@
 #include "ui/input_filter.h"
 #include "ui/named_widgets.h"
 #include "ui/prompt.h"
+#include "model/window_names.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -45,7 +46,7 @@ PasswordWindow::PasswordWindow(AppState& state, const LinkContext& link, QWidget
       new1_(passwordBox("Text_New_Password_1", this)),
       new2_(passwordBox("Text_New_PassWord_2", this))
 {
-    setObjectName("Form_Write_PassWord");
+    setObjectName(window::kPassword);
     setWindowTitle(kTitle.in(language()));
 
     auto* modify = namedButton("Command_Write", kModify.in(language()), this);
