@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QHBoxLayout>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -36,6 +37,18 @@ QPushButton* makeFeatureButton(const char* name, const Text& caption, Language l
     auto* button = named(new QPushButton(caption.in(language), parent), name);
     button->setAutoDefault(false);
     return button;
+}
+
+QHBoxLayout* makeHelpCloseRow(QWidget* window, Language language)
+{
+    QPushButton* help = makeFeatureButton("Command_help", kHelpCaption, language, window);
+    QPushButton* close = makeFeatureButton("Command_close", kCloseCaption, language, window);
+    QObject::connect(close, &QPushButton::clicked, window, [window] { closeFramed(window); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(help);
+    buttons->addWidget(close);
+    return buttons;
 }
 
 void closeFramed(QWidget* window)

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 class QComboBox;
+class QHBoxLayout;
 class QPushButton;
 class QWidget;
 
@@ -27,6 +28,10 @@ QPushButton* makeFeatureButton(const char* name, const Text& caption, Language l
 
 // Closes the window with the workspace frame around it.
 void closeFramed(QWidget* window);
+
+// The Help and Close buttons every settings window ends with, right-aligned;
+// Close closes the window, Help has never had an action.
+QHBoxLayout* makeHelpCloseRow(QWidget* window, Language language);
 
 // Where a settings window opens: its size a fraction of the main window's,
 // centred across, and set down from the top by a fraction of the room left.

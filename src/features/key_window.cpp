@@ -44,13 +44,7 @@ KeyAssignmentWindow::KeyAssignmentWindow(AppState& state, QWidget* parent) : Chi
     }
     grid->setColumnStretch(1, 1);
 
-    QPushButton* help = makeFeatureButton("Command_help", kHelpCaption, language, this);
-    QPushButton* close = makeFeatureButton("Command_close", kCloseCaption, language, this);
-    connect(close, &QPushButton::clicked, this, [this] { closeFramed(this); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(help);
-    buttons->addWidget(close);
+    QHBoxLayout* buttons = makeHelpCloseRow(this, language);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);

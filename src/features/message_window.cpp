@@ -38,13 +38,7 @@ MessageWindow::MessageWindow(AppState& state, QWidget* parent) : ChildWindow(sta
         boxes_[i] = box;
     }
 
-    QPushButton* help = makeFeatureButton("Command_help", kHelpCaption, language, this);
-    QPushButton* close = makeFeatureButton("Command_close", kCloseCaption, language, this);
-    connect(close, &QPushButton::clicked, this, [this] { closeFramed(this); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(help);
-    buttons->addWidget(close);
+    QHBoxLayout* buttons = makeHelpCloseRow(this, language);
     layout->addStretch();
     layout->addLayout(buttons);
     showLines();

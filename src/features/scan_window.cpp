@@ -61,13 +61,7 @@ ScanWindow::ScanWindow(AppState& state, QWidget* parent)
                          priorityChannel_);
     }
 
-    QPushButton* help = makeFeatureButton("Command_help", kHelpCaption, language_, this);
-    QPushButton* close = makeFeatureButton("Command_close", kCloseCaption, language_, this);
-    connect(close, &QPushButton::clicked, this, [this] { closeFramed(this); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(help);
-    buttons->addWidget(close);
+    QHBoxLayout* buttons = makeHelpCloseRow(this, language_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);

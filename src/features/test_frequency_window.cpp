@@ -69,13 +69,7 @@ TestFrequencyWindow::TestFrequencyWindow(AppState& state, QWidget* parent) : Chi
     // The text box floats over the viewport; it moves with its cell.
     connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this, &TestFrequencyWindow::placeEditor);
 
-    QPushButton* help = makeFeatureButton("Command_help", kHelpCaption, language, this);
-    QPushButton* close = makeFeatureButton("Command_close", kCloseCaption, language, this);
-    connect(close, &QPushButton::clicked, this, [this] { closeFramed(this); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(help);
-    buttons->addWidget(close);
+    QHBoxLayout* buttons = makeHelpCloseRow(this, language);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grid_);
     layout->addLayout(buttons);
