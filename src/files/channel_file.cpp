@@ -1,5 +1,9 @@
 #include "files/channel_file.h"
 
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+
 namespace r5 {
 namespace {
 
@@ -54,6 +58,15 @@ std::optional<FileError> loadChannelFile(RadioImage& image, const QString& path)
 std::optional<FileError> loadChannelText(RadioImage& image, const QByteArray& text, const QString& path)
 {
     return applyResult(image, parseNumberText(text, path, layout()));
+}
+
+QString backupFilePath(const QString& dir)
+{
+    const QString stem = "r5-backup-" + QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss");
+    QString path = QDir(dir).filePath(stem + kChannelFileSuffix);
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = QDir(dir).filePath(stem + "-" + QString::number(n) + kChannelFileSuffix);
+    return path;
 }
 
 } // namespace r5

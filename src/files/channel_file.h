@@ -19,4 +19,8 @@ std::optional<FileError> saveChannelFile(const RadioImage& image, const QString&
 std::optional<FileError> loadChannelFile(RadioImage& image, const QString& path);
 std::optional<FileError> loadChannelText(RadioImage& image, const QByteArray& text, const QString& path);
 
+// A name for a backup of the radio taken now in `dir` that is not taken yet:
+// r5-backup-YYYYMMDD-HHMMSS.chann, with -2, -3 ... added within one second.
+QString backupFilePath(const QString& dir);
+
 } // namespace r5

@@ -24,9 +24,11 @@ ReadWindow::ReadWindow(AppState& state, const LinkContext& link, QWidget* parent
 }
 
 WriteWindow::WriteWindow(AppState& state, const LinkContext& link, QWidget* parent)
-    : TransferWindow(state, new WriteExchange(state, link.ports, link.serialPorts, link.timers), kWriteCaptions, parent)
+    : TransferWindow(state, new WriteExchange(state, link.ports, link.serialPorts, link.timers), kWriteCaptions, parent),
+      link_(link)
 {
     setObjectName(window::kWrite);
+    addSafetyBoxes();
 }
 
 } // namespace r5

@@ -51,13 +51,16 @@ TransferWindow::TransferWindow(AppState& state, MemoryExchange* exchange, const 
     closeTimer_.setInterval(captions.closeDelayMs);
     connect(&closeTimer_, &QTimer::timeout, this, [this] { closeChildWindow(this); });
 
-    connect(startButton, &QPushButton::clicked, this, &TransferWindow::start);
+    connect(startButton, &QPushButton::clicked, this, [this] {
+        closeTimer_.stop();
+        start();
+    });
     connect(cancelButton, &QPushButton::clicked, this, &TransferWindow::cancel);
-    connect(exchange_, &LinkExchange::progressChanged, progress_, &QProgressBar::setValue);
-    connect(exchange_, &LinkExchange::statusChanged, status_, &QLabel::setText);
+    follow(exchange_);
     // Messages wait until the exchange's own step has returned, so the modal
     // box never runs inside a step of the protocol.
-    connect(exchange_, &LinkExchange::finished, this, &TransferWindow::showOutcome, Qt::QueuedConnection);
+    connect(exchange_, &LinkExchange::finished, this, [this](const LinkOutcome& outcome) { onOutcome(outcome); },
+            Qt::QueuedConnection);
 
     auto* passwordRow = new QHBoxLayout;
     passwordRow->addWidget(namedLabel("Label1", QString::fromUtf8(captions.passwordCaption), this));
@@ -103,11 +106,7 @@ void TransferWindow::closeEvent(QCloseEvent* event)
     ChildWindow::closeEvent(event);
 }
 
-void TransferWindow::start()
-{
-    closeTimer_.stop();
-    exchange_->start();
-}
+void TransferWindow::start() { exchange_->start(); }
 
 void TransferWindow::cancel()
 {
@@ -115,9 +114,17 @@ void TransferWindow::cancel()
         closeChildWindow(this);
 }
 
-void TransferWindow::showOutcome(const LinkOutcome& outcome)
+void TransferWindow::follow(LinkExchange* exchange)
 {
-    const QString message = linkOutcomeText(outcome, language());
+    connect(exchange, &LinkExchange::progressChanged, progress_, &QProgressBar::setValue);
+    connect(exchange, &LinkExchange::statusChanged, status_, &QLabel::setText);
+}
+
+void TransferWindow::showOutcome(const LinkOutcome& outcome, const QString& addendum)
+{
+    QString message = linkOutcomeText(outcome, language());
+    if (!addendum.isEmpty())
+        message += "\n" + addendum;
     if (!outcome.completed()) {
         showPrompt(this, message, language());
         return;

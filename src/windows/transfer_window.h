@@ -14,6 +14,7 @@ class QPushButton;
 
 namespace r5 {
 
+class LinkExchange;
 class MemoryExchange;
 
 // What the read and the write window share: a start button, Cancel and Help,
@@ -32,7 +33,7 @@ public:
         int closeDelayMs;             // after the completion message
     };
 
-    bool busy() const;
+    virtual bool busy() const;
     bool mayClose() override;
     QRect initialGeometry(const QSize& mainWindowSize) const override;
 
@@ -43,10 +44,19 @@ protected:
 
     void closeEvent(QCloseEvent* event) override;
 
+    // The start button's work (a pending close is called off first); the
+    // default starts the window's exchange.
+    virtual void start();
+    // What the window does when its exchange ends; the default shows it.
+    virtual void onOutcome(const LinkOutcome& outcome) { showOutcome(outcome); }
+    // Shows the outcome's message with `addendum` on a line of its own after
+    // it; a completed one closes the window a moment later.
+    void showOutcome(const LinkOutcome& outcome, const QString& addendum = {});
+    // Shows another exchange's progress and status in the window's bar and line.
+    void follow(LinkExchange* exchange);
+
 private:
-    void start();
     void cancel();
-    void showOutcome(const LinkOutcome& outcome);
 
     MemoryExchange* exchange_;
     QProgressBar* progress_;

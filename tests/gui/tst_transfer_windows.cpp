@@ -3,12 +3,16 @@
 #include "gui/program_helpers.h"
 #include "gui/prompt_helpers.h"
 #include "gui/radio_helpers.h"
+#include "files/channel_file.h"
 #include "link/link_texts.h"
 #include "model/defaults.h"
 #include "windows/read_write_windows.h"
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -57,6 +61,7 @@ private slots:
     void writeToTheVirtualRadio();
     void failureAfterFourAttempts();
     void portThatCannotOpen();
+    void writeWithBackupAndVerify();
 };
 
 void TransferWindowTest::initTestCase()
@@ -106,6 +111,8 @@ void TransferWindowTest::writeToTheVirtualRadio()
     program.startUp();
     buildVhfChannels(program.state.image);
     const QByteArray image = program.state.image.toBytes();
+    program.state.backupBeforeWrite = false;  // the bare write; the backup and verify have their own test
+    program.state.verifyAfterWrite = false;
 
     PromptCatcher prompts;
     OpenedTransfer write = openTransfer(program, "Prog_write", "Form_Comm_Write");
@@ -132,6 +139,7 @@ void TransferWindowTest::failureAfterFourAttempts()
     TestProgram program(eightBuiltInPorts(), {}, TestProgram::Link::Fake, {builtInDevice(2)});
     program.startUp();
     program.fakePorts.opened.clear();
+    program.state.backupBeforeWrite = false;  // the write's own failure, not the backup read's
     PromptCatcher prompts;
     program.frame.menuItem("Prog_write")->trigger();
     QPointer<ChildWindow> window = program.frame.child("Form_Comm_Write");
@@ -170,6 +178,50 @@ void TransferWindowTest::portThatCannotOpen()
     QTest::qWait(20);
     QCOMPARE(prompts.prompts().size(), 1);
     QVERIFY(!qobject_cast<TransferWindow*>(window)->busy());
+}
+
+// On by default: the radio is read first and kept as a channel file, the user
+// sees what will change and confirms, and the radio is read back after.
+void TransferWindowTest::writeWithBackupAndVerify()
+{
+    QTemporaryDir folder;
+    const QByteArray memory = patternedMemory();
+    SimRadio radio(folder.path(), memory, {"--fast"});
+    QVERIFY(radio.up());
+    TestProgram program({SystemPort{radio.link(), "", "", false, true}}, MainWindow::Options{Language::English, false},
+                        TestProgram::Link::Real);
+    program.startUp();
+    program.state.backupFolder = folder.filePath("backups");
+    PromptCatcher prompts;
+    QStringList questions;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, this, [&questions] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box && box->objectName() == "r5Question") {
+            questions << box->text();
+            box->button(QMessageBox::Yes)->click();
+        }
+    });
+    answer.start(10);
+
+    OpenedTransfer write = openTransfer(program, "Prog_write", "Form_Comm_Write");
+    QVERIFY(write.window->findChild<QCheckBox*>("Check_Backup")->isChecked());
+    QVERIFY(write.window->findChild<QCheckBox*>("Check_Verify")->isChecked());
+    button(write.window, "Command_Write")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!prompts.empty(), kTransferTimeoutMs);
+    QCOMPARE(questions.size(), 1);
+    QVERIFY2(questions[0].startsWith("What will change in the radio:\n"), qPrintable(questions[0]));
+    QCOMPARE(prompts.lastText(),
+             QString("Complete writing Data to the transceiver.\nVerified: the radio holds what was written."));
+
+    const QStringList backups = QDir(folder.filePath("backups")).entryList({"r5-backup-*.chann"});
+    QCOMPARE(backups.size(), 1);
+    RadioImage kept;
+    QVERIFY(!loadChannelFile(kept, folder.filePath("backups/" + backups[0])));
+    const int backedUp = kChannelFileRows * RadioImage::kCellsPerRow;
+    QCOMPARE(kept.toBytes().left(backedUp), memory.left(backedUp));
+    const QByteArray stored = radio.stop();
+    QCOMPARE(stored.left(49 * 16), program.state.image.toBytes().left(49 * 16));
 }
 
 QTEST_MAIN(TransferWindowTest)

@@ -34,15 +34,6 @@ QString shellQuoted(const QString& text)
 
 } // namespace
 
-QString backupFilePath(const QString& dir)
-{
-    const QString stem = "r5-backup-" + QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss");
-    QString path = QDir(dir).filePath(stem + kChannelFileSuffix);
-    for (int n = 2; QFileInfo::exists(path); ++n)
-        path = QDir(dir).filePath(stem + "-" + QString::number(n) + kChannelFileSuffix);
-    return path;
-}
-
 void WriteSafety::addOptions(QCommandLineParser& parser)
 {
     parser.addOption({"backup", "Read the radio first and keep its memory as a channel file in DIR.", "DIR"});

@@ -47,8 +47,4 @@ private:
     QString backupPath_;
 };
 
-// A name for a backup taken now in `dir` that is not taken yet:
-// r5-backup-YYYYMMDD-HHMMSS.chann, with -2, -3 ... added within one second.
-QString backupFilePath(const QString& dir);
-
 } // namespace r5::cli
