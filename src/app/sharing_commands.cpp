@@ -40,11 +40,10 @@ void showImportedChannels(MainWindow& frame)
         frame.openWindow(window::kChannelGrid);
 }
 
-void importChannels(MainWindow& frame, AppState& state)
+void importChannels(MainWindow& frame, AppState& state, const FileChooser& choose)
 {
     const Language language = state.language;
-    const QString path =
-        QFileDialog::getOpenFileName(&frame, kImportTitle.in(language), QString(), kCsvFilter.in(language));
+    const QString path = choose(&frame, {false, kImportTitle.in(language), QString(), kCsvFilter.in(language)});
     if (path.isEmpty())
         return;
     const std::vector<CsvError> errors = loadChannelCsv(state, path);
@@ -76,22 +75,21 @@ void reportSaved(MainWindow& frame, const std::optional<FileError>& error, const
                    PromptTitle::CompletionPrompt, PromptIcon::Information);
 }
 
-void exportChannels(MainWindow& frame, const AppState& state)
+void exportChannels(MainWindow& frame, const AppState& state, const FileChooser& choose)
 {
     const Language language = state.language;
-    QString path = QFileDialog::getSaveFileName(&frame, kExportTitle.in(language), "channels.csv", kCsvFilter.in(language));
+    QString path = choose(&frame, {true, kExportTitle.in(language), "channels.csv", kCsvFilter.in(language)});
     if (path.isEmpty())
         return;
     path = withSuffix(path, "csv");
     reportSaved(frame, saveChannelCsv(state.image, path, language), path, language);
 }
 
-void exportSheet(MainWindow& frame, const AppState& state)
+void exportSheet(MainWindow& frame, const AppState& state, const FileChooser& choose)
 {
     const Language language = state.language;
     QString filter;
-    QString path = QFileDialog::getSaveFileName(&frame, kSheetTitle.in(language), "sheet.pdf",
-                                                kSheetFilters.in(language), &filter);
+    QString path = choose(&frame, {true, kSheetTitle.in(language), "sheet.pdf", kSheetFilters.in(language), &filter});
     if (path.isEmpty())
         return;
     path = withSuffix(path, filter.contains("html") ? "html" : "pdf");
@@ -113,12 +111,20 @@ void printSheet(MainWindow& frame, const AppState& state)
 
 } // namespace
 
-void registerSharingCommands(MainWindow& frame, AppState& state)
+QString askWithFileDialog(QWidget* parent, const FileQuestion& question)
 {
-    frame.registerCommand("File_export_csv", [&frame, &state] { exportChannels(frame, state); });
-    frame.registerCommand("File_import_csv", [&frame, &state] { importChannels(frame, state); });
-    frame.registerCommand("File_export_sheet", [&frame, &state] { exportSheet(frame, state); });
-    frame.registerCommand("File_print", [&frame, &state] { printSheet(frame, state); });
+    return question.save
+        ? QFileDialog::getSaveFileName(parent, question.title, question.suggestedName, question.filters,
+                                       question.chosenFilter)
+        : QFileDialog::getOpenFileName(parent, question.title, question.suggestedName, question.filters);
+}
+
+void registerSharingCommands(MainWindow& frame, AppState& state, FileChooser choose)
+{
+    frame.registerCommand(command::kExportChannels, [&frame, &state, choose] { exportChannels(frame, state, choose); });
+    frame.registerCommand(command::kImportChannels, [&frame, &state, choose] { importChannels(frame, state, choose); });
+    frame.registerCommand(command::kExportSheet, [&frame, &state, choose] { exportSheet(frame, state, choose); });
+    frame.registerCommand(command::kPrint, [&frame, &state] { printSheet(frame, state); });
 }
 
 } // namespace r5
