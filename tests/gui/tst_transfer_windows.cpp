@@ -62,6 +62,7 @@ private slots:
     void failureAfterFourAttempts();
     void portThatCannotOpen();
     void writeWithBackupAndVerify();
+    void failedVerifyRestoresTheBackup();
 };
 
 void TransferWindowTest::initTestCase()
@@ -222,6 +223,40 @@ void TransferWindowTest::writeWithBackupAndVerify()
     QCOMPARE(kept.toBytes().left(backedUp), memory.left(backedUp));
     const QByteArray stored = radio.stop();
     QCOMPARE(stored.left(49 * 16), program.state.image.toBytes().left(49 * 16));
+}
+
+// The radio stores one byte of the write wrong (its answers count the backup
+// read's 18 first): the verify finds it, and the
+// user's yes writes the backup back, so the radio holds what it held before.
+void TransferWindowTest::failedVerifyRestoresTheBackup()
+{
+    QTemporaryDir folder;
+    const QByteArray memory = patternedMemory();
+    SimRadio radio(folder.path(), memory, {"--fast", "--fault", "corrupt-write:30"});
+    QVERIFY(radio.up());
+    TestProgram program({SystemPort{radio.link(), "", "", false, true}}, MainWindow::Options{Language::English, false},
+                        TestProgram::Link::Real);
+    program.startUp();
+    buildVhfChannels(program.state.image);
+    program.state.backupFolder = folder.filePath("backups");
+    PromptCatcher prompts;
+    QStringList questions;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, this, [&questions] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box && box->objectName() == "r5Question") {
+            questions << box->text();
+            box->button(QMessageBox::Yes)->click();
+        }
+    });
+    answer.start(10);
+
+    OpenedTransfer write = openTransfer(program, "Prog_write", "Form_Comm_Write");
+    button(write.window, "Command_Write")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(prompts.lastText() == "The backup was written back to the radio.", kTransferTimeoutMs);
+    QCOMPARE(questions.size(), 2);  // what will change, then the restore
+    QVERIFY2(questions[1].startsWith("The radio's data before the write is kept in"), qPrintable(questions[1]));
+    QCOMPARE(radio.stop().left(49 * 16).toHex(' '), memory.left(49 * 16).toHex(' '));
 }
 
 QTEST_MAIN(TransferWindowTest)
