@@ -51,6 +51,19 @@ OpenedTransfer openTransfer(TestProgram& program, const char* command, const cha
     return opened;
 }
 
+// Answers every question the program asks with Yes, keeping its text.
+void sayYesToQuestions(QTimer& timer, QStringList& questions)
+{
+    QObject::connect(&timer, &QTimer::timeout, &timer, [&questions] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box && box->objectName() == "r5Question") {
+            questions << box->text();
+            box->button(QMessageBox::Yes)->click();
+        }
+    });
+    timer.start(10);
+}
+
 } // namespace
 
 class TransferWindowTest : public QObject {
@@ -196,14 +209,7 @@ void TransferWindowTest::writeWithBackupAndVerify()
     PromptCatcher prompts;
     QStringList questions;
     QTimer answer;
-    connect(&answer, &QTimer::timeout, this, [&questions] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box && box->objectName() == "r5Question") {
-            questions << box->text();
-            box->button(QMessageBox::Yes)->click();
-        }
-    });
-    answer.start(10);
+    sayYesToQuestions(answer, questions);
 
     OpenedTransfer write = openTransfer(program, "Prog_write", "Form_Comm_Write");
     QVERIFY(write.window->findChild<QCheckBox*>("Check_Backup")->isChecked());
@@ -242,14 +248,7 @@ void TransferWindowTest::failedVerifyRestoresTheBackup()
     PromptCatcher prompts;
     QStringList questions;
     QTimer answer;
-    connect(&answer, &QTimer::timeout, this, [&questions] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box && box->objectName() == "r5Question") {
-            questions << box->text();
-            box->button(QMessageBox::Yes)->click();
-        }
-    });
-    answer.start(10);
+    sayYesToQuestions(answer, questions);
 
     OpenedTransfer write = openTransfer(program, "Prog_write", "Form_Comm_Write");
     button(write.window, "Command_Write")->click();
