@@ -6,6 +6,7 @@
 #include "model/window_names.h"
 #include "ui/editor_keys.h"
 #include "ui/input_filter.h"
+#include "ui/named_widgets.h"
 #include "ui/prompt.h"
 
 #include <QApplication>
@@ -49,24 +50,6 @@ constexpr Text kBeatShiftCaption{"拍频偏移", "Beat Shift"};
 constexpr Text kScanAddCaption{"扫描添加", "Scan Add"};
 constexpr Text kPriorityCaption{"优先信道", "Priority Channel"};
 constexpr Text kCompanderCaption{"压括器", "Compander"};
-
-template <typename W>
-W* named(W* widget, const char* name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
-// A usable field has the normal field background, an unusable one the
-// button face, so an empty channel reads as "nothing here" at a glance.
-void setUsable(QWidget* widget, bool usable)
-{
-    widget->setEnabled(usable);
-    QPalette palette = widget->palette();
-    const QPalette normal = QApplication::palette(widget);
-    palette.setColor(QPalette::Base, usable ? normal.color(QPalette::Base) : normal.color(QPalette::Button));
-    widget->setPalette(palette);
-}
 
 void fill(QComboBox* list, const QStringList& entries)
 {

@@ -83,15 +83,6 @@ bool selectQuietly(QComboBox* list, int position)
     return true;
 }
 
-void setUsable(QWidget* widget, bool usable)
-{
-    widget->setEnabled(usable);
-    QPalette palette = widget->palette();
-    const QPalette normal = QApplication::palette(widget);
-    palette.setColor(QPalette::Base, usable ? normal.color(QPalette::Base) : normal.color(QPalette::Button));
-    widget->setPalette(palette);
-}
-
 void ignoreTyping(QComboBox* list)
 {
     list->setAttribute(Qt::WA_InputMethodEnabled, false);

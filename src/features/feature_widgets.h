@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/named_widgets.h"
+
 #include "model/text.h"
 
 #include <QRect>
@@ -14,13 +16,6 @@ class QWidget;
 namespace r5 {
 
 // Small pieces the radio-wide settings windows share.
-
-template <typename W>
-W* named(W* widget, const char* name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
 
 // A button of a settings window: it never takes Enter as the default button,
 // so Enter in a box does not close the window.
@@ -43,10 +38,6 @@ void fillQuietly(QComboBox* list, const QStringList& entries);
 // Selects an entry without reporting a change; true when the selection moved,
 // so the caller writes the entry's value back as a user's choice would.
 bool selectQuietly(QComboBox* list, int position);
-
-// A usable box has the normal field background, an unusable one the button
-// face, so a setting that does not apply in this mode reads as such at a glance.
-void setUsable(QWidget* widget, bool usable);
 
 // Keeps a drop-down to its list: typed characters neither edit nor search it.
 void ignoreTyping(QComboBox* list);

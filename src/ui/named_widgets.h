@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QApplication>
 #include <QLabel>
+#include <QPalette>
 #include <QPushButton>
 
 namespace r5 {
@@ -19,6 +21,24 @@ inline QPushButton* namedButton(const char* name, const QString& text, QWidget* 
     auto* button = new QPushButton(text, parent);
     button->setObjectName(name);
     return button;
+}
+
+template <typename W>
+W* named(W* widget, const char* name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+// A usable field has the normal field background, an unusable one the
+// button face, so an empty field reads as "nothing here" at a glance.
+inline void setUsable(QWidget* widget, bool usable)
+{
+    widget->setEnabled(usable);
+    QPalette palette = widget->palette();
+    const QPalette normal = QApplication::palette(widget);
+    palette.setColor(QPalette::Base, usable ? normal.color(QPalette::Base) : normal.color(QPalette::Button));
+    widget->setPalette(palette);
 }
 
 } // namespace r5
