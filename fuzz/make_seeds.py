@@ -56,11 +56,28 @@ def number_file(rows, cells, value):
     return b"".join(b"".join(b" %d " % value(r, c) for c in range(cells)) + b"\r\n" for r in range(rows))
 
 
+CSV_HEADER = (b"channel,rx_mhz,tx_mhz,decode_tone,encode_tone,power,bandwidth,scan,scrambler,ptt_id,"
+              b"option_signalling,sp_unmute,busy_lockout,compander,beat_shift,autodial_memory\r\n")
+
+
+def channel_table(model, lines, end=b"\r\n"):
+    """A channel table seed: the model's index, then the header and one line per channel."""
+    rows = [lines.get(n, str(n).encode()) for n in range(1, 17)]
+    return bytes([model]) + CSV_HEADER + end.join(rows) + end
+
+
 SEEDS = {
     "channel_file": {
         "whole": number_file(54, 22, lambda r, c: (r * 22 + c) % 256 if c < 16 else -c),
         "short": b"1, 2,\t3\n-4 x\n",
         "byte_out_of_range": b"\xef\xbb\xbf 300 1 2\n",
+    },
+    "channel_csv": {
+        "vhf_one_channel": channel_table(0, {3: b"3,145,,d023n,,low,Narrow,None,2,ON,DTMF,QT/DQT+ Opt.Sig,"
+                                                 b"Option Signalling,On,On,8"}),
+        "uhf_quoted": channel_table(1, {1: b'1,"400.025","400.025",67.0,D754I,High,Wide,Add,Off,OFF,Off,'
+                                           b'"QT/DQT",Off,Off,Off,1'}, end=b"\n"),
+        "empty_channels": channel_table(2, {}),
     },
     "adjust_file": {
         "whole": number_file(32, 16, lambda r, c: (r * 16 + c) % 256),
