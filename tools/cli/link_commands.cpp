@@ -179,7 +179,8 @@ int runExchange(LinkExchange& exchange, const std::function<void()>& start, cons
     QObject::connect(&exchange, &LinkExchange::finished, [&](const LinkOutcome& outcome) {
         const QString message = linkOutcomeText(outcome, kEnglish);
         if (!outcome.completed()) {
-            finish(fail(message));
+            const QString reached = reachedRadioText(outcome, kEnglish);
+            finish(fail(reached.isEmpty() ? message : message + "\n" + reached));
             return;
         }
         const double seconds = elapsed.nsecsElapsed() / 1e9;
