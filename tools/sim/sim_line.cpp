@@ -25,9 +25,11 @@ constexpr long long kByteTime = 1000000000LL * wire::kBitsPerByte / wire::kBaudR
 // arrived a byte time after the one before, which already absorbs the jitter
 // of the pseudo-terminal, so a sliver of idle line is enough and the radio
 // answers as promptly as a real one. Unpaced, bytes arrive in bursts as the
-// system delivers them, so the gap must cover that jitter.
+// system delivers them, so the gap must cover that jitter: the program writes a
+// command a byte at a time, and on a busy machine it may lose the processor
+// for some milliseconds between two bytes. Below the 15 ms between commands.
 constexpr long long kPacedSilence = kByteTime / 8;
-constexpr long long kFastSilence = 2 * kMillisecond;
+constexpr long long kFastSilence = 10 * kMillisecond;
 
 volatile std::sig_atomic_t stopRequested = 0;
 extern "C" void onStopSignal(int) { stopRequested = 1; }
@@ -131,8 +133,20 @@ void SimLine::takeInput(Clock t)
 
 void SimLine::endCommand(Clock t)
 {
-    const QByteArray command = command_;
+    QByteArray burst = command_;
     command_.clear();
+    // A radio that was kept from the line for a while finds an acknowledgement
+    // and the command after it in one burst. Only a read or a write carries a
+    // 06 in front of its own, so a 06 before anything else stood alone. On
+    // time, any answer to it would have left before the next command, and the
+    // program empties its input before it sends one: it is dropped.
+    while (burst.size() > 1 && static_cast<quint8>(burst[0]) == wire::kAck
+           && static_cast<quint8>(burst[1]) != wire::kRead && static_cast<quint8>(burst[1]) != wire::kRecord) {
+        log('<', burst.left(1));
+        radio_.answer(burst.left(1));
+        burst.remove(0, 1);
+    }
+    const QByteArray command = burst;
     log('<', command);
     const int writesBefore = radio_.writesStored();
     const Answer answer = radio_.answer(command);
