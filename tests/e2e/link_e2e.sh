@@ -18,7 +18,7 @@ cases=(
   "corrupt-write     --fast,--fault=corrupt-write:3    write        0 at:25"
   "real-timing       -                                 read         0 same"
 )
-special=(wrong-password silent usage outputs interrupt password-characters ports backup-verify interrupted-write verify-corrupt)
+special=(silent usage outputs interrupt password-characters ports backup-verify interrupted-write verify-corrupt)
 
 if [ "${1:-}" = --list ]; then
   for row in "${cases[@]}"; do echo "${row%% *}"; done
@@ -65,7 +65,6 @@ cli() {
 }
 
 last_line() { tail -n 1 "$work/stderr"; }
-expect_last() { [ "$(last_line)" = "$1" ] || fail "last line: $(last_line)"; }
 
 # The memory a channel file gives the radio, as 1024 bytes.
 file_memory() {
@@ -73,9 +72,7 @@ file_memory() {
   stop_sim
 }
 
-# Random memory whose password record starts with "abc" and three spaces.
 head -c 1024 /dev/urandom >radio.bin
-printf 'abc   ' | dd of=radio.bin bs=1 seek=928 conv=notrunc 2>/dev/null
 "$R5CLI" defaults --model Sable-VHF --output vhf.chann
 "$R5CLI" adjust-defaults --output defaults.adj
 
@@ -119,13 +116,6 @@ ports)
   grep -q "^COM[1-8] *$work/radio -> $(readlink -f radio) .* yes$" table.txt || fail "no line for the pseudo-terminal: $(cat table.txt)"
   grep -q "($work/radio) opens and closes normally.$" table.txt || fail "no test line: $(cat table.txt)"
   ;;
-wrong-password)
-  start_sim radio --fast --raw radio.bin --dump dump.bin
-  cli 1 password --port radio --old wrong --new xyz
-  expect_last "r5prog-cli: Old PassWord Error, Writeing Stop"
-  stop_sim
-  cmp dump.bin radio.bin || fail "a refused password change wrote"
-  ;;
 backup-verify)
   start_sim radio --fast --raw radio.bin --dump dump.bin
   "$R5CLI" defaults --output uhf.chann
@@ -161,9 +151,7 @@ silent)
   start=$(date +%s)
   cli 1 read --port radio --output got.chann
   elapsed=$(( $(date +%s) - start ))
-  expect_last "r5prog-cli: Fail connect with transceiver."
-  [ ! -e got.chann ] || fail "a failed read wrote its output file"
-  # Four attempts about two seconds apart.
+  # Four attempts about two seconds apart (the outcome is the fault matrix's).
   [ "$elapsed" -ge 6 ] && [ "$elapsed" -le 12 ] || fail "gave up after $elapsed s"
   ;;
 outputs)
