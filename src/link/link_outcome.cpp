@@ -95,4 +95,10 @@ QString reachedRadioText(const LinkOutcome& o, Language language)
     return PartialWrite.in(language).arg(o.blocksDone).arg(o.blocksTotal);
 }
 
+QString linkOutcomeReport(const LinkOutcome& outcome, Language language)
+{
+    const QString reached = reachedRadioText(outcome, language);
+    return linkOutcomeText(outcome, language) + (reached.isEmpty() ? QString() : "\n" + reached);
+}
+
 } // namespace r5

@@ -177,10 +177,9 @@ int runExchange(LinkExchange& exchange, const std::function<void()>& start, cons
     });
     QElapsedTimer elapsed;
     QObject::connect(&exchange, &LinkExchange::finished, [&](const LinkOutcome& outcome) {
-        const QString message = linkOutcomeText(outcome, kEnglish);
+        const QString message = linkOutcomeReport(outcome, kEnglish);
         if (!outcome.completed()) {
-            const QString reached = reachedRadioText(outcome, kEnglish);
-            finish(fail(reached.isEmpty() ? message : message + "\n" + reached));
+            finish(fail(message));
             return;
         }
         const double seconds = elapsed.nsecsElapsed() / 1e9;
