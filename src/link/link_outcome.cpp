@@ -20,6 +20,13 @@ constexpr Text InterruptedUnconfirmed{"已中断，对讲机尚未确认任何�
 // %1 blocks the radio confirmed, %2 blocks of a whole write.
 constexpr Text InterruptedPartial{"已在 %1 / %2 个数据块之后中断：对讲机中只有部分写入的数据",
                                   "interrupted after %1 of %2 blocks: the radio holds a partial write"};
+constexpr Text NothingSent{"没有向对讲机发送任何数据。", "Nothing was sent to the radio."};
+constexpr Text NoBlockConfirmed{"对讲机没有确认任何数据块。", "The radio confirmed none of the blocks."};
+// %1 blocks the radio confirmed, %2 blocks of a whole write.
+constexpr Text PartialWrite{"对讲机只确认了 %1 / %2 个数据块：对讲机中只有部分写入的数据。",
+                            "The radio confirmed %1 of %2 blocks: it holds a partial write."};
+constexpr Text PasswordUnconfirmed{"对讲机没有确认新密码：它可能仍是原密码，也可能已是新密码。",
+                                   "The radio did not confirm the new password: it may hold the old one or the new one."};
 
 bool tuning(LinkOperation operation)
 {
@@ -70,6 +77,28 @@ QString linkOutcomeText(const LinkOutcome& o, Language language)
         return InterruptedPartial.in(language).arg(o.blocksDone).arg(o.blocksTotal);
     }
     return {};
+}
+
+QString reachedRadioText(const LinkOutcome& o, Language language)
+{
+    using Kind = LinkOutcome::Kind;
+    if (o.kind == Kind::WriteNotConfirmed)
+        return PasswordUnconfirmed.in(language);
+    const bool write = o.operation == LinkOperation::MemoryWrite || o.operation == LinkOperation::TuningWrite;
+    // An interruption says it in its own message.
+    if (!write || o.kind == Kind::Completed || o.kind == Kind::Interrupted)
+        return {};
+    if (o.attempts == 0)
+        return NothingSent.in(language);
+    if (o.blocksDone == 0)
+        return NoBlockConfirmed.in(language);
+    return PartialWrite.in(language).arg(o.blocksDone).arg(o.blocksTotal);
+}
+
+QString linkOutcomeReport(const LinkOutcome& outcome, Language language)
+{
+    const QString reached = reachedRadioText(outcome, language);
+    return linkOutcomeText(outcome, language) + (reached.isEmpty() ? QString() : "\n" + reached);
 }
 
 } // namespace r5

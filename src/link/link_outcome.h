@@ -39,6 +39,12 @@ struct LinkOutcome {
 
 // The message for an outcome, in the language asked for.
 QString linkOutcomeText(const LinkOutcome& outcome, Language language);
+// For a write that failed, what reached the radio, so the user knows whether
+// its memory changed; empty for every other outcome.
+QString reachedRadioText(const LinkOutcome& outcome, Language language);
+// The message, followed on a line of its own by what reached the radio when
+// there is something to say.
+QString linkOutcomeReport(const LinkOutcome& outcome, Language language);
 
 } // namespace r5
 

@@ -142,7 +142,8 @@ void PasswordExchange::checkOldPassword(const QByteArray& answer)
 
 void PasswordExchange::retriesUsedUp()
 {
-    finishRun(LinkOutcome::Kind::NoAnswer);
+    // Silence after the record left is no confirmation: the radio may have stored it.
+    finishRun(stage_ == Stage::Written ? LinkOutcome::Kind::WriteNotConfirmed : LinkOutcome::Kind::NoAnswer);
 }
 
 } // namespace r5

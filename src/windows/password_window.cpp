@@ -135,8 +135,9 @@ void PasswordWindow::showOutcome(const LinkOutcome& outcome)
         showPrompt(this, message, language(), PromptTitle::CompletionPrompt);
         return;
     default:
-        // Among them a write the radio did not confirm: the password may be unchanged.
-        showPrompt(this, message, language());
+        // Among them a write the radio did not confirm: the message says the
+        // radio may hold either password.
+        showPrompt(this, linkOutcomeReport(outcome, language()), language());
         return;
     }
 }

@@ -158,7 +158,7 @@ void WriteWindow::writeAfterBackup()
 void WriteWindow::onOutcome(const LinkOutcome& outcome)
 {
     if (!outcome.completed()) {
-        showOutcome(outcome);
+        showOutcome(outcome, reachedRadioText(outcome, language()));
         // Only a write the radio took part of has changed it.
         if (outcome.blocksDone > 0)
             offerRestore();

@@ -3,35 +3,22 @@
 #   R5CLI=... R5SIM=... link_e2e.sh CASE        link_e2e.sh --list
 set -euo pipefail
 
-# Case, r5sim options, command, exit status, check. A case marked "pending"
-# meets a radio the exchanges do not yet survive; it reports itself skipped.
-# Checks: same = what the program read, or the radio holds after a write, is
-# what it should be; at:P = it differs at byte P (1-based) only; port = the
-# port message. A failed command never leaves an output file.
+# Case, r5sim options, command, exit status, check: same = what the program
+# read, or the radio holds after a write, is what it should be; at:P = it
+# differs at byte P (1-based) only. Every fault against every command is in
+# fault_matrix.sh; these are the line's quirks and the paced radio.
 cases=(
-  "read              --fast                            read         0 same"
-  "write             --fast                            write        0 same"
-  "password          --fast                            password     0 same"
-  "tuning-read       --fast                            adjust-read  0 same"
-  "pulled-line       --fast,--fault=hangup:6           read         1 port"
-  "late-marker       --fast,--fault=marker-at:2        read         1 -"
-  "every-ack-write   --fast,--fault=answer-every-ack   write        0 same"
-  "every-ack-read    --fast,--fault=answer-every-ack   read         0 same"
-  "every-ack-tuning  --fast,--fault=answer-every-ack   adjust-read  0 same"
-  "every-ack-passwd  --fast,--fault=answer-every-ack   password     0 same"
   "noise-write       --fault=noise                     write        0 same"
   "noise-read        --fault=noise                     read         0 same"
   "noise-tuning      --fault=noise                     adjust-read  0 same"
   "split-read        --fast,--fault=split-reply        read         0 same"
   # A read asks for address 0 twice and drops the first answer (answer 2);
-  # answer 18 carries 0x3C0 to 0x3FF, spoilt at 0x3E0; write 3 is row 1.
+  # write 3 is row 1.
   "first-answer      --fast,--fault=corrupt-reply:2    read         0 same"
-  "last-answer       --fast,--fault=corrupt-reply:18   read         0 at:993"
   "corrupt-write     --fast,--fault=corrupt-write:3    write        0 at:25"
-  "unplug-write      --fast,--fault=unplug:10          write        1 port"
   "real-timing       -                                 read         0 same"
 )
-special=(tuning wrong-password silent usage outputs interrupt password-characters ports backup-verify interrupted-write verify-corrupt)
+special=(silent usage outputs interrupt password-characters ports backup-verify interrupted-write verify-corrupt)
 
 if [ "${1:-}" = --list ]; then
   for row in "${cases[@]}"; do echo "${row%% *}"; done
@@ -78,7 +65,6 @@ cli() {
 }
 
 last_line() { tail -n 1 "$work/stderr"; }
-expect_last() { [ "$(last_line)" = "$1" ] || fail "last line: $(last_line)"; }
 
 # The memory a channel file gives the radio, as 1024 bytes.
 file_memory() {
@@ -86,15 +72,12 @@ file_memory() {
   stop_sim
 }
 
-# Random memory whose password record starts with "abc" and three spaces.
 head -c 1024 /dev/urandom >radio.bin
-printf 'abc   ' | dd of=radio.bin bs=1 seek=928 conv=notrunc 2>/dev/null
 "$R5CLI" defaults --model Sable-VHF --output vhf.chann
 "$R5CLI" adjust-defaults --output defaults.adj
 
 run_row() {
-  local options=$1 command=$2 status=$3 check=$4 pending=${5:-}
-  [ -z "$pending" ] || { echo "skipped ($case_name): the exchange does not yet survive this radio"; exit 77; }
+  local options=$1 command=$2 status=$3 check=$4
   [ "$options" = - ] && options=
   start_sim radio --raw radio.bin --dump dump.bin ${options//,/ }
   got=dump.bin; cp radio.bin expect.bin
@@ -105,19 +88,13 @@ run_row() {
       file_memory vhf.chann vhf.bin
       head -c 784 vhf.bin | dd of=expect.bin conv=notrunc 2>/dev/null ;;
     adjust-read) cli "$status" adjust-read --port radio --output got.adj; got=got.adj; cp defaults.adj expect.bin ;;
-    password)
-      cli "$status" password --port radio --old abc --new xyz
-      printf 'xyz   ' | dd of=expect.bin bs=1 seek=928 conv=notrunc 2>/dev/null ;;
   esac
   stop_sim
   case $check in
     same) cmp "$got" expect.bin || fail "the radio and the program disagree" ;;
     at:*) [ "$(cmp -l "$got" expect.bin | awk '{print $1}')" = "${check#at:}" ] || fail "$(cmp -l "$got" expect.bin)" ;;
-    port) grep -q "Communication port is error" stderr || fail "no port message: $(cat stderr)" ;;
   esac
-  if [ "$status" != 0 ]; then
-    [ ! -e got.chann ] || fail "a failed read wrote its output file"
-  elif [ "$command" = read ]; then
+  if [ "$command" = read ]; then
     file_memory got.chann again.bin
     cmp <(head -c 864 again.bin) <(head -c 864 radio.bin) || fail "channel file does not hold rows 0 to 53"
   fi
@@ -138,22 +115,6 @@ ports)
   "$R5CLI" ports --port radio --test >table.txt 2>"$work/stderr" || fail "ports exited $?: $(cat "$work/stderr")"
   grep -q "^COM[1-8] *$work/radio -> $(readlink -f radio) .* yes$" table.txt || fail "no line for the pseudo-terminal: $(cat table.txt)"
   grep -q "($work/radio) opens and closes normally.$" table.txt || fail "no test line: $(cat table.txt)"
-  ;;
-tuning)
-  start_sim radio --fast
-  # Change the first value, write it, read it back.
-  sed '1s/^ *[0-9]*/ 17/' defaults.adj >changed.adj
-  cli 0 adjust-write --port radio --input changed.adj
-  expect_last "Complete writing optional parameters to the transceiver."
-  cli 0 adjust-read --port radio --output back.adj
-  cmp back.adj changed.adj || fail "tuning block written differs when read back"
-  ;;
-wrong-password)
-  start_sim radio --fast --raw radio.bin --dump dump.bin
-  cli 1 password --port radio --old wrong --new xyz
-  expect_last "r5prog-cli: Old PassWord Error, Writeing Stop"
-  stop_sim
-  cmp dump.bin radio.bin || fail "a refused password change wrote"
   ;;
 backup-verify)
   start_sim radio --fast --raw radio.bin --dump dump.bin
@@ -190,9 +151,7 @@ silent)
   start=$(date +%s)
   cli 1 read --port radio --output got.chann
   elapsed=$(( $(date +%s) - start ))
-  expect_last "r5prog-cli: Fail connect with transceiver."
-  [ ! -e got.chann ] || fail "a failed read wrote its output file"
-  # Four attempts about two seconds apart.
+  # Four attempts about two seconds apart (the outcome is the fault matrix's).
   [ "$elapsed" -ge 6 ] && [ "$elapsed" -le 12 ] || fail "gave up after $elapsed s"
   ;;
 outputs)
@@ -235,8 +194,6 @@ password-characters)
 usage)
   cli 2 read --output got.chann
   cli 2 write --port COM9 --input x.chann
-  cli 1 read --port "$work/nothing-here" --output got.chann
-  grep -q "nothing-here" "$work/stderr" || fail "port message does not name the device"
   ;;
 *)
   fail "unknown case"

@@ -122,7 +122,8 @@ void LinkWindowTest::passwordChangeOnTheVirtualRadio()
                 {"1234", "4321", {}, "Old PassWord Error, Writeing Stop", false, "1234  "},
                 {"", "xyz", {}, "PassWord Modify Success ! ", true, "ab9   "},
                 // Stored, but answered with 15: the window cannot claim the change.
-                {"1234", "1234", {"--fault", "wrong-ack:2"}, "Fail connect with transceiver.", false, "ab9   "}};
+                {"1234", "1234", {"--fault", "wrong-ack:2"}, "Fail connect with transceiver.\nThe radio did not "
+                 "confirm the new password: it may hold the old one or the new one.", false, "ab9   "}};
     for (const auto& r : rows) {
         QTemporaryDir folder;
         SimRadio radio(folder.path(), memory, QStringList{"--fast"} + r.fault + (r.stored.isEmpty() ? QStringList{} : QStringList{"--password", r.stored}));

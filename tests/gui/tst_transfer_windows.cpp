@@ -161,7 +161,7 @@ void TransferWindowTest::failureAfterFourAttempts()
     QCOMPARE(window->findChild<QLabel*>("Label_tr_count")->text(), linktext::kConnecting.in(Language::Chinese));
     program.clock.advance(60000);
     QTRY_COMPARE(prompts.prompts().size(), 1);
-    QCOMPARE(prompts.lastText(), QString("与对讲机联络失败 ！"));
+    QCOMPARE(prompts.lastText(), QString("与对讲机联络失败 ！\n对讲机没有确认任何数据块。"));
     QCOMPARE(program.fakePorts.opened.size(), 4);
     QCOMPARE(program.fakePorts.openPorts, 0);
     QCOMPARE(window->findChild<QProgressBar*>("ProgressBar1")->value(), 0);

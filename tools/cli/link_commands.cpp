@@ -177,7 +177,7 @@ int runExchange(LinkExchange& exchange, const std::function<void()>& start, cons
     });
     QElapsedTimer elapsed;
     QObject::connect(&exchange, &LinkExchange::finished, [&](const LinkOutcome& outcome) {
-        const QString message = linkOutcomeText(outcome, kEnglish);
+        const QString message = linkOutcomeReport(outcome, kEnglish);
         if (!outcome.completed()) {
             finish(fail(message));
             return;

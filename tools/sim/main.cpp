@@ -26,9 +26,11 @@ int usage(const QString& message)
     return 2;
 }
 
-bool dumpMemory(const sim::VirtualRadio& radio, const QString& path)
+bool dump(const QByteArray& bytes, const QString& path)
 {
-    if (const auto error = writeFileAtomically(path, radio.memory())) {
+    if (path.isEmpty())
+        return true;
+    if (const auto error = writeFileAtomically(path, bytes)) {
         std::fprintf(stderr, "r5sim: %s\n", qPrintable(error->message(Language::English)));
         return false;
     }
@@ -56,6 +58,7 @@ int main(int argc, char* argv[])
         {"fault", "Misbehave as KIND: " + sim::faultHelp() + " (N counts the answers to reads and writes "
                   "from 1; see the README).", "KIND"},
         {"dump", "Write the radio memory (1024 bytes) after every write it stores and at exit.", "FILE.bin"},
+        {"dump-adjust", "Write the tuning block (512 bytes) after every write it stores and at exit.", "FILE.bin"},
         {"log", "Write a hex trace of both directions.", "FILE"},
     });
     if (!parser.parse(QCoreApplication::arguments()))
@@ -117,12 +120,15 @@ int main(int argc, char* argv[])
     }
 
     const QString dumpPath = parser.value("dump");
+    const QString adjustDumpPath = parser.value("dump-adjust");
     sim::LineOptions options;
     options.linkPath = parser.value("link");
     options.fast = parser.isSet("fast");
     options.logPath = parser.value("log");
-    if (!dumpPath.isEmpty())
-        options.afterWrite = [&] { dumpMemory(radio, dumpPath); };
+    options.afterWrite = [&] {
+        dump(radio.memory(), dumpPath);
+        dump(radio.adjust(), adjustDumpPath);
+    };
 
     sim::SimLine line(radio, options);
     if (!line.open())
@@ -131,7 +137,7 @@ int main(int argc, char* argv[])
                  qPrintable(options.linkPath));
     std::fflush(stdout);
     const int status = line.run();
-    if (!dumpPath.isEmpty() && !dumpMemory(radio, dumpPath))
+    if (!dump(radio.memory(), dumpPath) || !dump(radio.adjust(), adjustDumpPath))
         return 1;
     return status;
 }

@@ -25,9 +25,34 @@ constexpr long long kByteTime = 1000000000LL * wire::kBitsPerByte / wire::kBaudR
 // arrived a byte time after the one before, which already absorbs the jitter
 // of the pseudo-terminal, so a sliver of idle line is enough and the radio
 // answers as promptly as a real one. Unpaced, bytes arrive in bursts as the
-// system delivers them, so the gap must cover that jitter.
+// system delivers them, so the gap must cover that jitter: the program writes a
+// command a byte at a time, and on a busy machine it may lose the processor
+// for some milliseconds between two bytes. Below the 15 ms between commands.
 constexpr long long kPacedSilence = kByteTime / 8;
-constexpr long long kFastSilence = 2 * kMillisecond;
+constexpr long long kFastSilence = 10 * kMillisecond;
+// A command the radio knows that is not yet whole waits this long for its
+// remaining bytes before it is taken as it is.
+constexpr long long kUnfinishedSilence = 200 * kMillisecond;
+
+// Whether the bytes are the start of a command the radio knows, not yet all
+// of it. A lone 06 is whole: the acknowledgement.
+bool unfinished(const QByteArray& c)
+{
+    const QByteArray access(reinterpret_cast<const char*>(wire::kAccessSequence.data()),
+                            static_cast<qsizetype>(wire::kAccessSequence.size()));
+    if (c.size() < access.size() && access.startsWith(c))
+        return true;
+    const qsizetype echo = c.size() > 1 && static_cast<quint8>(c[0]) == wire::kAck ? 1 : 0;
+    if (c.size() <= echo)
+        return false;
+    const quint8 code = static_cast<quint8>(c[echo]);
+    const qsizetype header = echo + wire::kHeaderBytes;
+    if (code == wire::kRead || code == wire::kPasswordRead)
+        return c.size() < header;
+    if (code == wire::kRecord || code == wire::kPasswordWrite)
+        return c.size() < header || c.size() < header + static_cast<quint8>(c[header - 1]);
+    return false;
+}
 
 volatile std::sig_atomic_t stopRequested = 0;
 extern "C" void onStopSignal(int) { stopRequested = 1; }
@@ -52,6 +77,13 @@ SimLine::Clock SimLine::now()
 
 bool SimLine::open()
 {
+    // Before the link appears: whoever sees it may stop the radio at once,
+    // and the radio still leaves its memory dump.
+    struct sigaction action{};
+    action.sa_handler = onStopSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
     master_ = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
     if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) {
         std::fprintf(stderr, "r5sim: cannot create a pseudo-terminal: %s\n", std::strerror(errno));
@@ -131,8 +163,20 @@ void SimLine::takeInput(Clock t)
 
 void SimLine::endCommand(Clock t)
 {
-    const QByteArray command = command_;
+    QByteArray burst = command_;
     command_.clear();
+    // A radio that was kept from the line for a while finds an acknowledgement
+    // and the command after it in one burst. Only a read or a write carries a
+    // 06 in front of its own, so a 06 before anything else stood alone. On
+    // time, any answer to it would have left before the next command, and the
+    // program empties its input before it sends one: it is dropped.
+    while (burst.size() > 1 && static_cast<quint8>(burst[0]) == wire::kAck
+           && static_cast<quint8>(burst[1]) != wire::kRead && static_cast<quint8>(burst[1]) != wire::kRecord) {
+        log('<', burst.left(1));
+        radio_.answer(burst.left(1));
+        burst.remove(0, 1);
+    }
+    const QByteArray command = burst;
     log('<', command);
     const int writesBefore = radio_.writesStored();
     const Answer answer = radio_.answer(command);
@@ -189,11 +233,6 @@ void SimLine::sendDue(Clock t)
 
 int SimLine::run()
 {
-    struct sigaction action{};
-    action.sa_handler = onStopSignal;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
     // The signals are blocked except while waiting, so none is lost between
     // the check and the wait.
     sigset_t blocked, waiting;
@@ -207,7 +246,8 @@ int SimLine::run()
     started_ = now();
     while (!stopRequested) {
         const Clock t = now();
-        if (!command_.isEmpty() && t >= commandEnd_ + (options_.fast ? kFastSilence : kPacedSilence))
+        const Clock silence = unfinished(command_) ? kUnfinishedSilence : options_.fast ? kFastSilence : kPacedSilence;
+        if (!command_.isEmpty() && t >= commandEnd_ + silence)
             endCommand(t);
         releaseHeld(t);
         if (!output_.isEmpty())
@@ -219,7 +259,7 @@ int SimLine::run()
         // Sleep until input arrives or the next thing falls due; never spin.
         Clock wake = -1;
         if (!command_.isEmpty())
-            wake = commandEnd_ + (options_.fast ? kFastSilence : kPacedSilence);
+            wake = commandEnd_ + silence;
         if (!output_.isEmpty()) {
             const Clock due = options_.fast ? t + kMillisecond : std::max(outputFirstDue_, t + kMillisecond / 4);
             wake = wake < 0 ? due : std::min(wake, due);

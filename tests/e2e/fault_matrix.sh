@@ -1,0 +1,138 @@
+#!/usr/bin/env bash
+# Every misbehaviour of r5sim against every link command of r5prog-cli.
+#   R5CLI=... R5SIM=... fault_matrix.sh OPERATION      fault_matrix.sh --list
+# The cells of one operation run side by side: most of their time is the
+# program waiting out its own reply time-outs and retry pauses.
+set -euo pipefail
+
+operations=(read write password tuning-read tuning-write)
+# One row a fault (no-port: a path that is no device), one cell an operation:
+# [N:]outcome, N the answer the fault hits. r5sim counts answers from 1: in a
+# read or write of the memory the password block is answer 1 and a read asks
+# for address 0 twice, so answer 18 carries 0x3C0 to 0x3FF and row r of a
+# write is answer r + 2; in a tuning write the record is answer 1 and block b
+# answer b + 2; a password change reads its record (1) and writes it (2).
+# Outcomes: ok = success, and what was read or what the radio holds is exact;
+# @P = so, but for byte P (1-based); lost = the radio was given up; port = the
+# port does not open; B = the radio confirmed B blocks of the write and holds
+# them; refused = the old password is refused; maybe = the radio did not
+# confirm the new password. A failure leaves the radio and the output files as
+# they were, unless the radio confirmed blocks or may hold the new password.
+rows=(
+  "-                 ok      ok      ok         ok      ok"
+  "silent            lost    lost    lost       lost    lost"
+  "no-marker         lost    lost    lost       lost    lost"
+  "short-reply       5:ok    1:ok    1:lost     3:ok    1:ok"
+  "wrong-ack         5:ok    10:ok   2:maybe    3:ok    10:ok"
+  "garbage           5:ok    10:ok   2:maybe    3:ok    10:ok"
+  "hangup            5:port  10:8    2:maybe    3:port  10:8"
+  "marker-at         2:lost  2:ok    2:refused  2:lost  2:ok"
+  "corrupt-reply     18:@993 1:ok    1:ok       3:@161  1:ok"
+  "answer-every-ack  ok      ok      ok         ok      ok"
+  "unplug            5:port  30:28   2:maybe    3:port  20:18"
+  "no-port           port    port    port       port    port"
+)
+# What the user reads (a fragment of stderr), by operation and outcome; a
+# tuning read or write not named reads as the memory's, a password change as a read.
+declare -A says=(
+  [read/ok]="Complete reading the data from transceiver." [write/ok]="Complete writing Data to the transceiver."
+  [password/ok]="PassWord Modify Success !" [tuning-write/ok]="Complete writing optional parameters to the transceiver."
+  [read/lost]="Fail connect with transceiver." [write/lost]="The radio confirmed none of the blocks."
+  [tuning-read/lost]="Communication fault." [password/refused]="Old PassWord Error, Writeing Stop"
+  [read/port]="Communication port is error" [write/port]="Nothing was sent to the radio."
+  [tuning-read/port]="Communication Port Open Error"
+  [password/maybe]="The radio did not confirm the new password: it may hold the old one or the new one.")
+declare -A command=(
+  [read]="read --output got.chann --raw got.bin" [write]="write --input ../vhf.chann"
+  [password]="password --old abc --new xyz" [tuning-read]="adjust-read --output got.adj"
+  [tuning-write]="adjust-write --input ../new.adj")
+
+[ "${1:-}" != --list ] || { printf '%s\n' "${operations[@]}"; exit 0; }
+
+operation=$1 column=0
+for op in "${operations[@]}"; do column=$((column + 1)); [ "$op" = "$operation" ] && break; done
+[ "$op" = "$operation" ] || { echo "unknown operation $operation"; exit 2; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+
+# One byte value a line, from a binary dump or a text of numbers (.adj).
+values() { { [[ $1 = *.bin ]] && od -An -v -tu1 -w1 "$1" || cat "$1"; } | tr -s ' \r\n' '\n' | sed '/^$/d'; }
+
+# What the radio holds at the start: random memory with the password "abc",
+# a random tuning block; and what a write or password change should leave.
+head -c 1024 /dev/urandom >radio.bin
+printf 'abc   ' | dd of=radio.bin bs=1 seek=928 conv=notrunc 2>/dev/null
+head -c 512 /dev/urandom | od -An -v -tu1 -w16 >radio.adj
+head -c 512 /dev/urandom | od -An -v -tu1 -w16 >after-tuning-write.adj
+cp after-tuning-write.adj new.adj
+"$R5CLI" defaults --model Sable-VHF --output vhf.chann
+"$R5SIM" --link "$work/file" --fast --image vhf.chann --dump vhf.bin >/dev/null &
+for _ in $(seq 100); do [ -L file ] && break; sleep 0.05; done
+kill -TERM $! && wait $!
+cp radio.bin after-write.bin
+head -c 784 vhf.bin | dd of=after-write.bin conv=notrunc 2>/dev/null
+cp radio.bin after-password.bin
+printf 'xyz   ' | dd of=after-password.bin bs=1 seek=928 conv=notrunc 2>/dev/null
+
+run_cell() {
+  local fault=$1 outcome=$2 status=1 code=0 port=$work/cell-$fault/radio
+  [[ $outcome != ok && $outcome != @* ]] || status=0
+  local key=${outcome%%@*}; key=${key:-ok}
+  local message=${says[$operation/$key]:-${says[${operation#tuning-}/$key]:-${says[read/$key]:-}}}
+  [[ $outcome != [0-9]* ]] || message="The radio confirmed $outcome of "
+  mkdir "cell-$fault" && cd "cell-$fault"
+  fail() { echo "FAIL ($operation $fault): $*"; exit 1; }
+  sim=
+  trap '[ -z "$sim" ] || kill -TERM $sim 2>/dev/null || true' EXIT
+  if [ "$fault" = no-port ]; then
+    port=$PWD/no-device
+  else
+    [ "$fault" = - ] && set -- || set -- --fault "$fault"
+    "$R5SIM" --link "$port" --fast --raw ../radio.bin --adjust ../radio.adj --dump dump.bin --dump-adjust adjust.bin "$@" >sim.out 2>&1 &
+    sim=$!
+    for _ in $(seq 100); do [ -L "$port" ] && break; sleep 0.05; done
+    [ -L "$port" ] || fail "r5sim did not come up: $(cat sim.out)"
+  fi
+  for output in got.chann got.bin got.adj; do echo keep >$output; done
+  "$R5CLI" ${command[$operation]} --port "$port" 2>stderr || code=$?
+  [ "$code" = "$status" ] || fail "exited $code, expected $status: $(cat stderr)"
+  grep -qF -- "$message" stderr || fail "no \"$message\" in: $(cat stderr)"
+  # The serial port's lock goes with an orderly close; a program that ended
+  # with the port open leaves it behind.
+  ! ls {/var/lock,/run/lock,/tmp,/var/tmp}/LCK..${port//\//_} 2>/dev/null || fail "the port was left open"
+  # A pulled cable has ended the radio already.
+  [ -z "$sim" ] || { kill -TERM $sim 2>/dev/null || true; wait $sim || fail "r5sim exited $?: $(cat sim.out)"; }
+  [ "$status" = 0 ] || [ "$(cat got.chann got.bin got.adj)" = keep$'\n'keep$'\n'keep ] ||
+    fail "a failed command replaced an output"
+  # A failure leaves the radio as it was (a read never changes it); else the
+  # read's output holds the radio's, or the radio holds what was written (a
+  # partial write: the blocks it confirmed).
+  local got=dump.bin expect=../radio.bin lines=1024 differs=
+  [[ $operation != tuning-* ]] || got=adjust.bin expect=../radio.adj
+  if [[ $status = 0 || $outcome = [0-9]* ]]; then
+    [[ $operation = *read ]] && got=got.${expect##*.} || expect=$(echo ../after-$operation.*)
+  fi
+  [[ $outcome != [0-9]* ]] || lines=$((outcome * 16))
+  [[ $outcome != @* ]] || differs=${outcome#@}
+  [ -e "$got" ] || [ "$fault" = no-port ] || fail "no $got"
+  [ "$outcome" = maybe ] || [ ! -e "$got" ] ||
+    [ "$(paste -d' ' <(values "$got") <(values "$expect") | awk -v n=$lines 'NR <= n && $1 != $2 {print NR}')" = "$differs" ] ||
+    fail "$got differs from $expect other than at '$differs'"
+  echo "ok ($operation $fault)"
+}
+
+cells=0
+for row in "${rows[@]}"; do
+  read -r -a cell <<<"$row"
+  fault=${cell[0]} outcome=${cell[column]}
+  [[ $outcome != *:* ]] || fault=$fault:${outcome%%:*} outcome=${outcome#*:}
+  # Enough side by side to overlap the waiting, few enough that no program
+  # starves long enough to split its own command on the line.
+  while [ "$(jobs -rp | wc -l)" -ge 6 ]; do wait -n || true; done
+  (run_cell "$fault" "$outcome") >"log-$cells" 2>&1 &
+  cells=$((cells + 1))
+done
+wait
+cat log-*
+[ "$(cat log-* | grep -c '^ok')" = "$cells" ]
