@@ -9,9 +9,9 @@
 //   wire      = bytes on the wire both ways x 10 bits / 9600
 //   protocol  = wire + 15 ms send tick per command that waits for it
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -27,41 +27,35 @@ namespace {
 constexpr double kSecondsPerByte = 10.0 / 9600.0;
 constexpr double kSendTick = 0.015;
 
-struct Trace {
-    int bytes = 0;
-    int tickedCommands = 0;
+struct Run {
+    double transfer = 0;
+    double wall = 0;
+    double stallMs = 0;
+    int bytes = 0;            // on the wire both ways, from the radio's trace
+    int tickedCommands = 0;   // commands that left on the send tick
+    double protocol() const { return bytes * kSecondsPerByte + tickedCommands * kSendTick; }
 };
 
-// Bytes and ticked commands in the radio's trace from line `from` on. Every
-// command of more than one byte leaves on the send tick; the lone
+// Counts the trace lines from `from` on into `run`; returns the line count.
+// Every command of more than one byte leaves on the send tick; the lone
 // acknowledgements and the end byte go at once.
-Trace readTrace(const QString& path, int from, int* lines)
+int readTrace(const QString& path, int from, Run& run)
 {
     QFile file(path);
-    Trace t;
     int n = 0;
     for (const QByteArray& line : file.open(QIODevice::ReadOnly) ? file.readAll().split('\n') : QList<QByteArray>()) {
         const QList<QByteArray> fields = line.simplified().split(' ');
         if (line.trimmed().isEmpty() || n++ < from || fields.size() < 3 || (fields[1] != "<" && fields[1] != ">"))
             continue;
-        t.bytes += static_cast<int>(fields.size()) - 2;
-        t.tickedCommands += fields[1] == "<" && fields.size() > 3;
+        run.bytes += static_cast<int>(fields.size()) - 2;
+        run.tickedCommands += fields[1] == "<" && fields.size() > 3;
     }
-    *lines = n;
-    return t;
+    return n;
 }
-
-struct Run {
-    double transfer = 0;
-    double wall = 0;
-    double stallMs = 0;
-    Trace trace;
-};
 
 double field(const QString& text, const char* name)
 {
-    const QRegularExpression re(QString(name) + "=([0-9.]+)");
-    const auto m = re.match(text);
+    const auto m = QRegularExpression(QString(name) + "=([0-9.]+)").match(text);
     return m.hasMatch() ? m.captured(1).toDouble() : -1;
 }
 
@@ -74,35 +68,22 @@ void report(const char* what, const std::vector<Run>& runs)
     double worstStall = 0;
     for (size_t i = 0; i < runs.size(); ++i) {
         const Run& r = runs[i];
-        const double wire = r.trace.bytes * kSecondsPerByte;
-        const double protocol = wire + r.trace.tickedCommands * kSendTick;
-        ratios.push_back(r.transfer / protocol);
+        const double wire = r.bytes * kSecondsPerByte;
+        ratios.push_back(r.transfer / r.protocol());
         worstStall = std::max(worstStall, r.stallMs);
         std::printf("  %-4zu %8.3fs %8.3fs %8.3fs %8.3fs %8.3f %8.3f %10.2f\n", i + 1, r.transfer, r.wall, wire,
-                    protocol, r.transfer / wire, r.transfer / protocol, r.stallMs);
+                    r.protocol(), r.transfer / wire, ratios.back(), r.stallMs);
     }
     std::sort(ratios.begin(), ratios.end());
-    const Run& first = runs.front();
-    std::printf("  bytes on the wire %d, commands on the send tick %d\n", first.trace.bytes, first.trace.tickedCommands);
+    std::printf("  bytes on the wire %d, commands on the send tick %d\n", runs[0].bytes, runs[0].tickedCommands);
     std::printf("  median ratio to the protocol bound %.3f (target <= 1.050), longest loop stall %.2f ms "
                 "(target <= 20)\n", ratios[ratios.size() / 2], worstStall);
 }
 
-double medianWall(std::vector<Run> runs)
+const Run& median(std::vector<Run>& runs)
 {
     std::sort(runs.begin(), runs.end(), [](const Run& a, const Run& b) { return a.wall < b.wall; });
-    return runs[runs.size() / 2].wall;
-}
-
-// The backup read and the verify read are exchanges of their own around the
-// unchanged write: the whole command against the write alone.
-void reportSafeWrite(const std::vector<Run>& writes, const std::vector<Run>& safeWrites)
-{
-    const double alone = medianWall(writes);
-    const double safe = medianWall(safeWrites);
-    std::printf("\nwrite with --backup and --verify (%zu runs at 9600 baud)\n", safeWrites.size());
-    std::printf("  median process time: write alone %.3fs, with backup and verify %.3fs (x %.2f); "
-                "the write inside it %.3fs\n", alone, safe, safe / alone, safeWrites[safeWrites.size() / 2].transfer);
+    return runs[runs.size() / 2];
 }
 
 } // namespace
@@ -135,41 +116,42 @@ int main(int argc, char* argv[])
     }
 
     int traceLines = 0;
-    auto runCli = [&](const QStringList& arguments) {
-        Run r;
-        QProcess p;
-        QElapsedTimer wall;
-        wall.start();
-        p.start(cli, arguments + QStringList{"--port", link, "--timing"});
-        p.waitForFinished(60000);
-        r.wall = wall.nsecsElapsed() / 1e9;
-        const QString err = QString::fromUtf8(p.readAllStandardError());
-        if (p.exitCode() != 0)
-            std::fprintf(stderr, "link_bench: r5prog-cli failed: %s\n", qPrintable(err));
-        r.transfer = field(err, "transfer-seconds");
-        r.stallMs = field(err, "loop-stall-max-ms");
-        QThread::msleep(100);   // let the radio log the last bytes
-        int lines = 0;
-        r.trace = readTrace(log, traceLines, &lines);
-        traceLines = lines;
-        return r;
+    const auto runCli = [&](const QStringList& arguments) {
+        std::vector<Run> results(static_cast<size_t>(runs));
+        for (Run& r : results) {
+            QProcess p;
+            QElapsedTimer wall;
+            wall.start();
+            p.start(cli, arguments + QStringList{"--port", link, "--timing"});
+            p.waitForFinished(60000);
+            r.wall = wall.nsecsElapsed() / 1e9;
+            const QString err = QString::fromUtf8(p.readAllStandardError());
+            if (p.exitCode() != 0)
+                std::fprintf(stderr, "link_bench: r5prog-cli failed: %s\n", qPrintable(err));
+            r.transfer = field(err, "transfer-seconds");
+            r.stallMs = field(err, "loop-stall-max-ms");
+            QThread::msleep(100);   // let the radio log the last bytes
+            traceLines = readTrace(log, traceLines, r);
+        }
+        return results;
     };
 
     const QString chann = dir.filePath("read.chann");
-    std::vector<Run> reads, writes, safeWrites;
-    for (int i = 0; i < runs; ++i)
-        reads.push_back(runCli({"read", "--output", chann}));
-    for (int i = 0; i < runs; ++i)
-        writes.push_back(runCli({"write", "--input", chann}));
-    for (int i = 0; i < runs; ++i)
-        safeWrites.push_back(runCli({"write", "--input", chann, "--backup", dir.filePath("backups"), "--verify"}));
-
+    const std::vector<Run> reads = runCli({"read", "--output", chann});
+    std::vector<Run> writes = runCli({"write", "--input", chann});
+    std::vector<Run> safeWrites = runCli({"write", "--input", chann, "--backup", dir.filePath("backups"), "--verify"});
     radio.terminate();
     radio.waitForFinished(5000);
 
     std::printf("r5prog-cli against r5sim, real 9600-baud pace; transfer = the exchange from start to completion\n");
     report("read (1024 bytes)", reads);
     report("write (rows 0 to 48)", writes);
-    reportSafeWrite(writes, safeWrites);
+    // The backup read and the verify read are exchanges of their own around
+    // the unchanged write: the whole command against the write alone.
+    const Run safe = median(safeWrites);
+    const double alone = median(writes).wall;
+    std::printf("\nwrite with --backup and --verify (%zu runs at 9600 baud)\n", safeWrites.size());
+    std::printf("  median process time: write alone %.3fs, with backup and verify %.3fs (x %.2f); "
+                "the write inside it %.3fs\n", alone, safe.wall, safe.wall / alone, safe.transfer);
     return 0;
 }

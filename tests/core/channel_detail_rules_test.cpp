@@ -4,9 +4,11 @@
 #include "model/channel_detail_rules.h"
 #include "model/channel_record.h"
 
-#include <vector>
+#include "image_bytes.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 using namespace r5;
 using namespace r5::detail;
@@ -82,9 +84,7 @@ TEST(viewChannel, WritesBackWhatItSelects)
     EXPECT_EQ(view->decode.position, 0);
     EXPECT_FALSE(view->decodeSet);
     EXPECT_FALSE(view->hasTransmit);
-    for (int a = 0x58; a <= 0x5B; ++a)
-        EXPECT_EQ(state.image.at(a), 0xFF) << a;
-    EXPECT_EQ(state.image.at(0x5C), 0x00);
+    EXPECT_EQ(bytesAt(state.image, 0x58, 5), "ff ff ff ff 00");
 }
 
 TEST(DetailRules, NothingForEmptyOrInvalidChannels)
@@ -108,26 +108,19 @@ TEST(DetailRules, NothingForEmptyOrInvalidChannels)
 
 TEST(ApplyDetailChoice, EachFieldWritesOnlyItsBits)
 {
-    const struct {
-        Field field;
-        int position;
-        int address;   // channel 9's flag bytes are 0x9C to 0x9F
-        quint8 expected;  // starting from 0xAA in every flag byte
-    } cases[] = {
-        {Field::OptionSignalling, 2, 0x9C, 0xAC}, {Field::SpUnmute, 0, 0x9C, 0x8A},
-        {Field::BusyLockout, 3, 0x9C, 0xBA},      {Field::Compander, 1, 0x9C, 0xAB},
-        {Field::Power, 1, 0x9D, 0x8A},            {Field::Bandwidth, 1, 0x9D, 0xBA},
-        {Field::BeatShift, 1, 0x9D, 0xEA},        {Field::PttId, 1, 0x9E, 0xAB},
-        {Field::Memory, 4, 0x9F, 0xAC},
-    };
-    for (const auto& c : cases) {
+    // Channel 9's flag bytes 0x9C to 0x9F, starting from 0xAA each.
+    const std::pair<Field, int> choices[] = {{Field::OptionSignalling, 2}, {Field::SpUnmute, 0}, {Field::BusyLockout, 3},
+                                             {Field::Compander, 1}, {Field::Power, 1}, {Field::Bandwidth, 1},
+                                             {Field::BeatShift, 1}, {Field::PttId, 1}, {Field::Memory, 4}};
+    const char* const flags[] = {"ac aa aa aa", "8a aa aa aa", "ba aa aa aa", "ab aa aa aa", "aa 8a aa aa",
+                                 "aa ba aa aa", "aa ea aa aa", "aa aa ab aa", "aa aa aa ac"};
+    for (size_t i = 0; i < std::size(choices); ++i) {
         RadioImage image;
         fillImage(image);
         for (int a = 0x9C; a <= 0x9F; ++a)
             image.setAt(a, 0xAA);
-        applyDetailChoice(image, 9, c.field, c.position);
-        for (int a = 0x9C; a <= 0x9F; ++a)
-            EXPECT_EQ(image.at(a), a == c.address ? c.expected : 0xAA) << static_cast<int>(c.field) << "/" << a;
+        applyDetailChoice(image, 9, choices[i].first, choices[i].second);
+        EXPECT_EQ(bytesAt(image, 0x90, 16), "ff ff ff ff ff ff ff ff ff ff ff ff " + std::string(flags[i])) << i;
     }
 }
 

@@ -5,13 +5,15 @@
 #include "model/defaults.h"
 #include "model/radio_models.h"
 
+#include "image_bytes.h"
+
 #include <gtest/gtest.h>
 
 using namespace r5;
 
 namespace {
 
-TEST(BitFields, WriteOnlyTheirBits)
+TEST(ChannelRecord, BitFieldsWriteOnlyTheirBits)
 {
     const struct {
         BitField field;
@@ -28,19 +30,19 @@ TEST(BitFields, WriteOnlyTheirBits)
         {channel::kAutodialMemory, 15, 9, 0xF8, 0xF9},  // too wide a value never spills into other bits
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "cell " << c.cell << " value " << c.value);
         RadioImage image;
         image.fill(0x5A);
         image.setAt(0x50 + c.cell, c.before);
+        RadioImage expected = image;
+        expected.setAt(0x50 + c.cell, c.after);
         channel::setField(image, 5, c.field, c.value);
-        EXPECT_EQ(image.at(0x50 + c.cell), c.after) << "cell " << c.cell << " value " << c.value;
-        EXPECT_EQ(channel::field(image, 5, c.field), c.value & c.field.maxValue()) << c.cell;
-        for (int a = 0x40; a < 0x70; ++a)
-            if (a != 0x50 + c.cell)
-                ASSERT_EQ(image.at(a), 0x5A) << "cell " << c.cell << " wrote " << a;
+        EXPECT_EQ(bytesAt(image, 0x40, 0x30), bytesAt(expected, 0x40, 0x30));
+        EXPECT_EQ(channel::field(image, 5, c.field), c.value & c.field.maxValue());
     }
 }
 
-TEST(ScanBits, OneBitPerChannel)
+TEST(ChannelRecord, OneScanBitPerChannel)
 {
     for (const auto& [n, address, bit] : {std::tuple{1, 0x17E, 0x01}, {8, 0x17E, 0x80}, {9, 0x17F, 0x01},
                                           {16, 0x17F, 0x80}}) {
@@ -53,43 +55,36 @@ TEST(ScanBits, OneBitPerChannel)
     }
 }
 
-TEST(ChannelRecord, ClearAndNewChannel)
+TEST(ChannelRecord, ClearNewChannelAndClearTransmit)
 {
     RadioImage image = startUpImage(kUhfModel);
     clearChannel(image, 9);
-    for (int a = 0x90; a < 0xA0; ++a)
-        EXPECT_EQ(image.at(a), 0xFF) << a;
+    EXPECT_EQ(bytesAt(image, 0x90, 16), hexOf(QByteArray(16, '\xFF')));
     EXPECT_EQ(image.at(0x17F), 0xFE);
     EXPECT_TRUE(channel::isEmpty(image, 9));
     startNewChannel(image, 9);
-    const quint8 expected[] = {0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0xB0, 0xB0, 0xF8};
-    for (int c = 8; c < 16; ++c)
-        EXPECT_EQ(image.at(0x90 + c), expected[c - 8]) << c;
+    EXPECT_EQ(bytesAt(image, 0x98, 8), "ff ff ff ff 00 b0 b0 f8");
     EXPECT_EQ(image.at(0x17F), 0xFF);
 
     channel::clearTransmit(image, 12);
-    EXPECT_EQ(image.at(0xC4), 0xFF);
     EXPECT_FALSE(channel::hasTransmit(image, 12));
-    EXPECT_EQ(image.at(0xCA), 0xFF);  // the encode tone goes with it
-    EXPECT_EQ(image.at(0xCB), 0xFF);
-    EXPECT_EQ(image.at(0xC8), 0x9E);  // the decode tone is kept
+    // The encode tone goes with it; the decode tone is kept.
+    EXPECT_EQ(bytesAt(image, 0xC4, 8), "ff ff ff ff 9e 02 ff ff");
 }
 
 TEST(GridTexts, RowOfAFactoryChannelInBothLanguages)
 {
     RadioImage image = startUpImage(kUhfModel);
-    image.setAt(0xE8, 0x13);  // decode D023N
-    image.setAt(0xE9, 0x28);
-    image.setAt(0xEA, 0xEB);  // encode 100.3 Hz, typed rather than from the table
-    image.setAt(0xEB, 0x03);
-    image.setAt(0xED, 0x0F);  // low power, narrow, scrambler 15
-    image.setAt(0xEE, 0x01);  // PTT ID on
-    image.setAt(0x17F, 0xDF); // not in scan
+    // Decode D023N; encode 100.3 Hz, typed rather than from the table; low
+    // power, narrow, scrambler 15; PTT ID on; not in scan.
+    for (const auto& [address, value] : {std::pair{0xE8, 0x13}, {0xE9, 0x28}, {0xEA, 0xEB}, {0xEB, 0x03},
+                                         {0xED, 0x0F}, {0xEE, 0x01}, {0x17F, 0xDF}})
+        image.setAt(address, static_cast<quint8>(value));
     const QStringList english{"14", "400.02500", "400.02500", "D023N", "100.3", "Low", "Narrow", "None", "15", "ON"};
-    const QStringList language{"14", "400.02500", "400.02500", "D023N", "100.3", "低", "窄带", "无", "15", "开"};
+    const QStringList chinese{"14", "400.02500", "400.02500", "D023N", "100.3", "低", "窄带", "无", "15", "开"};
     for (int column = 0; column < grid::kColumnCount; ++column) {
         EXPECT_EQ(grid::cellText(image, 14, column, Language::English).trimmed(), english[column]) << column;
-        EXPECT_EQ(grid::cellText(image, 14, column, Language::Chinese).trimmed(), language[column]) << column;
+        EXPECT_EQ(grid::cellText(image, 14, column, Language::Chinese).trimmed(), chinese[column]) << column;
     }
     EXPECT_EQ(grid::cellText(image, 1, grid::kScramblerColumn, Language::English), "OFF");
     EXPECT_EQ(grid::toneText(ToneCode{0x14, 0x28}, Language::English), "");  // a DCS pair the radio lists nowhere
@@ -103,24 +98,18 @@ TEST(GridChoices, WhatEachColumnWrites)
 {
     RadioImage image = startUpImage(kUhfModel);
     grid::applyChoice(image, 2, grid::kDecodeColumn, 9);  // 88.5 Hz, copied to the encode tone
-    const quint8 tones[] = {0x75, 0x03, 0x75, 0x03};
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(image.at(0x28 + i), tones[i]) << i;
+    EXPECT_EQ(bytesAt(image, 0x28, 4), "75 03 75 03");
     grid::applyChoice(image, 2, grid::kEncodeColumn, 40);  // D023N on encode only
-    EXPECT_EQ(image.at(0x28), 0x75);
-    EXPECT_EQ(image.at(0x2A), 0x13);
-    EXPECT_EQ(image.at(0x2B), 0x28);
+    EXPECT_EQ(bytesAt(image, 0x28, 4), "75 03 13 28");
     grid::applyChoice(image, 2, grid::kPowerColumn, 1);
     grid::applyChoice(image, 2, grid::kBandwidthColumn, 0);
     grid::applyChoice(image, 2, grid::kScramblerColumn, 8);
     grid::applyChoice(image, 2, grid::kPttIdColumn, 1);
     grid::applyChoice(image, 2, grid::kScanColumn, 1);
-    EXPECT_EQ(image.at(0x2D), 0x88);  // low power, narrow, scrambler 8, bit 7 kept
-    EXPECT_EQ(image.at(0x2E), 0xB1);
+    EXPECT_EQ(bytesAt(image, 0x2D, 2), "88 b1");  // low power, narrow, scrambler 8, bit 7 kept; PTT ID on
     EXPECT_EQ(image.at(0x17E), 0xFD);
     grid::applyChoice(image, 2, grid::kDecodeColumn, 0);  // "None" writes 0xFF pairs both ways
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(image.at(0x28 + i), 0xFF) << i;
+    EXPECT_EQ(bytesAt(image, 0x28, 4), "ff ff ff ff");
 }
 
 } // namespace

@@ -1,7 +1,5 @@
 #include "files/file_picker_rules.h"
 
-#include "test_names.h"
-
 #include <gtest/gtest.h>
 
 using namespace r5;
@@ -9,39 +7,35 @@ using Verdict = PickerNameCheck::Verdict;
 
 namespace {
 
-struct NameCase {
-    const char* typed;
-    const FilePickerKind* kind;
-    Verdict verdict;
-    const char* name;
-};
-
-class PickerNameTest : public testing::TestWithParam<NameCase> {};
-
-TEST_P(PickerNameTest, ChecksCharactersThenSuffix)
+TEST(PickerNames, CharactersThenSuffix)
 {
-    const NameCase& c = GetParam();
-    const PickerNameCheck check = checkPickerName(QString::fromUtf8(c.typed), *c.kind);
-    EXPECT_EQ(check.verdict, c.verdict);
-    EXPECT_EQ(check.name, QString::fromUtf8(c.name));
+    const struct {
+        const char* typed;
+        const FilePickerKind& kind;
+        Verdict verdict;
+        const char* name;
+    } cases[] = {
+        {"  a.chann  ", kOpenChannelPicker, Verdict::Accepted, "a.chann"},
+        {"a.CHANN", kSaveChannelPicker, Verdict::Accepted, "a.CHANN"},
+        {".chann", kSaveChannelPicker, Verdict::Accepted, ".chann"},
+        {"a.Chann", kOpenChannelPicker, Verdict::BadSuffix, "a.Chann"},
+        {"hann", kOpenChannelPicker, Verdict::BadSuffix, "hann"},  // shorter than the suffix
+        {"   ", kSaveChannelPicker, Verdict::BadSuffix, ""},
+        {"*.chann", kOpenChannelPicker, Verdict::BadName, "*.chann"},
+        {"a#b.chann", kOpenChannelPicker, Verdict::BadName, "a#b.chann"},
+        {"sub/a.chann", kOpenChannelPicker, Verdict::BadName, "sub/a.chann"},
+        {"a\\b.chann", kOpenChannelPicker, Verdict::BadName, "a\\b.chann"},
+        {"$a.chann", kSaveChannelPicker, Verdict::BadName, "$a.chann"},
+        {"# bad suffix too", kOpenChannelPicker, Verdict::BadName, "# bad suffix too"},
+        {"a.chann ", kOpenAdjustPicker, Verdict::BadSuffix, "a.chann"},
+        {"tune.ADJ", kSaveAdjustPicker, Verdict::Accepted, "tune.ADJ"},
+    };
+    for (const auto& c : cases) {
+        const PickerNameCheck check = checkPickerName(c.typed, c.kind);
+        EXPECT_EQ(check.verdict, c.verdict) << c.typed;
+        EXPECT_EQ(check.name, c.name) << c.typed;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Pickers, PickerNameTest, testing::Values(
-    NameCase{"  a.chann  ", &kOpenChannelPicker, Verdict::Accepted, "a.chann"},
-    NameCase{"a.CHANN", &kSaveChannelPicker, Verdict::Accepted, "a.CHANN"},
-    NameCase{".chann", &kSaveChannelPicker, Verdict::Accepted, ".chann"},
-    NameCase{"a.Chann", &kOpenChannelPicker, Verdict::BadSuffix, "a.Chann"},
-    NameCase{"hann", &kOpenChannelPicker, Verdict::BadSuffix, "hann"},  // shorter than the suffix
-    NameCase{"   ", &kSaveChannelPicker, Verdict::BadSuffix, ""},
-    NameCase{"*.chann", &kOpenChannelPicker, Verdict::BadName, "*.chann"},
-    NameCase{"a#b.chann", &kOpenChannelPicker, Verdict::BadName, "a#b.chann"},
-    NameCase{"sub/a.chann", &kOpenChannelPicker, Verdict::BadName, "sub/a.chann"},
-    NameCase{"a\\b.chann", &kOpenChannelPicker, Verdict::BadName, "a\\b.chann"},
-    NameCase{"$a.chann", &kSaveChannelPicker, Verdict::BadName, "$a.chann"},
-    NameCase{"# bad suffix too", &kOpenChannelPicker, Verdict::BadName, "# bad suffix too"},
-    NameCase{"a.chann ", &kOpenAdjustPicker, Verdict::BadSuffix, "a.chann"},
-    NameCase{"tune.ADJ", &kSaveAdjustPicker, Verdict::Accepted, "tune.ADJ"}),
-    [](const auto& info) { return testing_names::caseName(info.param.typed); });
 
 TEST(PickerMessages, EachVerdictShowsItsPickersText)
 {

@@ -16,21 +16,14 @@ TEST(FrequencyInput, StorableOnlyWhenTheCodecKeepsWhatWasTyped)
         bool twoDigit;
         bool storable;
     } cases[] = {
-        {"145.5", false, true},
-        {"145", false, true},
-        {"145.", false, true},
-        {"145.12345", false, true},
+        {"145.5", false, true}, {"145", false, true}, {"145.", false, true}, {"145.12345", false, true},
         {" 145.5 ", false, true},
         {"145.123456", false, true},   // finer than 10 Hz: cut when stored
         {"145.5.3", false, false},     // a second point: not the number it starts with
         {"0145.5", false, false},      // four digits before the point
-        {"45.5", false, false},
-        {"45.5", true, true},
+        {"45.5", false, false}, {"45.5", true, true},
         {"145.5", true, false},        // a two-digit band cannot hold 145 MHz
-        {"14a.5", false, false},
-        {"145.5x", false, false},
-        {".5", false, false},
-        {"", false, false},
+        {"14a.5", false, false}, {"145.5x", false, false}, {".5", false, false}, {"", false, false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(isStorableFrequencyText(c.text, c.twoDigit), c.storable) << c.text;
@@ -44,10 +37,8 @@ TEST(FrequencyInput, EntriesOutsideTheBandOrUnstorableBecomeBandLow)
         bool replaced;
     } cases[] = {
         {"145.5", "145.50000", false},
-        {"136", "136.00000", false},       // both band ends are accepted
-        {"175", "175.00000", false},
-        {"175.0001", "136.00000", true},
-        {"100", "136.00000", true},
+        {"136", "136.00000", false}, {"175", "175.00000", false},   // both band ends are accepted
+        {"175.0001", "136.00000", true}, {"100", "136.00000", true},
         {"145.5.3", "136.00000", true},    // reads as 145.5, but that is not what was typed
         {"0145.5", "136.00000", true},
         {"145.1234567", "145.12345", false}, // finer than 10 Hz is cut

@@ -5,6 +5,7 @@
 #include "model/key_assignment.h"
 #include "model/optional_features.h"
 #include "model/radio_models.h"
+#include "model/test_frequencies.h"
 
 #include <gtest/gtest.h>
 
@@ -14,23 +15,20 @@ void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStd
 
 namespace {
 
-TEST(ImageDifferences, EqualImagesHaveNone)
-{
-    const RadioImage image = startUpImage(kUhfModel);
-    EXPECT_TRUE(imageDifferences(image, image, Language::English).empty());
-}
-
 // Changes a user makes in the windows, and bytes no window shows, each listed
 // once with the texts the windows show.
 TEST(ImageDifferences, KnownPairListsEachChangeOnce)
 {
     const RadioImage before = startUpImage(kUhfModel);
+    EXPECT_TRUE(imageDifferences(before, before, Language::English).empty());
     RadioImage after = before;
     channel::setField(after, 3, channel::kHighPower, 0);
     channel::setField(after, 3, channel::kBusyLockout, 1);
-    clearChannel(after, 16);
+    channel::setReceive(after, 16, {0x00, 0x00, 0x50, 0x44});
+    channel::setInScan(after, 16, false);
     keys::assign(after, keys::kPf2, keys::kAutodialPosition);
     after.setCell(options::kRow, options::kSquelch, 3);
+    testfreq::setFrequency(after, 16, testfreq::kTransmit, {0x00, 0x00, 0x50, 0x44});
     message::storeLine(after, 2, "HELLO");
     after.setCell(7, channel::kFlagsBCell, before.cell(7, channel::kFlagsBCell) ^ 0x80);  // a bit no editor shows
     after.setCell(30, 2, 0x12);                                                          // a row no editor owns
@@ -41,26 +39,19 @@ TEST(ImageDifferences, KnownPairListsEachChangeOnce)
     for (const Difference& d : differences)
         names.push_back({d.place, d.name});
     const std::vector<std::pair<QString, QString>> expected = {
-        {"Channel 3", "TX Power"}, {"Channel 3", "Busy Channel Lockout"},
-        {"Channel 16", "RX Frequency"}, {"Channel 16", "TX Frequency"}, {"Channel 16", "CTCSS/DCS Dec"},
-        {"Channel 16", "CTCSS/DCS Enc"}, {"Channel 16", "TX Power"}, {"Channel 16", "W/N"},
-        {"Channel 16", "Scan_Add"}, {"Channel 16", "OptSingal"}, {"Channel 16", "PTT-ID"},
-        {"Channel 16", "Option Signalling"}, {"Channel 16", "SP Unmute"}, {"Channel 16", "Busy Channel Lockout"},
-        {"Channel 16", "Compander"}, {"Channel 16", "Beat Shift"}, {"Channel 16", "Autodial Memory"},
-        {"Optional Features", options::caption(options::kSquelch).en},
-        {"Key Assingment", "PF2"},
-        {"Embedded Message", "Line 2"},
+        {"Channel 3", "TX Power"}, {"Channel 3", "Busy Channel Lockout"}, {"Channel 16", "RX Frequency"},
+        {"Channel 16", "Scan_Add"}, {"Optional Features", options::caption(options::kSquelch).en},
+        {"Key Assingment", "PF2"}, {"Test Frequency", "16 TX Frequency"}, {"Embedded Message", "Line 2"},
         // Channel 7 shows no difference, so its byte is listed; row 30 belongs to no window.
-        {"Address", "0x07d"}, {"Address", "0x1e2"},
-        {"File", "row 5, cell 17"},
+        {"Address", "0x07d"}, {"Address", "0x1e2"}, {"File", "row 5, cell 17"},
     };
     EXPECT_EQ(names, expected);
     EXPECT_EQ(differences[0].before, "High");
     EXPECT_EQ(differences[0].after, "Low");
-    EXPECT_EQ(differences[2].after, "");
-    EXPECT_EQ(differences[19].after, "HELLO");
-    EXPECT_EQ(differences[20].before, "0xb0");
-    EXPECT_EQ(differences[20].after, "0x30");
+    EXPECT_EQ(differences[2].after, "445.00000");
+    EXPECT_EQ(differences[7].after, "HELLO");
+    EXPECT_EQ(differences[8].before, "0xb0");
+    EXPECT_EQ(differences[8].after, "0x30");
 }
 
 TEST(FirstMismatch, NamesTheFieldOfTheFirstByteWithinTheWrittenRows)

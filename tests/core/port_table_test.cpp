@@ -28,6 +28,13 @@ QStringList devices(const PortTable& t)
     return list;
 }
 
+// Ports that open only for the listed devices.
+struct SomePortsOpen {
+    explicit SomePortsOpen(const QSet<QString>& openable) { line.openable = openable; }
+    test::VirtualClock clock;
+    test::FakeLine line{clock};
+};
+
 #ifndef Q_OS_WIN
 TEST(PortTable, BuiltInThenAdaptersByNameThenNamedPortsOnTop)
 {
@@ -36,24 +43,20 @@ TEST(PortTable, BuiltInThenAdaptersByNameThenNamedPortsOnTop)
     EXPECT_EQ(devices(t), (QStringList{"/dev/ttyS2", "/dev/ttyS10", "/dev/ttyACM0", "/dev/ttyUSB0", "/dev/ttyUSB1",
                                        "/tmp/r5sim", "", ""}));
     EXPECT_TRUE(t.exists(6));
-    EXPECT_FALSE(t.exists(7));
-    EXPECT_FALSE(t.exists(0));
-    EXPECT_FALSE(t.exists(9));
+    for (int n : {0, 7, 9})
+        EXPECT_FALSE(t.exists(n)) << n;
     EXPECT_EQ(t.comPortOf("/tmp/r5sim"), 6);
     EXPECT_EQ(t.comPortOf("/dev/ttyS99"), 0);
-}
 
-TEST(PortTable, WithMoreThanEightPortsBuiltInOnesGiveWay)
-{
-    QList<SystemPort> ports;
+    // More than eight: built-in ones give way, a device named twice counts once.
+    QList<SystemPort> ports{named("/tmp/a"), named("/tmp/b"), named("/tmp/a")};
     for (const char* d : {"/dev/ttyS0", "/dev/ttyS1", "/dev/ttyS2", "/dev/ttyS3", "/dev/ttyS4"})
         ports << builtIn(d);
     for (const char* d : {"/dev/ttyUSB0", "/dev/ttyUSB1", "/dev/ttyUSB2"})
         ports << usb(d);
-    ports << named("/tmp/a") << named("/tmp/b") << named("/tmp/a");
-    const PortTable t = PortTable::fromPorts(ports);
-    EXPECT_EQ(devices(t), (QStringList{"/dev/ttyS2", "/dev/ttyS3", "/dev/ttyS4", "/dev/ttyUSB0", "/dev/ttyUSB1",
-                                       "/dev/ttyUSB2", "/tmp/a", "/tmp/b"}));
+    EXPECT_EQ(devices(PortTable::fromPorts(ports)), (QStringList{"/dev/ttyS2", "/dev/ttyS3", "/dev/ttyS4",
+                                                                "/dev/ttyUSB0", "/dev/ttyUSB1", "/dev/ttyUSB2",
+                                                                "/tmp/a", "/tmp/b"}));
 }
 
 TEST(PortTable, DescriptionTellsTheDeviceBehindTheNumber)
@@ -62,21 +65,20 @@ TEST(PortTable, DescriptionTellsTheDeviceBehindTheNumber)
     EXPECT_EQ(t.description(1), QString::fromUtf8("/dev/ttyUSB0 · FT232R USB UART · S/N A601XYZ"));
     EXPECT_EQ(t.description(2), QString::fromUtf8("/tmp/r5 · --port"));
     EXPECT_EQ(t.description(3), "");
-    EXPECT_EQ(PortTable::comName(3), "COM3");
 }
 #endif
 
 TEST(PortArgument, AcceptsDevicesAndComNumbers)
 {
-    struct Case {
+    const struct {
         const char* text;
         int comPort;
         const char* device;
         bool ok;
-    };
-    for (const Case& c : {Case{"COM3", 3, "", true}, Case{"com8", 8, "", true}, Case{"1", 1, "", true},
-                          Case{"COM9", 0, "", false}, Case{"0", 0, "", false}, Case{"", 0, "", false},
-                          Case{"/dev/ttyUSB0", 0, "/dev/ttyUSB0", true}, Case{"/tmp/COM3", 0, "/tmp/COM3", true}}) {
+    } cases[] = {{"COM3", 3, "", true},  {"com8", 8, "", true}, {"1", 1, "", true}, {"COM9", 0, "", false},
+                 {"0", 0, "", false},    {"", 0, "", false},    {"/dev/ttyUSB0", 0, "/dev/ttyUSB0", true},
+                 {"/tmp/COM3", 0, "/tmp/COM3", true}};
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         const PortArgument a = parsePortArgument(c.text);
         EXPECT_EQ(a.ok(), c.ok);
@@ -85,46 +87,27 @@ TEST(PortArgument, AcceptsDevicesAndComNumbers)
     }
 }
 
-// A port factory whose ports open only for the listed devices.
-class SomePortsOpen : public SerialPortFactory {
-public:
-    explicit SomePortsOpen(QStringList openable) : line_(clock_), openable_(std::move(openable)) {}
-    std::unique_ptr<SerialPort> create() override
-    {
-        class Port : public test::FakePort {
-        public:
-            Port(test::FakeLine& line, SomePortsOpen& owner) : FakePort(line), owner_(owner) {}
-            bool open(const QString& device) override
-            {
-                owner_.tried << device;
-                return owner_.openable_.contains(device) && FakePort::open(device);
-            }
-            SomePortsOpen& owner_;
-        };
-        return std::make_unique<Port>(line_, *this);
-    }
-    QStringList tried;
-
-private:
-    test::VirtualClock clock_;
-    test::FakeLine line_;
-    QStringList openable_;
-};
-
+// The highest port that opens, tried from the top and closed again; COM1 and a
+// failure mark when none opens.
 TEST(PortProbe, SettlesOnTheHighestPortThatOpens)
 {
     const PortTable t = PortTable::fromPorts({builtIn("/dev/ttyS0"), builtIn("/dev/ttyS1"), usb("/dev/ttyUSB0"),
                                               usb("/dev/ttyUSB1"), usb("/dev/ttyUSB2")});
-    SomePortsOpen twoAndFive({"/dev/ttyS1", "/dev/ttyUSB2"});
-    EXPECT_EQ(probeComPort(t, twoAndFive), 5);
-    EXPECT_EQ(twoAndFive.tried, QStringList{"/dev/ttyUSB2"});
-
+    const struct {
+        QSet<QString> openable;
+        int comPort;
+        bool failed;
+    } cases[] = {{{"/dev/ttyS1", "/dev/ttyUSB2"}, 5, false}, {{"/dev/ttyS0"}, 1, false}, {{}, 1, true}};
+    for (const auto& c : cases) {
+        SomePortsOpen ports(c.openable);
+        const ProbeResult r = probePorts(t, ports.line);
+        EXPECT_EQ(r.comPort, c.comPort);
+        EXPECT_EQ(r.portOpenFailed, c.failed);
+        EXPECT_EQ(ports.line.opened.size(), c.failed ? 0 : 1);
+        EXPECT_EQ(ports.line.openPorts, 0);
+    }
     SomePortsOpen none({});
-    const ProbeResult r = probePorts(t, none);
-    EXPECT_EQ(r.comPort, 1);
-    EXPECT_TRUE(r.portOpenFailed);
-    EXPECT_EQ(none.tried.size(), 5);
-    EXPECT_EQ(probeComPort(PortTable(), none), 1);
+    EXPECT_EQ(probeComPort(PortTable(), none.line), 1);
 }
 
 // Fixed answers for one device; "/dev/serial/by-id/usb-A" leads to /dev/ttyUSB0.
@@ -142,20 +125,17 @@ struct FakeFacts : PortFacts {
 
 TEST(PortDoctor, SaysWhyAPortDoesNotOpen)
 {
-    struct Case {
+    const auto noAccess = [](FakeFacts& f) { f.file.mayOpen = false; };
+    const struct {
         const char* name;
         std::function<void(FakeFacts&)> setUp;
         QStringList says;
-    };
-    const auto noAccess = [](FakeFacts& f) { f.file.mayOpen = false; };
-    const Case cases[] = {
+    } cases[] = {
         {"gone", [](FakeFacts& f) { f.file = {}; }, {"gone", "Plug"}},
         {"not in the group", noAccess, {"\"dialout\"", "usermod -aG dialout", "log out and in again"}},
-        {"joined since this login",
-         [&](FakeFacts& f) { noAccess(f); f.file.groupListed = true; },
+        {"joined since this login", [&](FakeFacts& f) { noAccess(f); f.file.groupListed = true; },
          {"after this login", "Log out and in again"}},
-        {"the group may not use it either",
-         [&](FakeFacts& f) { noAccess(f); f.file.groupMayOpen = false; },
+        {"the group may not use it either", [&](FakeFacts& f) { noAccess(f); f.file.groupMayOpen = false; },
          {"owner \"root\" only"}},
         {"held by processes", [](FakeFacts& f) { f.held = {{1234, "minicom"}, {77, "screen"}}; },
          {"busy", "process 1234 (minicom), process 77 (screen)"}},
@@ -166,7 +146,7 @@ TEST(PortDoctor, SaysWhyAPortDoesNotOpen)
          {"/var/lock/LCK..ttyUSB0", "process 9, which no longer runs", "delete"}},
         {"the system's reason, kept as it is", [](FakeFacts&) {}, {"cannot be opened: Device %2 busy"}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         FakeFacts facts;
         c.setUp(facts);
@@ -198,14 +178,14 @@ TEST(PortDoctor, TestOpensClosesAndExplains)
     SomePortsOpen onlyFirst({"/dev/ttyS0"});
     FakeFacts facts;
     facts.held = {{5, "minicom"}};
-    const PortTest works = testPort(t, 1, onlyFirst, facts, Language::English);
+    const PortTest works = testPort(t, 1, onlyFirst.line, facts, Language::English);
     EXPECT_TRUE(works.works);
     EXPECT_TRUE(works.text.contains("/dev/ttyS0"));
-    const PortTest busy = testPort(t, 2, onlyFirst, facts, Language::English);
+    EXPECT_EQ(onlyFirst.line.openPorts, 0);
+    const PortTest busy = testPort(t, 2, onlyFirst.line, facts, Language::English);
     EXPECT_FALSE(busy.works);
     EXPECT_TRUE(busy.text.startsWith("COM2: /dev/ttyS1 is busy")) << busy.text.toStdString();
-    EXPECT_FALSE(testPort(t, 3, onlyFirst, facts, Language::English).works);
-    EXPECT_EQ(onlyFirst.tried, (QStringList{"/dev/ttyS0", "/dev/ttyS1"}));
+    EXPECT_FALSE(testPort(t, 3, onlyFirst.line, facts, Language::English).works);
 }
 
 // The system's own answers on a pseudo-terminal this test holds open.

@@ -4,6 +4,8 @@
 #include "model/radio_models.h"
 #include "model/scan_info.h"
 
+#include "image_bytes.h"
+
 #include <gtest/gtest.h>
 
 using namespace r5;
@@ -11,12 +13,10 @@ using namespace r5::scan;
 
 namespace {
 
-constexpr int kBase = 0x160;
-
 RadioImage withRow(std::initializer_list<int> cells)
 {
     RadioImage image = startUpImage(kUhfModel);
-    int a = kBase;
+    int a = 0x160;
     for (int v : cells)
         image.setAt(a++, static_cast<quint8>(v));
     return image;
@@ -29,71 +29,59 @@ TEST(Scan, ErasedRowOpensAsSelectedAndIsWrittenBackNormalised)
     EXPECT_EQ(shownText(image, kRevert, Language::English), "Priority+Talk Back");
     EXPECT_TRUE(priorityChannelText(image).isEmpty());
     normaliseRow(image);
-    const quint8 expected[16] = {2, 0xFF, 91, 91, 3, 0x2C, 0x01, 0x2C, 0x01,
-                                 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
-    for (int c = 0; c < 16; ++c)
-        EXPECT_EQ(image.at(kBase + c), expected[c]) << "cell " << c;
-    EXPECT_EQ(image.at(kBase - 1), 0xFF);
-    EXPECT_EQ(image.at(kBase + 16), 0xFF);
+    EXPECT_EQ(bytesAt(image, 0x15F, 18), "ff 02 ff 5b 5b 03 2c 01 2c 01 ff ff ff ff ff ff ff ff");
 }
 
 // Both delays are whole seconds as 16 bits, low byte first, capped at 300.
 TEST(Scan, DelaysAreLowByteFirst)
 {
     for (const auto& [item, low] : {std::pair{kDropout, 0x165}, std::pair{kDwell, 0x167}}) {
+        SCOPED_TRACE(low);
         RadioImage image = withRow({0, 0, 0, 0, 0, 0, 0, 0, 0});
         image.setAt(low, 0x05);
         image.setAt(low + 1, 0x01);
-        EXPECT_EQ(shownPosition(image, item), 261) << low;
+        EXPECT_EQ(shownPosition(image, item), 261);
         image.setAt(low + 1, 0xFF);
-        EXPECT_EQ(shownText(image, item, Language::English), "300") << low;
+        EXPECT_EQ(shownText(image, item, Language::English), "300");
         applyChoice(image, item, 258);
-        EXPECT_EQ(image.at(low), 0x02) << low;
-        EXPECT_EQ(image.at(low + 1), 0x01) << low;
+        EXPECT_EQ(bytesAt(image, low, 2), "02 01");
         applyChoice(image, item, 400);  // past the list: its last entry
-        EXPECT_EQ(image.at(low), 0x2C) << low;
-        EXPECT_EQ(image.at(low + 1), 0x01) << low;
-        const int other = low == 0x165 ? 0x167 : 0x165;
-        EXPECT_EQ(image.at(other), 0) << low;
-        EXPECT_EQ(image.at(other + 1), 0) << low;
+        EXPECT_EQ(bytesAt(image, low, 2), "2c 01");
+        EXPECT_EQ(bytesAt(image, low == 0x165 ? 0x167 : 0x165, 2), "00 00");
     }
 }
 
-TEST(Scan, LookBackCodesShowAndWriteBack)
+TEST(Scan, LookBackAndRevertCodesShowAndWriteBack)
 {
     const struct {
         quint8 code;
         const char* text;
         quint8 writtenBack;
-    } cases[] = {{0, "0.50", 0}, {1, "0.50", 0},  // only 0 is written for 0.50 s
-                 {2, "0.55", 2}, {11, "1.00", 11}, {91, "5.00", 91}, {95, "5.00", 91}};
-    for (const auto& c : cases) {
+    } lookBack[] = {{0, "0.50", 0}, {1, "0.50", 0},  // only 0 is written for 0.50 s
+                    {2, "0.55", 2}, {11, "1.00", 11}, {91, "5.00", 91}, {95, "5.00", 91}};
+    for (const auto& c : lookBack) {
         RadioImage image = withRow({kFixed, 1, c.code, 0x20});
         EXPECT_EQ(shownText(image, kLookBackA, Language::English), c.text) << int(c.code);
         normaliseRow(image);
-        EXPECT_EQ(image.at(0x162), c.writtenBack) << int(c.code);
-        EXPECT_EQ(image.at(0x163), 0x20) << int(c.code);
+        EXPECT_EQ(std::pair(image.at(0x162), image.at(0x163)), std::pair(c.writtenBack, quint8(0x20))) << int(c.code);
     }
-}
-
-TEST(Scan, RevertCodeFitsTheModesList)
-{
     const struct {
         Mode mode;
         quint8 code;
         const char* shown;
         quint8 writtenBack;
-    } cases[] = {
+    } revert[] = {
         {kSelected, 3, "Priority+Talk Back", 3}, {kSelected, 2, "Priority", 2},
         {kSelected, 0, "Priority", 2},  // a code of another mode's list
         {kNoPriority, 3, "Selected+Talk Back", 1}, {kNoPriority, 0, "Selected", 0},
         {kFixed, 2, "Priority", 2}, {kFixed, 0xFF, "Priority+Talk Back", 3},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : revert) {
+        SCOPED_TRACE(testing::Message() << c.mode << "/" << int(c.code));
         RadioImage image = withRow({c.mode, 1, 0, 0, c.code});
-        EXPECT_EQ(shownText(image, kRevert, Language::English), c.shown) << c.mode << "/" << int(c.code);
+        EXPECT_EQ(shownText(image, kRevert, Language::English), c.shown);
         normaliseRow(image);
-        EXPECT_EQ(image.at(0x164), c.writtenBack) << c.mode << "/" << int(c.code);
+        EXPECT_EQ(image.at(0x164), c.writtenBack);
     }
 }
 
@@ -101,19 +89,15 @@ TEST(Scan, ChoicesWriteTheirOwnCell)
 {
     RadioImage image = withRow({kFixed, 5, 2, 2, 3});
     applyChoice(image, kModeItem, kNoPriority);
-    EXPECT_EQ(image.at(0x160), 0);
-    EXPECT_EQ(image.at(0x164), 1);  // Priority+Talk Back is not offered without priority
-    EXPECT_EQ(image.at(0x161), 5);  // kept, though the box empties
+    // Priority+Talk Back is not offered without priority; the channel is kept, though the box empties.
+    EXPECT_EQ(bytesAt(image, 0x160, 5), "00 05 02 02 01");
     EXPECT_TRUE(priorityChannelText(image).isEmpty());
     applyChoice(image, kModeItem, kSelected);
     EXPECT_EQ(image.at(0x164), 3);
     applyChoice(image, kRevert, 0);
-    EXPECT_EQ(image.at(0x164), 2);
     applyChoice(image, kLookBackB, 1);
-    EXPECT_EQ(image.at(0x163), 2);
     applyChoice(image, kLookBackA, 0);
-    EXPECT_EQ(image.at(0x162), 0);
-    EXPECT_EQ(image.at(0x163), 2);
+    EXPECT_EQ(bytesAt(image, 0x160, 5), "02 05 00 02 02");
     image.setAt(0x160, 7);  // beyond Selected reads as Selected
     EXPECT_EQ(shownText(image, kModeItem, Language::English), "Selected");
 }

@@ -3,7 +3,7 @@
 #include "model/radio_models.h"
 #include "model/test_frequencies.h"
 
-#include "test_names.h"
+#include "image_bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -15,12 +15,6 @@ namespace {
 constexpr double kLow = 136;
 constexpr double kHigh = 174;
 
-void expectBytes(const RadioImage& image, int address, std::array<quint8, 4> bytes)
-{
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(image.at(address + i), bytes[static_cast<size_t>(i)]) << std::hex << address + i;
-}
-
 TEST(TestFrequencies, EachLineStoresItsOwnEightBytes)
 {
     RadioImage image = startUpImage(kUhfModel);
@@ -30,20 +24,15 @@ TEST(TestFrequencies, EachLineStoresItsOwnEightBytes)
     lines[1] = {"145.50000", "146.00000"};
     lines[15] = {"150.12500", "150.00000"};
     storeTestLines(image, lines);
-    expectBytes(image, 0x288, {0x00, 0x00, 0x55, 0x14});
-    expectBytes(image, 0x28C, {0x00, 0x00, 0x60, 0x14});
-    expectBytes(image, 0x2F8, {0x00, 0x25, 0x01, 0x15});
-    expectBytes(image, 0x2FC, {0x00, 0x00, 0x00, 0x15});
-    expectBytes(image, 0x284, {0xFF, 0xFF, 0xFF, 0xFF});
-    expectBytes(image, 0x290, {0xFF, 0xFF, 0xFF, 0xFF});
-    expectBytes(image, 0x300, {0xFF, 0xFF, 0xFF, 0xFF});
+    const std::string erased = hexOf(QByteArray(4, '\xFF'));
+    EXPECT_EQ(bytesAt(image, 0x284, 16), erased + " 00 00 55 14 00 00 60 14 " + erased);
+    EXPECT_EQ(bytesAt(image, 0x2F8, 12), "00 25 01 15 00 00 00 15 " + erased);
     EXPECT_EQ(shownText(image, 2, kTransmit), "146.00000");
 
     lines[15] = {"", ""};
     storeTestLines(image, lines);
-    expectBytes(image, 0x2F8, {0xFF, 0xFF, 0xFF, 0xFF});
-    expectBytes(image, 0x2FC, {0xFF, 0xFF, 0xFF, 0xFF});
-    expectBytes(image, 0x28C, {0x00, 0x00, 0x60, 0x14});
+    EXPECT_EQ(bytesAt(image, 0x2F8, 8), erased + " " + erased);
+    EXPECT_EQ(bytesAt(image, 0x28C, 4), "00 00 60 14");
 }
 
 // A stored 45 MHz would come back as 450 MHz through its text: an untouched
@@ -55,42 +44,37 @@ TEST(TestFrequencies, UntouchedCellsKeepTheirBytes)
     TestLines lines = readTestLines(image);
     EXPECT_EQ(lines[15].receive, "45.00000");
     storeTestLines(image, lines);
-    expectBytes(image, 0x2F8, {0x00, 0x00, 0x50, 0x04});
+    EXPECT_EQ(bytesAt(image, 0x2F8, 4), "00 00 50 04");
 }
 
-struct ReceiveCase {
-    const char* typed;
-    const char* transmitBefore;
-    const char* cell;
-    const char* transmitAfter;  // nullptr: the transmit cell is not changed
-    bool message;
-};
-
-class ReceiveCommitTest : public testing::TestWithParam<ReceiveCase> {};
-
-TEST_P(ReceiveCommitTest, Rules)
+TEST(TestFrequencies, ReceiveCommitRules)
 {
-    const ReceiveCase& c = GetParam();
-    const TestCommit result = commitTestReceive(c.typed, c.transmitBefore, kLow, kHigh);
-    EXPECT_EQ(result.cellText, c.cell);
-    EXPECT_EQ(result.otherCell.value_or("unchanged"), c.transmitAfter ? c.transmitAfter : "unchanged");
-    EXPECT_EQ(result.message.has_value(), c.message);
-    if (result.message)
-        EXPECT_EQ(result.message->in(Language::English), "Over the range of receive frequency .");
+    const struct {
+        const char* typed;
+        const char* transmitBefore;
+        const char* cell;
+        const char* transmitAfter;  // nullptr: the transmit cell is not changed
+        bool message;
+    } cases[] = {
+        {"145.5", "", "145.50000", "145.50000", false},
+        {"150", "146.00000", "150.00000", nullptr, false},   // never overwrites transmit
+        {"174", " ", "174.00000", "174.00000", false},       // band ends included
+        {"136", "", "136.00000", "136.00000", false},
+        {"174.00001", "", "136.00000", nullptr, true},
+        {"abc", "146.00000", "136.00000", nullptr, true},     // letters read as 0
+        {"145.1234567", "", "145.12345", "145.12345", false},  // finer than 10 Hz is cut
+        {"145abc", "", "136.00000", nullptr, true},           // not one number
+        {"  ", "146.00000", "", "", false},                   // emptied: transmit too
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const TestCommit result = commitTestReceive(c.typed, c.transmitBefore, kLow, kHigh);
+        EXPECT_EQ(result.cellText, c.cell);
+        EXPECT_EQ(result.otherCell.value_or("unchanged"), c.transmitAfter ? c.transmitAfter : "unchanged");
+        EXPECT_EQ(result.message ? result.message->in(Language::English) : QString(),
+                  c.message ? "Over the range of receive frequency ." : "");
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(TestFrequencies, ReceiveCommitTest, testing::Values(
-    ReceiveCase{"145.5", "", "145.50000", "145.50000", false},
-    ReceiveCase{"150", "146.00000", "150.00000", nullptr, false},   // never overwrites transmit
-    ReceiveCase{"174", " ", "174.00000", "174.00000", false},       // band ends included
-    ReceiveCase{"136", "", "136.00000", "136.00000", false},
-    ReceiveCase{"174.00001", "", "136.00000", nullptr, true},
-    ReceiveCase{"abc", "146.00000", "136.00000", nullptr, true},     // letters read as 0
-    ReceiveCase{"145.1234567", "", "145.12345", "145.12345", false},  // finer than 10 Hz is cut
-    ReceiveCase{"145.5.3", "", "136.00000", nullptr, true},           // not one number
-    ReceiveCase{"145abc", "", "136.00000", nullptr, true},
-    ReceiveCase{"  ", "146.00000", "", "", false}),                 // emptied: transmit too
-    [](const auto& info) { return testing_names::caseName(info.param.typed); });
 
 TEST(TestFrequencies, TransmitNeedsReceiveFirst)
 {

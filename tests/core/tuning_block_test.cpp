@@ -2,7 +2,7 @@
 #include "model/tuning_block.h"
 #include "model/tuning_input.h"
 
-#include "test_names.h"
+#include "image_bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -16,12 +16,9 @@ TEST(TuningBlock, LabelsAndCells)
     EXPECT_EQ(pointLabel(0, 1), "104MHZ");
     EXPECT_EQ(pointLabel(2, 15), "490MHZ");
     EXPECT_EQ(squelchOffsetLabel(95), "595");
-    EXPECT_EQ(squelchOffsetRow(95), 14);
-    EXPECT_EQ(squelchOffsetCell(95), 15);
-    EXPECT_EQ(squelchOffsetRow(16), 10);
-    EXPECT_EQ(squelchOffsetCell(16), 0);
-    EXPECT_EQ(powerRow(true, 3), 3);
-    EXPECT_EQ(powerRow(false, 0), 4);
+    EXPECT_EQ(std::pair(squelchOffsetRow(95), squelchOffsetCell(95)), std::pair(14, 15));
+    EXPECT_EQ(std::pair(squelchOffsetRow(16), squelchOffsetCell(16)), std::pair(10, 0));
+    EXPECT_EQ(std::pair(powerRow(true, 3), powerRow(false, 0)), std::pair(3, 4));
 }
 
 TEST(TuningBlock, ComboChoicesStayInTheirList)
@@ -37,57 +34,44 @@ TEST(TuningBlock, ComboChoicesStayInTheirList)
     EXPECT_EQ(adjust.cell(16, 14), 0);
 }
 
-enum class Box { Level, Offset, Power };
-
-struct NumberCase {
-    Box box;
-    const char* text;
-    NumberEntry entry;
-    int stored;
-    const char* message;
-};
-
-class NumberBoxTest : public testing::TestWithParam<NumberCase> {};
-
-TEST_P(NumberBoxTest, CheckAndFallBack)
+// Squelch level 3 (row 8, default 20), offset point 17 (row 10, cell 1, default
+// 6) or low power UHF2 point 15 (row 7, default 15): checked, stored or left.
+TEST(TuningBlock, NumberBoxesCheckAndFallBack)
 {
-    const NumberCase& c = GetParam();
-    AdjustImage adjust = defaultAdjustImage();
-    // Squelch level 3 (default 20), offset point 17 (row 10, cell 1, default 6)
-    // or low power UHF2 point 15 (row 7, default 15).
-    const NumberOutcome out = c.box == Box::Offset ? enterSquelchOffset(adjust, 17, c.text)
-                              : c.box == Box::Level ? enterSquelchLevel(adjust, 3, c.text)
-                                                    : enterPower(adjust, false, 3, 15, c.text);
-    EXPECT_EQ(out.entry, c.entry);
-    EXPECT_EQ(out.value, c.stored);
-    EXPECT_EQ(c.box == Box::Offset ? adjust.cell(10, 1) : c.box == Box::Level ? adjust.cell(8, 3) : adjust.cell(7, 15),
-              c.stored);
-    if (c.message) {
-        ASSERT_TRUE(out.message);
-        EXPECT_EQ(out.message->in(Language::English), QString::fromUtf8(c.message));
-    } else {
-        EXPECT_FALSE(out.message);
+    enum class Box { Level, Offset, Power };
+    const struct {
+        Box box;
+        const char* text;
+        NumberEntry entry;
+        int stored;
+        const char* message;
+    } cases[] = {
+        {Box::Level, "55", NumberEntry::Stored, 55, nullptr},
+        {Box::Level, "", NumberEntry::Stored, 0, nullptr},
+        {Box::Level, "1a", NumberEntry::NotDigits, 20, " 输入数字范围为 0 - 255 ！"},
+        {Box::Level, "100", NumberEntry::Stored, 100, nullptr},
+        {Box::Level, "101", NumberEntry::OutOfRange, 20, " 输入数字范围为 0 - 100 ！"},
+        {Box::Level, "99999999999999999999999", NumberEntry::OutOfRange, 20, " 输入数字范围为 0 - 100 ！"},
+        {Box::Offset, "20", NumberEntry::Stored, 20, nullptr},
+        {Box::Offset, "21", NumberEntry::OutOfRange, 6, " 输入数字范围为 0 - 20 ！"},
+        {Box::Offset, "x", NumberEntry::NotDigits, 6, " 输入数字范围为 0 - 10 ！"},
+        {Box::Power, "255", NumberEntry::Stored, 255, nullptr},
+        {Box::Power, "256", NumberEntry::OutOfRange, 15, " 输入数字范围为 0 - 255 ！"},
+        {Box::Power, "+1", NumberEntry::NotDigits, 15, " 输入数字范围为 0 - 255 ！"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << int(c.box) << " \"" << c.text << '"');
+        AdjustImage adjust = defaultAdjustImage();
+        const NumberOutcome out = c.box == Box::Offset ? enterSquelchOffset(adjust, 17, c.text)
+                                  : c.box == Box::Level ? enterSquelchLevel(adjust, 3, c.text)
+                                                        : enterPower(adjust, false, 3, 15, c.text);
+        EXPECT_EQ(out.entry, c.entry);
+        EXPECT_EQ(out.value, c.stored);
+        EXPECT_EQ(c.box == Box::Offset ? adjust.cell(10, 1) : c.box == Box::Level ? adjust.cell(8, 3) : adjust.cell(7, 15),
+                  c.stored);
+        EXPECT_EQ(out.message ? out.message->in(Language::English) : QString(), QString::fromUtf8(c.message));
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(TuningBlock, NumberBoxTest, testing::Values(
-    NumberCase{Box::Level, "55", NumberEntry::Stored, 55, nullptr},
-    NumberCase{Box::Level, "", NumberEntry::Stored, 0, nullptr},
-    NumberCase{Box::Level, "1a", NumberEntry::NotDigits, 20, " 输入数字范围为 0 - 255 ！"},
-    NumberCase{Box::Level, "100", NumberEntry::Stored, 100, nullptr},
-    NumberCase{Box::Level, "101", NumberEntry::OutOfRange, 20, " 输入数字范围为 0 - 100 ！"},
-    NumberCase{Box::Level, "99999999999999999999999", NumberEntry::OutOfRange, 20, " 输入数字范围为 0 - 100 ！"},
-    NumberCase{Box::Offset, "20", NumberEntry::Stored, 20, nullptr},
-    NumberCase{Box::Offset, "21", NumberEntry::OutOfRange, 6, " 输入数字范围为 0 - 20 ！"},
-    NumberCase{Box::Offset, "x", NumberEntry::NotDigits, 6, " 输入数字范围为 0 - 10 ！"},
-    NumberCase{Box::Power, "255", NumberEntry::Stored, 255, nullptr},
-    NumberCase{Box::Power, "256", NumberEntry::OutOfRange, 15, " 输入数字范围为 0 - 255 ！"},
-    NumberCase{Box::Power, "+1", NumberEntry::NotDigits, 15, " 输入数字范围为 0 - 255 ！"}),
-    [](const testing::TestParamInfo<NumberCase>& info) {
-        const Box box = info.param.box;
-        return (box == Box::Level ? "level_" : box == Box::Offset ? "offset_" : "power_")
-            + testing_names::caseName(info.param.text);
-    });
 
 TEST(TuningBlock, RangeLimitChecks)
 {
@@ -118,9 +102,7 @@ TEST(TuningBlock, StoresRangesAsThreeDigits)
     EXPECT_EQ(rangeLow(adjust, 2), 400);
     EXPECT_EQ(rangeHigh(adjust, 2), 480);
     storeRanges(adjust, {{{200, 270}, {430, 450}, {350.6, 389.4}}});
-    const int row26[] = {4, 3, 0, 4, 5, 0};
-    for (int c = 0; c < 6; ++c)
-        EXPECT_EQ(adjust.cell(26, c), row26[c]);
+    EXPECT_EQ(bytesAt(adjust, 26 * 16, 8), "04 03 00 04 05 00 00 01");
     EXPECT_EQ(rangeLow(adjust, 3), 351);
     EXPECT_EQ(rangeHigh(adjust, 3), 389);
 
@@ -144,24 +126,17 @@ TEST(TuningBlock, TransmitAllowedFlag)
     EXPECT_EQ(adjust.cell(27, 7), 1);
 }
 
-TEST(TuningBlock, PasswordCentredInSixCells)
+TEST(TuningBlock, PasswordsCentredInSixCellsAndReadBack)
 {
-    const std::pair<const char*, std::array<int, 6>> cases[] = {
-        {"abcd", {32, 'A', 'B', 'C', 'D', 32}}, {" 12 ", {32, 32, '1', '2', 32, 32}},
-        {"12345", {'1', '2', '3', '4', '5', 32}},  // (6 - 5) / 2 = 0
-        {"ABCDEFGH", {'A', 'B', 'C', 'D', 'E', 'F'}}, {"A?", {32, 32, 'A', 11, 32, 32}},  // outside the set: 11
-    };
+    // Outside the character set: code 11. The user password in cells 0 to 5 is left alone.
+    const std::pair<const char*, const char*> cases[] = {
+        {"abcd", " ABCD "}, {" 12 ", "  12  "}, {"12345", "12345 "}, {"ABCDEFGH", "ABCDEF"}, {"A?", "  A\x0b  "}};
     for (const auto& [typed, cells] : cases) {
         AdjustImage adjust = defaultAdjustImage();
+        const QByteArray users = adjust.toBytes().mid(31 * 16, 6);
         storePassword(adjust, kSuperPassword, typed);
-        for (int i = 0; i < 6; ++i)
-            EXPECT_EQ(adjust.cell(31, 6 + i), cells[static_cast<size_t>(i)]) << typed << "/" << i;
-        EXPECT_EQ(adjust.cell(31, 0), '0');  // the user password is left alone
+        EXPECT_EQ(bytesAt(adjust, 31 * 16, 12), hexOf(users + cells)) << typed;
     }
-}
-
-TEST(TuningBlock, PasswordReadsBack)
-{
     AdjustImage adjust = defaultAdjustImage();
     EXPECT_EQ(passwordText(adjust, kUserPassword), kDefaultUserPassword);
     storePassword(adjust, kUserPassword, "ab");

@@ -1,59 +1,68 @@
 #include "support/link_fakes.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace r5::test {
 
-// --- Clock ---------------------------------------------------------------
+namespace {
 
-VirtualClock::~VirtualClock()
+// Repeats until stopped, as a real timer does.
+class VirtualTimer : public LinkTimer {
+public:
+    VirtualTimer(VirtualClock& clock, std::shared_ptr<bool> clockAlive)
+        : clock_(clock), clockAlive_(std::move(clockAlive)) {}
+    ~VirtualTimer() override { stop(); }
+    void start(int ms) override
+    {
+        stop();
+        interval_ = std::max(ms, 1);
+        active_ = *clockAlive_;
+        arm();
+    }
+    void stop() override
+    {
+        active_ = false;
+        if (*clockAlive_)
+            clock_.cancel(this);
+    }
+    bool isActive() const override { return active_; }
+
+private:
+    void arm()
+    {
+        if (active_)
+            clock_.schedule(clock_.now() + interval_, [this] { arm(); emit timeout(); }, this);
+    }
+
+    VirtualClock& clock_;
+    std::shared_ptr<bool> clockAlive_;
+    int interval_ = 1;
+    bool active_ = false;
+};
+
+} // namespace
+
+std::unique_ptr<LinkTimer> VirtualClock::create() { return std::make_unique<VirtualTimer>(*this, alive_); }
+
+void VirtualClock::schedule(qint64 at, std::function<void()> action, const void* owner)
 {
-    for (VirtualTimer* t : timers_)
-        t->forgetClock();
+    events_.emplace(std::make_pair(std::max(at, now_), sequence_++), Event{owner, std::move(action)});
 }
 
-std::unique_ptr<LinkTimer> VirtualClock::create()
+void VirtualClock::cancel(const void* owner)
 {
-    auto timer = std::make_unique<VirtualTimer>(*this);
-    timers_.push_back(timer.get());
-    return timer;
-}
-
-void VirtualClock::arm(VirtualTimer* timer, qint64 due)
-{
-    disarm(timer);
-    events_.emplace(std::make_pair(due, sequence_++), Event{timer, nullptr});
-}
-
-void VirtualClock::disarm(VirtualTimer* timer)
-{
-    for (auto it = events_.begin(); it != events_.end();)
-        it = it->second.timer == timer ? events_.erase(it) : std::next(it);
-}
-
-void VirtualClock::forget(VirtualTimer* timer)
-{
-    disarm(timer);
-    std::erase(timers_, timer);
-}
-
-void VirtualClock::schedule(qint64 at, std::function<void()> action)
-{
-    events_.emplace(std::make_pair(std::max(at, now_), sequence_++), Event{nullptr, std::move(action)});
+    std::erase_if(events_, [owner](const auto& e) { return e.second.owner == owner; });
 }
 
 bool VirtualClock::runNext(qint64 limit)
 {
     if (events_.empty() || events_.begin()->first.first > limit)
         return false;
-    auto it = events_.begin();
-    now_ = it->first.first;
-    Event event = std::move(it->second);
-    events_.erase(it);
-    if (event.timer)
-        event.timer->fire();
-    else
-        event.action();
+    now_ = events_.begin()->first.first;
+    const Event event = std::move(events_.begin()->second);
+    events_.erase(events_.begin());
+    event.action();
     return true;
 }
 
@@ -68,43 +77,70 @@ void VirtualClock::advance(qint64 ms)
 bool VirtualClock::runUntil(const std::function<bool()>& done, qint64 limitMs)
 {
     const qint64 limit = now_ + limitMs;
-    while (!done()) {
+    while (!done())
         if (!runNext(limit))
             return false;
-    }
     return true;
 }
 
-VirtualTimer::~VirtualTimer()
-{
-    if (clock_)
-        clock_->forget(this);
-}
+class FakePort : public SerialPort {
+public:
+    explicit FakePort(FakeLine& line) : line_(line) {}
+    ~FakePort() override
+    {
+        close();
+        if (line_.port == this)
+            line_.port = nullptr;
+    }
+    bool open(const QString& device) override
+    {
+        if (open_)
+            return false;
+        const bool refused = line_.openable && !line_.openable->contains(device);
+        if (refused || !line_.openError.isEmpty()) {
+            error_ = refused ? QStringLiteral("No such file or directory") : line_.openError;
+            return false;
+        }
+        open_ = true;
+        input_.clear();
+        line_.opened << device;
+        ++line_.openPorts;
+        return true;
+    }
+    QString errorString() const override { return error_; }
+    bool isOpen() const override { return open_; }
+    void close() override
+    {
+        line_.openPorts -= open_ ? 1 : 0;
+        open_ = false;
+        input_.clear();
+    }
+    void writeByte(quint8 byte) override
+    {
+        if (open_)
+            line_.carry(byte);
+    }
+    int bytesWaiting() const override { return static_cast<int>(input_.size()); }
+    quint8 readByte() override
+    {
+        const quint8 b = input_.isEmpty() ? 0 : static_cast<quint8>(input_[0]);
+        input_.remove(0, 1);
+        return b;
+    }
+    void clearInput() override { input_.clear(); }
+    void clearOutput() override {}
+    void receive(char byte)
+    {
+        input_.append(byte);
+        emit dataArrived();
+    }
 
-void VirtualTimer::start(int ms)
-{
-    interval_ = std::max(ms, 1);
-    active_ = true;
-    if (clock_)
-        clock_->arm(this, clock_->now() + interval_);
-}
-
-void VirtualTimer::stop()
-{
-    active_ = false;
-    if (clock_)
-        clock_->disarm(this);
-}
-
-void VirtualTimer::fire()
-{
-    // Repeats until stopped, as a real timer does.
-    if (clock_)
-        clock_->arm(this, clock_->now() + interval_);
-    emit timeout();
-}
-
-// --- Line ------------------------------------------------------------------
+private:
+    FakeLine& line_;
+    bool open_ = false;
+    QByteArray input_;
+    QString error_;
+};
 
 std::unique_ptr<SerialPort> FakeLine::create()
 {
@@ -125,100 +161,34 @@ void FakeLine::carry(quint8 byte)
 {
     written.append(static_cast<char>(byte));
     pending_.append(static_cast<char>(byte));
-    if (!burstScheduled_) {
-        burstScheduled_ = true;
+    if (!std::exchange(burstScheduled_, true))
         clock_.schedule(clock_.now() + 1, [this] { endBurst(); });
-    }
 }
 
 void FakeLine::endBurst()
 {
     burstScheduled_ = false;
-    const QByteArray command = pending_;
-    pending_.clear();
-    bursts.append({clock_.now(), command});
-    if (!radio)
-        return;
-    const QByteArray answer = radio(command);
+    bursts.append({clock_.now(), std::exchange(pending_, {})});
+    const QByteArray answer = radio ? radio(bursts.last().bytes) : QByteArray();
     qint64 at = std::max(clock_.now() + 1, replyFreeAt_);
-    for (const char byte : answer) {
-        clock_.schedule(at, [this, byte] {
+    for (const char byte : answer)
+        clock_.schedule(at++, [this, byte] {
             if (port && port->isOpen())
-                port->receive(QByteArray(1, byte));
+                static_cast<FakePort*>(port)->receive(byte);
         });
-        ++at;
-    }
     replyFreeAt_ = at;
 }
 
 void FakeLine::pull()
 {
     openError = QStringLiteral("No such file or directory");
-    if (port)
-        port->breakLine();
-}
-
-FakePort::~FakePort()
-{
-    close();
-    if (line_.port == this)
-        line_.port = nullptr;
-}
-
-bool FakePort::open(const QString& systemName)
-{
-    if (open_)
-        return false;
-    const bool refused = line_.openable && !line_.openable->contains(systemName);
-    if (!line_.openError.isEmpty() || refused) {
-        error_ = refused ? QStringLiteral("No such file or directory") : line_.openError;
-        return false;
-    }
-    open_ = true;
-    input_.clear();
-    line_.opened << systemName;
-    ++line_.openPorts;
-    return true;
-}
-
-void FakePort::close()
-{
-    if (open_)
-        --line_.openPorts;
-    open_ = false;
-    input_.clear();
-}
-
-void FakePort::writeByte(quint8 byte)
-{
-    if (open_)
-        line_.carry(byte);
-}
-
-quint8 FakePort::readByte()
-{
-    if (input_.isEmpty())
-        return 0;
-    const quint8 b = static_cast<quint8>(input_[0]);
-    input_.remove(0, 1);
-    return b;
-}
-
-void FakePort::receive(const QByteArray& bytes)
-{
-    input_.append(bytes);
-    emit dataArrived();
-}
-
-void FakePort::breakLine()
-{
-    if (open_)
-        emit errorOccurred();
+    if (port && port->isOpen())
+        emit port->errorOccurred();
 }
 
 QByteArray hex(const char* text)
 {
-    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
+    return QByteArray::fromHex(text);   // the spaces are passed over
 }
 
 } // namespace r5::test

@@ -12,7 +12,6 @@
 #include <map>
 #include <memory>
 #include <optional>
-#include <vector>
 
 namespace r5::test {
 
@@ -20,7 +19,7 @@ namespace r5::test {
 // their due time when the test advances the clock.
 class VirtualClock : public LinkTimerFactory {
 public:
-    ~VirtualClock() override;
+    ~VirtualClock() override { *alive_ = false; }
     std::unique_ptr<LinkTimer> create() override;
 
     qint64 now() const { return now_; }
@@ -28,40 +27,21 @@ public:
     void advance(qint64 ms);
     // Runs until `done` holds or `limitMs` has passed; true when it held.
     bool runUntil(const std::function<bool()>& done, qint64 limitMs = 60000);
-    void schedule(qint64 at, std::function<void()> action);
-
-    // Used by the timers.
-    void arm(class VirtualTimer* timer, qint64 due);
-    void disarm(VirtualTimer* timer);
-    void forget(VirtualTimer* timer);
+    // Runs `action` at `at`; what an `owner` (a timer) scheduled it may cancel.
+    void schedule(qint64 at, std::function<void()> action, const void* owner = nullptr);
+    void cancel(const void* owner);
 
 private:
     bool runNext(qint64 limit);
 
-    qint64 now_ = 0;
-    qint64 sequence_ = 0;
     struct Event {
-        VirtualTimer* timer = nullptr;
+        const void* owner;
         std::function<void()> action;
     };
+    qint64 now_ = 0;
+    qint64 sequence_ = 0;   // keeps events due at the same time in order
     std::multimap<std::pair<qint64, qint64>, Event> events_;
-    std::vector<VirtualTimer*> timers_;
-};
-
-class VirtualTimer : public LinkTimer {
-public:
-    explicit VirtualTimer(VirtualClock& clock) : clock_(&clock) {}
-    ~VirtualTimer() override;
-    void start(int ms) override;
-    void stop() override;
-    bool isActive() const override { return active_; }
-    void fire();
-    void forgetClock() { clock_ = nullptr; }
-
-private:
-    VirtualClock* clock_;
-    int interval_ = 0;
-    bool active_ = false;
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);   // for timers that outlive the clock
 };
 
 // One command the program sent (a burst ended by silence) and when it left.
@@ -96,43 +76,17 @@ public:
     // Pulls the cable: the open port reports an error, further opens fail.
     void pull();
 
-    class FakePort* port = nullptr;   // the port created last
-
-    // Used by the port.
-    void carry(quint8 byte);
+    SerialPort* port = nullptr;    // the port created last
 
 private:
+    friend class FakePort;
+    void carry(quint8 byte);
     void endBurst();
 
     VirtualClock& clock_;
     QByteArray pending_;
     bool burstScheduled_ = false;
     qint64 replyFreeAt_ = 0;
-};
-
-class FakePort : public SerialPort {
-public:
-    explicit FakePort(FakeLine& line) : line_(line) {}
-    ~FakePort() override;
-    bool open(const QString& systemName) override;
-    QString errorString() const override { return error_; }
-    bool permissionDenied() const override { return false; }
-    bool isOpen() const override { return open_; }
-    void close() override;
-    void writeByte(quint8 byte) override;
-    int bytesWaiting() const override { return static_cast<int>(input_.size()); }
-    quint8 readByte() override;
-    void clearInput() override { input_.clear(); }
-    void clearOutput() override {}
-
-    void receive(const QByteArray& bytes);
-    void breakLine();
-
-private:
-    FakeLine& line_;
-    bool open_ = false;
-    QByteArray input_;
-    QString error_;
 };
 
 QByteArray hex(const char* text);   // "06 53 00 00 40" -> bytes
