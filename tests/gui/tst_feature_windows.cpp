@@ -1,24 +1,12 @@
 // The radio-wide settings windows, driven through the program's own menu: one
 // row per binding rule (the rules' full tables are r5core's), the first
 // showing of odd cells, typing, the messages and redrawing on activation.
-#include "app/menu_table.h"
-#include "gui/radio_helpers.h"
 #include "gui/program_helpers.h"
 #include "gui/prompt_helpers.h"
+#include "gui/radio_helpers.h"
+#include "gui/widget_helpers.h"
 #include "model/defaults.h"
 #include "model/radio_models.h"
-
-#include <QTemporaryDir>
-#include <QPointer>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QInputMethodEvent>
-#include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QPushButton>
-#include <QTableWidget>
-#include <QtTest>
 
 using namespace r5;
 using namespace r5::test;
@@ -48,13 +36,11 @@ class FeatureWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void init();
-    void editMenuOpensEveryWindow();
     void showing_data();
     void showing();
     void priorityChannelBox();
     void typing_data();
     void typing();
-    void testFrequencyCommits_data();
     void testFrequencyCommits();
     void writeAndReadBackWithTheVirtualRadio();
 
@@ -65,7 +51,7 @@ private:
     QString shown(const char* name) const;
     void put(const Case& c);
     Bytes cells(int row, int first, qsizetype count) const;
-    void clickCell(int line, int column);
+    void clickCell(int line, int column) { test::clickCell(control<QTableWidget>("MSF_chann"), line, column); }
 
     std::unique_ptr<TestProgram> program_;
     std::unique_ptr<PromptCatcher> prompts_;
@@ -117,45 +103,17 @@ Bytes FeatureWindowTest::cells(int row, int first, qsizetype count) const
     return bytes;
 }
 
-void FeatureWindowTest::clickCell(int line, int column)
-{
-    auto* grid = control<QTableWidget>("MSF_chann");
-    const QModelIndex index = grid->model()->index(line - 1, column);
-    grid->scrollTo(index);
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(index).center());
-}
-
-void FeatureWindowTest::editMenuOpensEveryWindow()
-{
-    QStringList opened;
-    for (const MenuItemSpec& item : menuItems()) {
-        QAction* action = program_->frame.menuItem(item.name);
-        if (action->isVisible() && qstrcmp(item.parent, "Edit") == 0 && !action->isSeparator()) {
-            QVERIFY2(open(item.name), item.name);
-            opened << window_->objectName();
-        }
-    }
-    QCOMPARE(opened, (QStringList{"frm_chann", "frm_option", "Form_edit_Key", "Form_Edit_scan", "Form_Edit_Test",
-                                  "Form_Edit_Message"}));
-}
-
-// The first showing writes odd cells back normalised; `input` "read" puts the
-// cells while another window is active, as a read does, and the window shows
-// them when it is active again.
+// The first showing writes odd cells back normalised (a row per window and kind
+// of control); `input` "read" puts the cells while another window is active, as
+// a read does, and the window shows them when it is active again.
 void FeatureWindowTest::showing_data()
 {
     QTest::addColumn<Case>("c");
     const Case cases[] = {
-        {"Optional_edit", "Combo_TOT", 19, 0, {0}, {1}, "15"},
         {"Optional_edit", "Combo_Sql", 19, 1, {12}, {9}, "9"},
-        {"Optional_edit", "Combo_ch_Number", 19, 7, {20}, {15}, "16"},
         {"Optional_edit", "Check_Lock", 19, 3, {0x80}, {1}, "on"},
-        {"key_edit", "Combo_pf1", 17, 13, {}, {0xFF, 0xFF}, "None"},
         {"key_edit", "Combo_pf2", 17, 13, {0x0C, 0x01, 0x80}, {0xFF, 0x00, 0x80}, "Autodial"},
         {"Scan_edit", "Combo_BC", 22, 0, {}, {2, 0xFF, 91, 91, 3, 0x2C, 1, 0x2C, 1, 0xFF}, "Priority+Talk Back"},
-        {"Scan_edit", "Combo_pri", 22, 0, {7, 0, 0, 0, 0}, {2, 0, 0, 0, 2}, "Selected"},
-        {"Scan_edit", "Combo_BB", 22, 0, {1, 0, 1, 95}, {1, 0, 0, 91}, "5.00"},
-        {"Scan_edit", "Combo_RYC", 22, 5, {0xFF, 1}, {0x2C, 1}, "300"},
         {"Optional_edit", "Combo_Sql", 19, 1, {7}, {7}, "7", "read"},
         {"key_edit", "Combo_pf1", 17, 13, {4}, {4}, "Monitor", "read"},
         {"Scan_edit", "Combo_BA", 22, 2, {2}, {2}, "0.55", "read"},
@@ -215,8 +173,6 @@ void FeatureWindowTest::typing_data()
         {"Scan_edit", "Text_prich", 22, 0, {1}, {}, "12", "１a2"},
         {"Message_edit", "Text_MS1", 48, 0, {}, {'A', ' ', 'B', 0xFF}, "A B", "A中 B\x7f"},
         {"Optional_edit", "Combo_Volume", 19, 8, {0}, {0}, "1", "9"},
-        {"Optional_edit", "Combo_TOT", 19, 0, {8}, {1}, "15", "3"},  // no entry of the list: the first one
-        {"Message_edit", "Text_MS1", 48, 0, {}, {0x41, 0x42, 0x20, 0x43, 0x44, 0xFF}, "AB CD", " AB CD ", true},
         {"Message_edit", "Text_MS2", 50, 0, {}, Bytes(32, 'Z') << 0xFF, QString(32, 'Z'), QString(33, 'Z'), true},
     };
     for (const Case& c : cases)
@@ -240,30 +196,18 @@ void FeatureWindowTest::typing()
     QCOMPARE(cells(c.row, c.first, c.after.size()), c.after);
 }
 
-void FeatureWindowTest::testFrequencyCommits_data()
-{
-    // Typed into line 3 (0x290 to 0x297); `text` is the message shown.
-    QTest::addColumn<Case>("c");
-    QTest::addColumn<QStringList>("texts");
-    QTest::newRow("in band") << Case{"", "", 1, 1, {}, {0, 0, 0x55, 0x14, 0, 0, 0x55, 0x14}, "", "145.5"}
-                             << QStringList{"145.50000", "145.50000"};
-    QTest::newRow("below band") << Case{"", "", 1, 1, {}, {0, 0, 0x60, 0x13, 0xFF, 0xFF, 0xFF, 0xFF},
-                                        "Over the range of receive frequency .", "100"}
-                                << QStringList{"136.00000", ""};
-}
-
+// Typed into line 3 (0x290 to 0x297) below the band: put back to the band's
+// edge with a message, and the transmit half stays empty.
 void FeatureWindowTest::testFrequencyCommits()
 {
-    QFETCH(Case, c);
-    QFETCH(QStringList, texts);
     open("Test_edit");
     auto* grid = control<QTableWidget>("MSF_chann");
-    clickCell(3, c.first);
-    QTest::keyClicks(control("Text_Edit"), c.input);
+    clickCell(3, 1);
+    QTest::keyClicks(control("Text_Edit"), "100");
     clickCell(5, 0);  // leaving the cell commits it
-    QCOMPARE(prompts_->lastText(), c.text);
-    QCOMPARE((QStringList{grid->item(2, 1)->text(), grid->item(2, 2)->text()}), texts);
-    QCOMPARE(cells(41, 0, 8), c.after);
+    QCOMPARE(prompts_->lastText(), QString("Over the range of receive frequency ."));
+    QCOMPARE((QStringList{grid->item(2, 1)->text(), grid->item(2, 2)->text()}), (QStringList{"136.00000", ""}));
+    QCOMPARE(cells(41, 0, 8), (Bytes{0, 0, 0x60, 0x13, 0xFF, 0xFF, 0xFF, 0xFF}));
 
     // An edit still open when the window closes is kept.
     clickCell(16, 1);
@@ -271,7 +215,6 @@ void FeatureWindowTest::testFrequencyCommits()
     control<QPushButton>("Command_close")->click();
     QCOMPARE(cells(47, 8, 4), (Bytes{0, 0, 0, 0x15}));
 }
-
 
 void FeatureWindowTest::writeAndReadBackWithTheVirtualRadio()
 {
