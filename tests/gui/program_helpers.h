@@ -4,18 +4,13 @@
 #include "link/link_timer.h"
 #include "link/port_table.h"
 #include "link/qt_serial_port.h"
-#include "link/serial_port.h"
 #include "model/app_state.h"
 #include "support/link_fakes.h"
 #include "windows/link_context.h"
 
-#include <QByteArray>
 #include <QList>
 #include <QSet>
 #include <QString>
-
-#include <memory>
-#include <vector>
 
 namespace r5::test {
 

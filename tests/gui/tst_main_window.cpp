@@ -2,24 +2,17 @@
 // probe, the language switch and building windows anew.
 #include "app/main_window.h"
 #include "app/menu_table.h"
-#include "channels/channel_detail_window.h"
 #include "channels/channel_grid_window.h"
 #include "gui/program_helpers.h"
 #include "gui/prompt_helpers.h"
-#include "model/defaults.h"
 #include "gui/widget_helpers.h"
+#include "model/defaults.h"
 #include "ui/child_frame.h"
 
 using namespace r5;
 using namespace r5::test;
 
 namespace {
-
-// A window registered only for a test, to stand behind the factory command.
-class StandInWindow : public ChildWindow {
-public:
-    explicit StandInWindow(AppState& state) : ChildWindow(state) {}
-};
 
 QList<ChildWindow*> openWindowsNamed(const MainWindow& frame, const QString& name)
 {
@@ -35,19 +28,16 @@ QString caption(const MainWindow& frame, const char* item) { return frame.menuIt
 
 // The texts each window shows, in both languages: one per window, enough to
 // prove that its captions follow the language. "MDImain" is the frame, whose
-// controls are menu items and status panels ("panelN"); an empty control is
-// the window title.
+// controls are menu items and status panels; an empty control is the window
+// title.
 struct CaptionRow {
-    const char* window;
-    const char* control;
-    const char* zh;
-    const char* english;
+    const char *window, *control, *zh, *english;
 };
 
 const CaptionRow kCaptions[] = {
     {"MDImain", "", "Harlan R5 系列对讲机写频软件", "R5 Series Program Software "},
     {"MDImain", "proc_setup", "端口", "Communication"},
-    {"MDImain", "panel6", "频 段", "Band"},
+    {"MDImain", "Panel6", "频 段", "Band"},
     {"frm_chann", "", "信道参数编辑 [ 信道 -  1 ]", "Channel Information [ Channel -  1 ]"},
     {"Form_Chann_Edit", "Label_RX_freq", "接收频率", "Receive Frequency "},
     {"Form_open_chann", "", "打开信道参数文件", "Open Channcle File"},
@@ -70,21 +60,14 @@ const CaptionRow kCaptions[] = {
 
 QString shownText(MainWindow& frame, const QString& window, const QString& control)
 {
-    if (window == "MDImain") {
-        if (control.isEmpty())
-            return frame.windowTitle();
-        if (control.startsWith("panel"))
-            return frame.panelText(control.mid(5).toInt());
-        return frame.menuItem(control)->text();
-    }
-    ChildWindow* child = frame.openWindow(window);
+    QWidget* root = window == "MDImain" ? static_cast<QWidget*>(&frame) : frame.openWindow(window);
     if (control.isEmpty())
-        return child->windowTitle();
-    QWidget* widget = child->findChild<QWidget*>(control);
-    if (!widget)
+        return root->windowTitle();
+    QObject* found = root->findChild<QObject*>(control);
+    if (!found)
         return "no control " + control;
-    const QVariant text = widget->property("text");
-    return text.isValid() ? text.toString() : widget->property("title").toString();
+    const QVariant text = found->property("text");
+    return text.isValid() ? text.toString() : found->property("title").toString();
 }
 
 } // namespace
@@ -92,197 +75,176 @@ QString shownText(MainWindow& frame, const QString& window, const QString& contr
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void captionsFollowTheLanguage();
-    void everyMenuItemOpensItsWindowOrIsListedWithout();
-    void toolbarAndShortcutsOpenWindows();
-    void startUpStateAndProbe();
-    void languageSwitchQuirks();
-    void readingTwiceAbandonsTheFirstTransferAndExitEndsAll();
-    void windowsAreBuiltAnewAndChannelWindowsCloseTogether();
-};
-
-void MainWindowTest::captionsFollowTheLanguage()
-{
-    // The factory command shows only with --factory (here with English); the
-    // Adjust menu has nothing behind it in either case.
-    for (const Language language : {Language::Chinese, Language::English}) {
-        const bool factory = language == Language::English;
-        TestProgram program({}, MainWindow::Options{language, factory});
-        program.startUp();
-        QVERIFY(program.frame.menuItem("PC_PassWord")->isVisible() && !program.frame.menuItem("Adjust")->isVisible());
-        QCOMPARE(program.frame.menuItem("Other")->isVisible(), factory);
-        QStringList wrong;
-        for (const CaptionRow& row : kCaptions) {
-            const QString expected = QString::fromUtf8(language == Language::Chinese ? row.zh : row.english);
-            const QString shown = shownText(program.frame, row.window, row.control);
-            if (shown != expected)
-                wrong << QString("%1 %2: \"%3\", not \"%4\"").arg(row.window, row.control, shown, expected);
+    void captionsFollowTheLanguage()
+    {
+        // The factory command shows only with --factory (here with English); the
+        // Adjust menu has nothing behind it in either case.
+        for (const Language language : {Language::Chinese, Language::English}) {
+            const bool factory = language == Language::English;
+            TestProgram program({}, MainWindow::Options{language, factory});
+            program.startUp();
+            QVERIFY(program.frame.menuItem("PC_PassWord")->isVisible() && !program.frame.menuItem("Adjust")->isVisible());
+            QCOMPARE(program.frame.menuItem("Other")->isVisible(), factory);
+            QStringList wrong;
+            for (const CaptionRow& row : kCaptions) {
+                const QString expected = QString::fromUtf8(language == Language::Chinese ? row.zh : row.english);
+                const QString shown = shownText(program.frame, row.window, row.control);
+                if (shown != expected)
+                    wrong << QString("%1 %2: \"%3\", not \"%4\"").arg(row.window, row.control, shown, expected);
+            }
+            for (const QString& window : program.frame.windowNames())
+                if (std::none_of(std::begin(kCaptions), std::end(kCaptions),
+                                 [&](const CaptionRow& row) { return window == row.window; }))
+                    wrong << window + ": no row in the caption table";
+            QCOMPARE(wrong, QStringList());
+            QCOMPARE(program.state.language, language);
+            QCOMPARE(program.frame.menuItem("Language_chn")->isChecked(), language == Language::Chinese);
         }
-        for (const QString& window : program.frame.windowNames())
-            if (std::none_of(std::begin(kCaptions), std::end(kCaptions),
-                             [&](const CaptionRow& row) { return window == row.window; }))
-                wrong << window + ": no row in the caption table";
-        QCOMPARE(wrong, QStringList());
-        QCOMPARE(program.state.language, language);
-        QCOMPARE(program.frame.menuItem("Language_chn")->isChecked(), language == Language::Chinese);
     }
-}
 
-void MainWindowTest::everyMenuItemOpensItsWindowOrIsListedWithout()
-{
-    // The menus themselves, the commands the frame carries out, and those
-    // whose window the program does not have (yet).
-    const QSet<QString> withoutWindow = {"File", "Edit", "Program", "Adjust", "Language_Setup", "File_New",
-                                         "File_exit", "Language_chn", "Language_eng", "Menu_exit", "Dtmf_edit",
-                                         "Fleetsync_edit", "Prog_test", "Adj_Txp", "File_export_csv", "File_import_csv",
-                                         "File_export_sheet", "File_print"};
-    TestProgram program({}, MainWindow::Options{Language::Chinese, true});
-    program.startUp();
-    for (const MenuItemSpec& item : menuItems()) {
-        if (isMenuSeparator(item))
-            continue;
-        const QString window = program.frame.windowFor(item.name);
-        QVERIFY2(window.isEmpty() == withoutWindow.contains(item.name), item.name);
-        if (window.isEmpty())
-            continue;
-        QAction* action = program.frame.menuItem(item.name);
-        QVERIFY2(action->isVisible() && action->isEnabled(), item.name);
-        action->trigger();
-        QVERIFY2(program.frame.child(window), item.name);
-    }
-}
-
-void MainWindowTest::toolbarAndShortcutsOpenWindows()
-{
-    TestProgram program;
-    program.startUp();
-    program.frame.show();
-    QVERIFY(QTest::qWaitForWindowActive(&program.frame));
-    // Ctrl+W is the write command even where a child window's frame would take it as Close.
-    QTest::keyClick(program.frame.child("frm_chann"), Qt::Key_W, Qt::ControlModifier);
-    QVERIFY(program.frame.child("Form_Comm_Write") && program.frame.child("frm_chann"));
-    QTest::keyClick(program.frame.child("Form_Comm_Write"), Qt::Key_R, Qt::ControlModifier);
-    QVERIFY(program.frame.child("Form_Comm_Read"));
-    for (const auto& [key, window] : {std::pair{"save", "Form_save_chann"}, {"read", "Form_Comm_Read"}}) {
-        program.frame.toolbarButton(key)->trigger();
-        QCOMPARE(openWindowsNamed(program.frame, window).size(), 1);
-    }
-}
-
-void MainWindowTest::startUpStateAndProbe()
-{
-    // The start-up state. The probe runs downwards, settles on the first port that opens and leaves it closed.
-    for (const auto& [openable, comPort] : {std::pair{QList<int>{2, 5}, 5}, std::pair{QList<int>{}, 1}}) {
-        QSet<QString> devices;
-        for (int n : openable)
-            devices << builtInDevice(n);
-        TestProgram program(eightBuiltInPorts(), {}, TestProgram::Link::Fake, devices);
-        program.state.image.fill(0);
-        program.state.currentModel = 0;
+    void everyMenuItemOpensItsWindowOrIsListedWithout()
+    {
+        // The menus themselves, the commands the frame carries out, and those
+        // whose window the program does not have (yet).
+        const QSet<QString> withoutWindow = {"File", "Edit", "Program", "Adjust", "Language_Setup", "File_New",
+                                             "File_exit", "Language_chn", "Language_eng", "Menu_exit", "Dtmf_edit",
+                                             "Fleetsync_edit", "Prog_test", "Adj_Txp", "File_export_csv", "File_import_csv",
+                                             "File_export_sheet", "File_print"};
+        TestProgram program({}, MainWindow::Options{Language::Chinese, true});
         program.startUp();
-        QCOMPARE(program.state.currentModel, 1);
-        QVERIFY(program.state.image == startUpImage(1));
-        QVERIFY(program.state.adjust == defaultAdjustImage());
-        QCOMPARE(openWindowsNamed(program.frame, "frm_chann").size(), 1);  // start-up ends with the grid
-        QCOMPARE(program.state.comPort, comPort);
-        QCOMPARE(program.state.portOpenFailed, openable.isEmpty());
-        QCOMPARE(program.frame.panelText(3), "COM" + QString::number(comPort));
-        QCOMPARE(program.fakePorts.openPorts, 0);
-        QCOMPARE(program.fakePorts.opened, openable.isEmpty() ? QStringList() : QStringList{builtInDevice(5)});
+        for (const MenuItemSpec& item : menuItems()) {
+            if (isMenuSeparator(item))
+                continue;
+            const QString window = program.frame.windowFor(item.name);
+            QVERIFY2(window.isEmpty() == withoutWindow.contains(item.name), item.name);
+            if (window.isEmpty())
+                continue;
+            QAction* action = program.frame.menuItem(item.name);
+            QVERIFY2(action->isVisible() && action->isEnabled(), item.name);
+            action->trigger();
+            QVERIFY2(program.frame.child(window), item.name);
+        }
     }
-}
 
-void MainWindowTest::languageSwitchQuirks()
-{
-    TestProgram program;
-    program.startUp();
-    MainWindow& frame = program.frame;
-    ChildWindow* model = frame.openWindow("Form_type");
-    frame.menuItem("Language_eng")->trigger();
-    frame.menuItem("Language_eng")->trigger();  // again: stays English
-    QCOMPARE(model->windowTitle(), QString("机型选择"));  // an open window keeps its language
-    QCOMPARE(frame.openWindow("Form_type")->windowTitle(), QString("Model Select"));
-    QCOMPARE(caption(frame, "Prog_write"), QString("Write to radio"));
-    QCOMPARE(frame.panelText(6), QString("Band"));
-    QVERIFY(frame.menuItem("Language_eng")->isChecked() && !frame.menuItem("Language_chn")->isChecked());
+    void startUpStateAndProbe()
+    {
+        // The start-up state. The probe runs downwards, settles on the first port that opens and leaves it closed.
+        for (const auto& [openable, comPort] : {std::pair{QList<int>{2, 5}, 5}, std::pair{QList<int>{}, 1}}) {
+            QSet<QString> devices;
+            for (int n : openable)
+                devices << builtInDevice(n);
+            TestProgram program(eightBuiltInPorts(), {}, TestProgram::Link::Fake, devices);
+            program.state.image.fill(0);
+            program.state.currentModel = 0;
+            program.startUp();
+            QCOMPARE(program.state.currentModel, 1);
+            QVERIFY(program.state.image == startUpImage(1));
+            QVERIFY(program.state.adjust == defaultAdjustImage());
+            QCOMPARE(openWindowsNamed(program.frame, "frm_chann").size(), 1);  // start-up ends with the grid
+            QCOMPARE(program.state.comPort, comPort);
+            QCOMPARE(program.state.portOpenFailed, openable.isEmpty());
+            QCOMPARE(program.frame.panelText(3), "COM" + QString::number(comPort));
+            QCOMPARE(program.fakePorts.openPorts, 0);
+            QCOMPARE(program.fakePorts.opened, openable.isEmpty() ? QStringList() : QStringList{builtInDevice(5)});
+        }
+    }
 
-    // Back in Chinese the port item and the band caption read as they never do at start-up.
-    frame.menuItem("Language_chn")->trigger();
-    QCOMPARE(caption(frame, "proc_setup"), QString("端口设置"));
-    QCOMPARE(frame.panelText(6), QString("频段"));
-    QCOMPARE(frame.windowTitle(), QString("Harlan R5 系列对讲机写频软件"));
-    // The port, version and band panels are left alone.
-    QCOMPARE(frame.panelText(3), QString("COM1"));
-    QCOMPARE(frame.panelText(7), QString(" 400-- 520 MHZ"));
-    QVERIFY(frame.menuItem("Language_chn")->isChecked() && !frame.menuItem("Language_eng")->isChecked());
-}
+    void languageSwitchQuirks()
+    {
+        TestProgram program;
+        program.startUp();
+        MainWindow& frame = program.frame;
+        ChildWindow* model = frame.openWindow("Form_type");
+        frame.menuItem("Language_eng")->trigger();
+        frame.menuItem("Language_eng")->trigger();  // again: stays English
+        QCOMPARE(model->windowTitle(), QString("机型选择"));  // an open window keeps its language
+        QCOMPARE(frame.openWindow("Form_type")->windowTitle(), QString("Model Select"));
+        QCOMPARE(caption(frame, "Prog_write"), QString("Write to radio"));
+        QVERIFY(frame.menuItem("Language_eng")->isChecked() && !frame.menuItem("Language_chn")->isChecked());
 
-void MainWindowTest::readingTwiceAbandonsTheFirstTransferAndExitEndsAll()
-{
-    TestProgram program(eightBuiltInPorts(), {}, TestProgram::Link::Fake, {builtInDevice(1)});
-    program.startUp();
-    program.frame.show();
-    PromptCatcher prompts;
-    program.frame.menuItem("Prog_read")->trigger();
-    QPointer<ChildWindow> first = program.frame.child("Form_Comm_Read");
-    first->findChild<QPushButton*>("Command_read")->click();
-    QCOMPARE(program.fakePorts.openPorts, 1);
-    program.clock.advance(100);  // the access sequence has gone out
-    QVERIFY(!program.fakePorts.written.isEmpty());
+        // Back in Chinese the port item and the band caption read as they never do at start-up.
+        frame.menuItem("Language_chn")->trigger();
+        QCOMPARE(caption(frame, "proc_setup"), QString("端口设置"));
+        QCOMPARE(frame.panelText(6), QString("频段"));
+        QCOMPARE(frame.windowTitle(), QString("Harlan R5 系列对讲机写频软件"));
+        // The port, version and band panels are left alone.
+        QCOMPARE(frame.panelText(3), QString("COM1"));
+        QCOMPARE(frame.panelText(7), QString(" 400-- 520 MHZ"));
+        QVERIFY(frame.menuItem("Language_chn")->isChecked() && !frame.menuItem("Language_eng")->isChecked());
+    }
 
-    program.frame.menuItem("Prog_read")->trigger();
-    QCOMPARE(program.fakePorts.openPorts, 0);  // the first exchange closed its port at once
-    QTRY_VERIFY(!first);
-    QCOMPARE(openWindowsNamed(program.frame, "Form_Comm_Read").size(), 1);
-    // The new window can start at once on the same port; the old one never times out.
-    program.frame.child("Form_Comm_Read")->findChild<QPushButton*>("Command_read")->click();
-    QCOMPARE(program.fakePorts.openPorts, 1);
-    // Exit closes everything without a question, the running exchange too.
-    program.frame.menuItem("Menu_exit")->trigger();
-    QVERIFY(!program.frame.isVisible());
-    QCOMPARE(program.fakePorts.openPorts, 0);
-    QVERIFY(prompts.empty());
-}
+    void readingTwiceAbandonsTheFirstTransferAndExitEndsAll()
+    {
+        TestProgram program(eightBuiltInPorts(), {}, TestProgram::Link::Fake, {builtInDevice(1)});
+        program.startUp();
+        program.frame.show();
+        PromptCatcher prompts;
+        program.frame.menuItem("Prog_read")->trigger();
+        QPointer<ChildWindow> first = program.frame.child("Form_Comm_Read");
+        child<QPushButton>(first, "Command_read")->click();
+        QCOMPARE(program.fakePorts.openPorts, 1);
+        program.clock.advance(100);  // the access sequence has gone out
+        QVERIFY(!program.fakePorts.written.isEmpty());
 
-void MainWindowTest::windowsAreBuiltAnewAndChannelWindowsCloseTogether()
-{
-    TestProgram program;
-    program.startUp();
-    program.frame.show();
-    ChildWindow* grid = program.frame.child("frm_chann");
-    QVERIFY(qobject_cast<ChannelGridWindow*>(grid));
+        program.frame.menuItem("Prog_read")->trigger();
+        QCOMPARE(program.fakePorts.openPorts, 0);  // the first exchange closed its port at once
+        QTRY_VERIFY(!first);
+        QCOMPARE(openWindowsNamed(program.frame, "Form_Comm_Read").size(), 1);
+        // The new window can start at once on the same port; the old one never times out.
+        child<QPushButton>(program.frame.child("Form_Comm_Read"), "Command_read")->click();
+        QCOMPARE(program.fakePorts.openPorts, 1);
+        // Exit closes everything without a question, the running exchange too.
+        program.frame.menuItem("Menu_exit")->trigger();
+        QVERIFY(!program.frame.isVisible());
+        QCOMPARE(program.fakePorts.openPorts, 0);
+        QVERIFY(prompts.empty());
+    }
 
-    // Channel Edit opens the detail editor; choosing a channel there retitles the grid.
-    grid->findChild<QPushButton*>("Command_Edit")->click();
-    ChildWindow* detail = program.frame.child("Form_Chann_Edit");
-    QVERIFY(qobject_cast<ChannelDetailWindow*>(detail));
-    detail->findChild<QScrollBar*>("VScroll1")->setValue(5);
-    QCOMPARE(program.state.currentChannel, 5);
-    QVERIFY(grid->windowTitle().endsWith(" 5 ]"));
+    void windowsAreBuiltAnewAndChannelWindowsCloseTogether()
+    {
+        TestProgram program;
+        program.startUp();
+        program.frame.show();
+        QVERIFY(QTest::qWaitForWindowActive(&program.frame));
+        ChildWindow* grid = program.frame.child("frm_chann");
 
-    // A command builds its window anew; Save and Save As build the one save window; New does nothing.
-    program.frame.menuItem("proc_type")->trigger();
-    QPointer<ChildWindow> first = program.frame.child("Form_type");
-    program.frame.menuItem("proc_type")->trigger();
-    QTRY_VERIFY(!first);
-    program.frame.menuItem("File_Open")->trigger();
-    program.frame.menuItem("File_save")->trigger();
-    program.frame.menuItem("File_saveas")->trigger();
-    const int open = program.frame.workspace()->subWindowList().size();
-    program.frame.menuItem("File_New")->trigger();
-    QCOMPARE(program.frame.workspace()->subWindowList().size(), open);
-    QCOMPARE(openWindowsNamed(program.frame, "Form_save_chann").size(), 1);
-    QCOMPARE(openWindowsNamed(program.frame, "Form_type").size(), 1);
+        // Channel Edit opens the detail editor; choosing a channel there retitles the grid.
+        child<QPushButton>(grid, "Command_Edit")->click();
+        child<QScrollBar>(program.frame.child("Form_Chann_Edit"), "VScroll1")->setValue(5);
+        QCOMPARE(program.state.currentChannel, 5);
+        QVERIFY(grid->windowTitle().endsWith(" 5 ]"));
 
-    // The grid's Close takes the detail editor and the channel-file windows with it.
-    program.frame.child("frm_chann")->findChild<QPushButton*>("Command_close")->click();
-    for (const char* name : {"frm_chann", "Form_Chann_Edit", "Form_open_chann", "Form_save_chann"})
-        QTRY_VERIFY2(openWindowsNamed(program.frame, name).isEmpty(), name);
-    QVERIFY(program.frame.child("Form_type"));  // other windows stay
+        // A command builds its window anew; Save and Save As build the one save window; New does nothing.
+        program.frame.menuItem("proc_type")->trigger();
+        QPointer<ChildWindow> first = program.frame.child("Form_type");
+        program.frame.menuItem("proc_type")->trigger();
+        QTRY_VERIFY(!first);
+        program.frame.menuItem("File_Open")->trigger();
+        program.frame.menuItem("File_save")->trigger();
+        program.frame.menuItem("File_saveas")->trigger();
+        const int open = program.frame.workspace()->subWindowList().size();
+        program.frame.menuItem("File_New")->trigger();
+        QCOMPARE(program.frame.workspace()->subWindowList().size(), open);
+        QCOMPARE(openWindowsNamed(program.frame, "Form_save_chann").size(), 1);
+        QCOMPARE(openWindowsNamed(program.frame, "Form_type").size(), 1);
 
-    program.frame.toolbarButton("edit_chann")->trigger();
-    QVERIFY(qobject_cast<ChannelGridWindow*>(program.frame.child("frm_chann")));
-}
+        // The grid's Close takes the detail editor and the channel-file windows with it.
+        child<QPushButton>(grid, "Command_close")->click();
+        for (const char* name : {"frm_chann", "Form_Chann_Edit", "Form_open_chann", "Form_save_chann"})
+            QTRY_VERIFY2(openWindowsNamed(program.frame, name).isEmpty(), name);
+        QVERIFY(program.frame.child("Form_type"));  // other windows stay
+
+        program.frame.toolbarButton("edit_chann")->trigger();
+        QVERIFY(qobject_cast<ChannelGridWindow*>(program.frame.child("frm_chann")));
+        // Ctrl+W is the write command even where a child window's frame would take it as Close.
+        QTest::keyClick(program.frame.child("frm_chann"), Qt::Key_W, Qt::ControlModifier);
+        QVERIFY(program.frame.child("Form_Comm_Write") && program.frame.child("frm_chann"));
+        QTest::keyClick(program.frame.child("Form_Comm_Write"), Qt::Key_R, Qt::ControlModifier);
+        QVERIFY(program.frame.child("Form_Comm_Read"));
+        program.frame.toolbarButton("save")->trigger();
+        QCOMPARE(openWindowsNamed(program.frame, "Form_save_chann").size(), 1);
+    }
+};
 
 QTEST_MAIN(MainWindowTest)
 #include "tst_main_window.moc"
