@@ -119,6 +119,7 @@ private slots:
                 QTest::keyClicks(control(c.control), c.input);
             else
                 commitText(control(c.control), c.input);
+            QCOMPARE(shown(c.control), c.text);
             window_->activated();
             QCOMPARE(shown(c.control), c.text);
             QCOMPARE(cells(c.row, c.first, c.after.size()), c.after);
