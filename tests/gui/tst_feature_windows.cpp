@@ -17,10 +17,8 @@ using Bytes = QList<int>;
 
 // Cells of one row from `first` on; a window, a control of it and its text.
 struct Case {
-    const char* command = "";
-    const char* control = "";
-    int row = 0;
-    int first = 0;
+    const char *command = "", *control = "";
+    int row = 0, first = 0;
     Bytes before;  // put into the image first
     Bytes after;   // the same cells afterwards
     QString text;  // what the control shows

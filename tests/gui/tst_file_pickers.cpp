@@ -40,8 +40,9 @@ private slots:
         QVERIFY(dir_->isValid());
     }
 
-    // One row per picker: each refuses a name with its own message and stays open with it.
-    void nameChecks()
+    // One row per picker: each refuses a name with its own message and stays
+    // open with it; a bad file and Cancel leave the image.
+    void refusalsLeaveTheImage()
     {
         TestProgram program;
         program.startUp();
@@ -60,16 +61,11 @@ private slots:
         }
         QCOMPARE(program.state.currentFilePath, QString("untouched"));
         QVERIFY(QDir(dir_->path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
-    }
 
-    void badFilesAndCancelLeaveTheImage()
-    {
-        TestProgram program;
-        program.startUp();
-        PromptCatcher prompts;
+        // A file that holds something other than a number leaves the image.
         const RadioImage before = program.state.image;
-        // A file that holds something other than a number.
         QVERIFY(!writeFileAtomically(dir_->filePath("bad.chann"), " 1  x  3 \r\n"));
+        prompts.clear();
         confirmName(openPicker(program, "File_Open", dir_->path()), "bad.chann");
         QCOMPARE(prompts.prompts().size(), 1);
         QVERIFY2(prompts.lastText().contains("x"), qPrintable(prompts.lastText()));

@@ -1,7 +1,10 @@
 // The frame: start-up state in both languages, the menu items shown, the port
-// probe, the language switch and building windows anew.
+// probe, the language switch and building windows anew; the program's command
+// line and the pictures scripts/screenshots takes of every window.
+#include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/menu_table.h"
+#include "app/screenshots.h"
 #include "channels/channel_grid_window.h"
 #include "gui/program_helpers.h"
 #include "gui/prompt_helpers.h"
@@ -26,8 +29,9 @@ QList<ChildWindow*> openWindowsNamed(const MainWindow& frame, const QString& nam
 
 QString caption(const MainWindow& frame, const char* item) { return frame.menuItem(item)->text(); }
 
-// The texts each window shows, in both languages: one per window, enough to
-// prove that its captions follow the language. "MDImain" is the frame, whose
+// The texts each window shows, in both languages: one per window class, enough
+// to prove that its captions follow the language (the file pickers and the two
+// transfer windows each share one class). "MDImain" is the frame, whose
 // controls are menu items and status panels; an empty control is the window
 // title.
 struct CaptionRow {
@@ -41,11 +45,9 @@ const CaptionRow kCaptions[] = {
     {"frm_chann", "", "信道参数编辑 [ 信道 -  1 ]", "Channel Information [ Channel -  1 ]"},
     {"Form_Chann_Edit", "Label_RX_freq", "接收频率", "Receive Frequency "},
     {"Form_open_chann", "", "打开信道参数文件", "Open Channcle File"},
-    {"Form_save_chann", "Label_name", "保存文件名：", "Save File:"},
     {"Form_type", "", "机型选择", "Model Select"},
     {"Form_setup", "Frame1", "端口设置", "Port Setup"},
     {"Form_Comm_Read", "", "从对讲机读取数据", "Read Data From Radio"},
-    {"Form_Comm_Write", "Command_Write", "写入", "Write"},
     {"Form_About", "", "关于", "About"},
     {"frm_option", "Check_Save", "电池省电", "Battery Save"},
     {"Form_edit_Key", "", "键设定", "Key Assingment"},
@@ -54,8 +56,6 @@ const CaptionRow kCaptions[] = {
     {"Form_Edit_Message", "", "嵌入信息", "Embedded Message"},
     {"Form_Write_PassWord", "", "修改密码", "Modify PassWord"},
     {"frm_Adj_Txp", "", "发射功率调整（高功率）", "发射功率调整（高功率）"},
-    {"Form_open_adj", "", "打开调整参数文件", "Open Adjust File"},
-    {"Form_save_adj", "", "保存调整参数文件", "Save Adjust File"},
 };
 
 QString shownText(MainWindow& frame, const QString& window, const QString& control)
@@ -70,6 +70,26 @@ QString shownText(MainWindow& frame, const QString& window, const QString& contr
     return text.isValid() ? text.toString() : found->property("title").toString();
 }
 
+// Every menu item with a window opens it; listed are the menus themselves, the
+// commands the frame carries out, and those without a window (yet).
+void everyMenuItemOpensItsWindow(TestProgram& program)
+{
+    const QSet<QString> withoutWindow = {"File", "Edit", "Program", "Adjust", "Language_Setup", "File_New",
+                                         "File_exit", "Language_chn", "Language_eng", "Menu_exit", "Dtmf_edit",
+                                         "Fleetsync_edit", "Prog_test", "Adj_Txp", "File_export_csv", "File_import_csv",
+                                         "File_export_sheet", "File_print"};
+    for (const MenuItemSpec& item : menuItems()) {
+        const QString window = isMenuSeparator(item) ? QString() : program.frame.windowFor(item.name);
+        QVERIFY2(isMenuSeparator(item) || window.isEmpty() == withoutWindow.contains(item.name), item.name);
+        if (window.isEmpty())
+            continue;
+        QAction* action = program.frame.menuItem(item.name);
+        QVERIFY2(action->isVisible() && action->isEnabled(), item.name);
+        action->trigger();
+        QVERIFY2(program.frame.child(window), item.name);
+    }
+}
+
 } // namespace
 
 class MainWindowTest : public QObject {
@@ -77,8 +97,9 @@ class MainWindowTest : public QObject {
 private slots:
     void captionsFollowTheLanguage()
     {
-        // The factory command shows only with --factory (here with English); the
-        // Adjust menu has nothing behind it in either case.
+        // The factory command shows only with --factory (here with English),
+        // where every menu item then opens its window; the Adjust menu has
+        // nothing behind it in either case.
         for (const Language language : {Language::Chinese, Language::English}) {
             const bool factory = language == Language::English;
             TestProgram program({}, MainWindow::Options{language, factory});
@@ -92,67 +113,30 @@ private slots:
                 if (shown != expected)
                     wrong << QString("%1 %2: \"%3\", not \"%4\"").arg(row.window, row.control, shown, expected);
             }
-            for (const QString& window : program.frame.windowNames())
-                if (std::none_of(std::begin(kCaptions), std::end(kCaptions),
-                                 [&](const CaptionRow& row) { return window == row.window; }))
-                    wrong << window + ": no row in the caption table";
             QCOMPARE(wrong, QStringList());
             QCOMPARE(program.state.language, language);
             QCOMPARE(program.frame.menuItem("Language_chn")->isChecked(), language == Language::Chinese);
+            if (factory)
+                everyMenuItemOpensItsWindow(program);
         }
     }
 
-    void everyMenuItemOpensItsWindowOrIsListedWithout()
-    {
-        // The menus themselves, the commands the frame carries out, and those
-        // whose window the program does not have (yet).
-        const QSet<QString> withoutWindow = {"File", "Edit", "Program", "Adjust", "Language_Setup", "File_New",
-                                             "File_exit", "Language_chn", "Language_eng", "Menu_exit", "Dtmf_edit",
-                                             "Fleetsync_edit", "Prog_test", "Adj_Txp", "File_export_csv", "File_import_csv",
-                                             "File_export_sheet", "File_print"};
-        TestProgram program({}, MainWindow::Options{Language::Chinese, true});
-        program.startUp();
-        for (const MenuItemSpec& item : menuItems()) {
-            if (isMenuSeparator(item))
-                continue;
-            const QString window = program.frame.windowFor(item.name);
-            QVERIFY2(window.isEmpty() == withoutWindow.contains(item.name), item.name);
-            if (window.isEmpty())
-                continue;
-            QAction* action = program.frame.menuItem(item.name);
-            QVERIFY2(action->isVisible() && action->isEnabled(), item.name);
-            action->trigger();
-            QVERIFY2(program.frame.child(window), item.name);
-        }
-    }
-
-    void startUpStateAndProbe()
+    void startUpStateAndLanguageSwitch()
     {
         // The start-up state. The probe runs downwards, settles on the first port that opens and leaves it closed.
-        for (const auto& [openable, comPort] : {std::pair{QList<int>{2, 5}, 5}, std::pair{QList<int>{}, 1}}) {
-            QSet<QString> devices;
-            for (int n : openable)
-                devices << builtInDevice(n);
-            TestProgram program(eightBuiltInPorts(), {}, TestProgram::Link::Fake, devices);
-            program.state.image.fill(0);
-            program.state.currentModel = 0;
-            program.startUp();
-            QCOMPARE(program.state.currentModel, 1);
-            QVERIFY(program.state.image == startUpImage(1));
-            QVERIFY(program.state.adjust == defaultAdjustImage());
-            QCOMPARE(openWindowsNamed(program.frame, "frm_chann").size(), 1);  // start-up ends with the grid
-            QCOMPARE(program.state.comPort, comPort);
-            QCOMPARE(program.state.portOpenFailed, openable.isEmpty());
-            QCOMPARE(program.frame.panelText(3), "COM" + QString::number(comPort));
-            QCOMPARE(program.fakePorts.openPorts, 0);
-            QCOMPARE(program.fakePorts.opened, openable.isEmpty() ? QStringList() : QStringList{builtInDevice(5)});
-        }
-    }
-
-    void languageSwitchQuirks()
-    {
-        TestProgram program;
+        TestProgram program(eightBuiltInPorts(), {}, TestProgram::Link::Fake, {builtInDevice(2), builtInDevice(5)});
+        program.state.image.fill(0);
+        program.state.currentModel = 0;
         program.startUp();
+        QCOMPARE(program.state.currentModel, 1);
+        QVERIFY(program.state.image == startUpImage(1));
+        QVERIFY(program.state.adjust == defaultAdjustImage());
+        QCOMPARE(openWindowsNamed(program.frame, "frm_chann").size(), 1);  // start-up ends with the grid
+        QCOMPARE(program.state.comPort, 5);
+        QVERIFY(!program.state.portOpenFailed);
+        QCOMPARE(program.fakePorts.openPorts, 0);
+        QCOMPARE(program.fakePorts.opened, QStringList{builtInDevice(5)});
+
         MainWindow& frame = program.frame;
         ChildWindow* model = frame.openWindow("Form_type");
         frame.menuItem("Language_eng")->trigger();
@@ -168,7 +152,7 @@ private slots:
         QCOMPARE(frame.panelText(6), QString("频段"));
         QCOMPARE(frame.windowTitle(), QString("Harlan R5 系列对讲机写频软件"));
         // The port, version and band panels are left alone.
-        QCOMPARE(frame.panelText(3), QString("COM1"));
+        QCOMPARE(frame.panelText(3), QString("COM5"));
         QCOMPARE(frame.panelText(7), QString(" 400-- 520 MHZ"));
         QVERIFY(frame.menuItem("Language_chn")->isChecked() && !frame.menuItem("Language_eng")->isChecked());
     }
@@ -243,6 +227,55 @@ private slots:
         QVERIFY(program.frame.child("Form_Comm_Read"));
         program.frame.toolbarButton("save")->trigger();
         QCOMPARE(openWindowsNamed(program.frame, "Form_save_chann").size(), 1);
+    }
+
+    void commandLineParses()
+    {
+        const std::pair<QStringList, QString> refused[] = {
+            {{"--language", "fr"}, "--language takes zh or en, not 'fr'"},
+            {{"--port"}, "--port needs a value"},
+            {{"--port="}, "--port needs a device"},
+            {{"--port", "COM9"}, "port number must be 1 to 8 (COM1 to COM8): COM9"},
+            {{"-platform", "offscreen"}, "unknown argument '-platform'"},
+        };
+        for (const auto& [arguments, error] : refused) {
+            const ProgramOptions options = parseProgramOptions(arguments);
+            QCOMPARE(options.error, error);
+            QCOMPARE(options.unknownArgument, arguments.first() == "-platform");
+        }
+        const ProgramOptions plain = parseProgramOptions({});
+        QVERIFY(plain.language == Language::Chinese && !plain.factory && plain.error.isEmpty());
+        const ProgramOptions options = parseProgramOptions(
+            {"--port", "/dev/ttyUSB0", "--language=en", "--port=COM3", "--factory", "--port=/tmp/radio", "--port", "5"});
+        QVERIFY2(options.error.isEmpty(), qPrintable(options.error));
+        QCOMPARE(options.ports, QStringList({"/dev/ttyUSB0", "/tmp/radio"}));  // devices join the list in order
+        QCOMPARE(options.startComPort, 5);                                      // a number chooses the start port
+        QVERIFY(options.language != Language::Chinese && options.factory);
+        QVERIFY(parseProgramOptions({"--language", "zh"}).language == Language::Chinese);
+        QVERIFY(parseProgramOptions({"--help"}).help);
+        QVERIFY(parseProgramOptions({"--version"}).version);
+        QCOMPARE(parseProgramOptions({"--screenshots", "out"}).screenshotFolder, QString("out"));
+    }
+
+    void screenshotsOfEveryWindowInBothLanguages()
+    {
+        QTemporaryDir folder;
+        TestProgram program;
+        program.startUp();
+        QCOMPARE(writeScreenshots(program.frame, folder.path()), 0);
+        QStringList expected;
+        for (const QString language : {"zh", "en"}) {
+            expected << language + "-MDImain.png";
+            for (const QString& window : program.frame.windowNames())
+                expected << language + "-" + window + ".png";
+        }
+        expected.sort();
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files, QDir::Name), expected);
+        for (const QString& name : expected) {
+            const QImage image(folder.filePath(name));
+            QVERIFY2(!image.isNull() && image.width() > 100 && image.height() > 50, qPrintable(name));
+        }
+        QVERIFY(program.frame.child("frm_chann"));
     }
 };
 

@@ -62,7 +62,8 @@ AdjustImage patterned(int seed)
 class LinkWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void passwordBoxesKeepSixOneByteCharacters()
+    // Six one-byte characters whatever way they come; the checks before and while talking.
+    void passwordBoxesAndChecks()
     {
         Opened p(kPassword);
         QTest::keyClicks(p.get("Text_Old_PassWord"), "abcdefg");
@@ -74,11 +75,7 @@ private slots:
         QApplication::clipboard()->setText(QString::fromUtf8("密码a b"));
         p.get("Text_New_Password_1")->paste();
         QCOMPARE(p.get("Text_New_Password_1")->text(), QString("a b"));
-    }
 
-    void passwordChecksBeforeAndWhileTalking()
-    {
-        Opened p(kPassword);
         PromptCatcher prompts;
         p.modify("", "1234", "1235");
         QCOMPARE(prompts.lastText(), QString("Password is not consistent ."));
@@ -99,8 +96,7 @@ private slots:
         QByteArray memory(1024, '\x5A');
         memory.replace(kRecord, 16, QByteArray("1234  ") + QByteArray::fromHex("00112233445566778899"));
         const struct {
-            QString typedOld;  // the radio holds 1234
-            const char *fault, *says;
+            const char *typedOld, *fault, *says;  // the radio holds 1234
             bool closes;
             QByteArray after;  // the record's first six bytes
         } rows[] = {{"1234", "", "PassWord Modify Success ! ", true, "ab9   "},
@@ -164,7 +160,7 @@ private slots:
         PromptCatcher prompts;
         f.get("Text_Freq_L_2")->setText("450");
         f.get("Text_Freq_H_2")->setText("430");
-        QTest::keyClicks(f.get("Text_Freq_H_2"), "x");  // digits only
+        commitText(f.get("Text_Freq_H_2"), "x");  // digits only, whatever way they come
         QTest::keyClick(f.get("Text_Freq_H_2"), Qt::Key_Return);
         QCOMPARE(f.get("Text_Freq_H_2")->text(), QString("520"));  // put back to the bound and stored with it
         QCOMPARE(f.state.adjust.toBytes().mid(26 * 16, 6), QByteArray::fromHex("040500050200"));
