@@ -161,6 +161,7 @@ private slots:
         f.get("Text_Freq_L_2")->setText("450");
         f.get("Text_Freq_H_2")->setText("430");
         commitText(f.get("Text_Freq_H_2"), "x");  // digits only, whatever way they come
+        QCOMPARE(f.get("Text_Freq_H_2")->text(), QString("430"));
         QTest::keyClick(f.get("Text_Freq_H_2"), Qt::Key_Return);
         QCOMPARE(f.get("Text_Freq_H_2")->text(), QString("520"));  // put back to the bound and stored with it
         QCOMPARE(f.state.adjust.toBytes().mid(26 * 16, 6), QByteArray::fromHex("040500050200"));
