@@ -77,7 +77,7 @@ private slots:
         }
     }
 
-    void priorityChannelBox()
+    void priorityChannelBoxAndTestFrequencies()
     {
         RadioImage& image = program_->state.image;
         image.setCell(22, 0, 1);  // mode Fixed
@@ -96,6 +96,23 @@ private slots:
         QVERIFY(!box->isEnabled());
         QCOMPARE(box->text(), QString());
         QCOMPARE(image.cell(22, 1), 12);
+
+        // Typed into line 3 (0x290 to 0x297) of the test frequencies below the
+        // band: put back to the band's edge with a message, the transmit half empty.
+        open("Test_edit");
+        auto* grid = control<QTableWidget>("MSF_chann");
+        clickCell(3, 1);
+        QTest::keyClicks(control("Text_Edit"), "100");
+        clickCell(5, 0);  // leaving the cell commits it
+        QCOMPARE(prompts_->lastText(), QString("Over the range of receive frequency ."));
+        QCOMPARE((QStringList{grid->item(2, 1)->text(), grid->item(2, 2)->text()}), (QStringList{"136.00000", ""}));
+        QCOMPARE(cells(41, 0, 8), (Bytes{0, 0, 0x60, 0x13, 0xFF, 0xFF, 0xFF, 0xFF}));
+
+        // An edit still open when the window closes is kept.
+        clickCell(16, 1);
+        QTest::keyClicks(control("Text_Edit"), "150");
+        control<QPushButton>("Command_close")->click();
+        QCOMPARE(cells(47, 8, 4), (Bytes{0, 0, 0, 0x15}));
     }
 
     // Typed text, by keys or by an input method's commit; the window is then
@@ -122,26 +139,6 @@ private slots:
             QCOMPARE(shown(c.control), c.text);
             QCOMPARE(cells(c.row, c.first, c.after.size()), c.after);
         }
-    }
-
-    // Typed into line 3 (0x290 to 0x297) below the band: put back to the band's
-    // edge with a message, and the transmit half stays empty.
-    void testFrequencyCommits()
-    {
-        open("Test_edit");
-        auto* grid = control<QTableWidget>("MSF_chann");
-        clickCell(3, 1);
-        QTest::keyClicks(control("Text_Edit"), "100");
-        clickCell(5, 0);  // leaving the cell commits it
-        QCOMPARE(prompts_->lastText(), QString("Over the range of receive frequency ."));
-        QCOMPARE((QStringList{grid->item(2, 1)->text(), grid->item(2, 2)->text()}), (QStringList{"136.00000", ""}));
-        QCOMPARE(cells(41, 0, 8), (Bytes{0, 0, 0x60, 0x13, 0xFF, 0xFF, 0xFF, 0xFF}));
-
-        // An edit still open when the window closes is kept.
-        clickCell(16, 1);
-        QTest::keyClicks(control("Text_Edit"), "150");
-        control<QPushButton>("Command_close")->click();
-        QCOMPARE(cells(47, 8, 4), (Bytes{0, 0, 0, 0x15}));
     }
 
     void writeAndReadBackFromTheRadio()
