@@ -1,27 +1,30 @@
 #pragma once
 
 #include "app/main_window.h"
+#include "app/program_windows.h"
 #include "link/link_timer.h"
 #include "link/port_table.h"
 #include "link/qt_serial_port.h"
-#include "link/serial_port.h"
 #include "model/app_state.h"
 #include "support/link_fakes.h"
 #include "windows/link_context.h"
 
-#include <QByteArray>
 #include <QList>
 #include <QSet>
 #include <QString>
 
-#include <memory>
-#include <vector>
-
 namespace r5::test {
 
 // The ports a test machine has: /dev/ttyS0 to /dev/ttyS7 for COM1 to COM8.
-QList<SystemPort> eightBuiltInPorts();
-QString builtInDevice(int comPort);
+inline QString builtInDevice(int comPort) { return QString("/dev/ttyS%1").arg(comPort - 1); }
+
+inline QList<SystemPort> eightBuiltInPorts()
+{
+    QList<SystemPort> ports;
+    for (int n = 1; n <= 8; ++n)
+        ports.append(SystemPort{builtInDevice(n), "Built-in serial port", "", false, false});
+    return ports;
+}
 
 // The program as r5prog builds it, with the serial line and the clock chosen
 // by the test: fake ports on a virtual clock, or real ports on real timers.
@@ -30,11 +33,21 @@ struct TestProgram {
 
     explicit TestProgram(const QList<SystemPort>& systemPorts = eightBuiltInPorts(),
                          MainWindow::Options options = {}, Link kind = Link::Fake,
-                         const QSet<QString>& openable = {});
+                         const QSet<QString>& openable = {})
+        : ports(PortTable::fromPorts(systemPorts)),
+          link{ports, kind == Link::Real ? static_cast<SerialPortFactory&>(realPorts) : fakePorts,
+               kind == Link::Real ? static_cast<LinkTimerFactory&>(realTimers) : clock},
+          frame(state, options)
+    {
+        fakePorts.openable = openable;
+        registerProgramWindows(frame, state, link);
+    }
 
-    // Registers the program's windows and runs the start-up. Tests that need
-    // an extra window register it before.
-    void startUp();
+    // Runs the start-up with the probe of the real program.
+    void startUp()
+    {
+        frame.startUp([this] { return probeStartUpPort(state, link); });
+    }
 
     AppState state;
     PortTable ports;

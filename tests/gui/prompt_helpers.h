@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QApplication>
 #include <QList>
 #include <QMessageBox>
 #include <QObject>
@@ -19,7 +20,12 @@ public:
         QMessageBox::Icon icon;
     };
 
-    PromptCatcher();
+    PromptCatcher()
+    {
+        timer_.setInterval(5);
+        connect(&timer_, &QTimer::timeout, this, &PromptCatcher::closeOpenPrompts);
+        timer_.start();
+    }
 
     const QList<Prompt>& prompts() const { return prompts_; }
     bool empty() const { return prompts_.isEmpty(); }
@@ -27,7 +33,16 @@ public:
     void clear() { prompts_.clear(); }
 
 private:
-    void closeOpenPrompts();
+    void closeOpenPrompts()
+    {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(widget);
+            if (box && box->isVisible() && box->objectName() == "r5Prompt") {
+                prompts_.append({box->windowTitle(), box->text(), box->icon()});
+                box->accept();
+            }
+        }
+    }
 
     QTimer timer_;
     QList<Prompt> prompts_;

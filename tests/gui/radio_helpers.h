@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStringList>
+#include <QTest>
 
 namespace r5::test {
 
@@ -11,12 +14,31 @@ namespace r5::test {
 // at 9600-baud pace). It writes its memory to a dump when stopped.
 class SimRadio {
 public:
-    SimRadio(const QString& folder, const QByteArray& memory, const QStringList& options = {});
+    SimRadio(const QString& folder, const QByteArray& memory, const QStringList& options = {}) : folder_(folder)
+    {
+        QFile raw(folder + "/radio.bin");
+        if (raw.open(QIODevice::WriteOnly))
+            raw.write(memory);
+        raw.close();
+        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process_.start(qEnvironmentVariable("R5SIM"), QStringList{"--link", link(), "--raw", raw.fileName(), "--dump",
+                                                                  folder + "/dump.bin"} + options);
+    }
     ~SimRadio() { stop(); }
+
     // True once the radio's device is there to be opened.
-    bool up();
+    bool up()
+    {
+        return process_.waitForStarted(5000) && QTest::qWaitFor([this] { return QFileInfo(link()).isSymLink(); }, 5000);
+    }
     // Stops the radio and returns the memory it held.
-    QByteArray stop();
+    QByteArray stop()
+    {
+        process_.terminate();
+        process_.waitForFinished(5000);
+        QFile dump(folder_ + "/dump.bin");
+        return dump.open(QIODevice::ReadOnly) ? dump.readAll() : QByteArray();
+    }
     QString link() const { return folder_ + "/radio"; }
 
 private:

@@ -3,68 +3,225 @@
 // the window shows.
 #include "channels/channel_detail_window.h"
 #include "gui/prompt_helpers.h"
+#include "gui/widget_helpers.h"
 #include "model/channel_record.h"
 #include "model/tone_table.h"
-
-#include <QApplication>
-#include <QCheckBox>
-#include <QInputMethodEvent>
-#include <QStyleOptionSlider>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QTest>
 
 #include <memory>
 
 using namespace r5;
+using namespace r5::test;
 
 class ChannelDetailTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init()
+    {
+        state_ = std::make_unique<AppState>();
+        state_->selectModel(kVhfModel);
+        prompts_ = std::make_unique<PromptCatcher>();
+    }
 
-    void opensOnCurrentChannel();
-    void scrollBarWrapsAroundAndShowsItsHandle();
-    void channelBoxTakesDigitsOnly();
-    void listsAreRebuiltBySignallingAndDecode();
-    void valuesWithoutAnEntryAreShownRawAndKept();
-    void emptyingTransmitLocksTheEncodeTone();
-    void receiveForAnEmptyChannelMakesANewChannel();
-    void frequencyCommits_data();
-    void frequencyCommits();
-    void showingAnEmptyChannelUnticksTheScanBox_data();
-    void showingAnEmptyChannelUnticksTheScanBox();
-    void checkBoxesWriteTheirBits();
-    void boxesTakeOnlyTheirCharacters_data();
-    void boxesTakeOnlyTheirCharacters();
-    void activationShowsCurrentChannelAfresh();
-    void aTypedFrequencyStaysWithItsChannel();
+    void cleanup()
+    {
+        window_.reset();
+        prompts_.reset();
+        state_.reset();
+    }
+
+    void showsTheCurrentChannelOnOpeningAndActivation()
+    {
+        open(13, Language::Chinese);
+        QCOMPARE(box("Text_CHN")->text(), QString("13"));
+        QCOMPARE(scrollBar()->value(), 13);
+        QCOMPARE(box("Text_RX_Freq")->text(), QString("135.17500"));
+        QCOMPARE(list("Combo_Decode")->itemText(0), QString("无"));
+        QCOMPARE(list("Combo_Decode")->currentText(), QString("D754I"));
+
+        box("Text_RX_Freq")->setFocus();  // clicked into (135.175 lies below the band), which activates the window
+        channel::setField(state_->image, 13, channel::kHighPower, 0);
+        window_->activated();
+        QCOMPARE(list("Combo_Txp")->currentText(), QString("低"));
+        QVERIFY(prompts_->empty());  // the box was not left: nothing is committed
+        state_->currentChannel = 11;  // a click in the grid chose another channel
+        window_->activated();
+        QCOMPARE(window_->shownChannel(), 11);
+        QCOMPARE(box("Text_CHN")->text(), QString("11"));
+        QCOMPARE(scrollBar()->value(), 11);
+        QCOMPARE(box("Text_RX_Freq")->text(), QString("179.97500"));
+    }
+
+    // The bar wraps around; the box takes a channel number, digit by digit.
+    void channelChooser()
+    {
+        open(1);
+        QVERIFY2(scrollBar()->height() >= 100, "as tall as the fields, so its handle shows");
+        scrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);  // up from channel 1
+        QCOMPARE(state_->currentChannel, 16);
+        QCOMPARE(box("Text_CHN")->text(), QString("16"));
+        QCOMPARE(box("Text_RX_Freq")->text(), QString("150.97500"));
+        scrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);  // down from 16
+        QCOMPARE(state_->currentChannel, 1);
+
+        QLineEdit* channelBox = box("Text_CHN");
+        channelBox->setFocus();
+        channelBox->selectAll();
+        QTest::keyClick(channelBox, Qt::Key_Delete);
+        QTest::keyClick(channelBox, Qt::Key_X, Qt::ControlModifier);
+        QTest::keyClick(channelBox, Qt::Key_Backspace);
+        QCOMPARE(channelBox->text(), QString("1"));  // nothing but a digit changes the box
+        QTest::keyClick(channelBox, Qt::Key_End);
+        QTest::keyClick(channelBox, Qt::Key_7);      // 17 is no channel
+        QCOMPARE(channelBox->text(), QString("1"));
+        QTest::keyClick(channelBox, Qt::Key_2);
+        QCOMPARE(state_->currentChannel, 12);        // a channel number shows at once
+        QCOMPARE(box("Text_RX_Freq")->text(), QString("130.17500"));
+
+        channelBox->selectAll();
+        QTest::keyClick(channelBox, Qt::Key_0);
+        QCOMPARE(state_->currentChannel, 12);        // never 0
+        const RadioImage before = state_->image;
+        QTest::mouseClick(check("Check_Comp"), Qt::LeftButton);  // leaving with 0 shows 1, then ticks
+        QCOMPARE(channelBox->text(), QString("1"));
+        QCOMPARE(scrollBar()->value(), 1);
+        QCOMPARE(channel::field(state_->image, 1, channel::kCompander), 1);  // the edit lands in the shown channel
+        QCOMPARE(state_->image.cell(12, channel::kFlagsACell), before.cell(12, channel::kFlagsACell));
+    }
+
+    void listsAreRebuiltAndValuesWithoutAnEntryShownRaw()
+    {
+        channel::setDecode(state_->image, 5, ctcssCode(1003));  // typed in the grid
+        open(3);  // option signalling 0, no decode tone
+        chooseByKeys("Combo_Optsig", 1);  // DTMF
+        QCOMPARE(list("Combo_Spunmute")->itemText(2), QString("Carrier or Opt.Sig"));
+        chooseByKeys("Combo_BCL", 2);
+        chooseByKeys("Combo_Decode", 9);  // 88.5 Hz
+        QVERIFY(channel::encode(state_->image, 3).isNone());  // the encode tone stays its own
+        QCOMPARE(list("Combo_BCL")->currentText(), QString("QT/DQY"));  // the stored 2 in the QT/DQT list
+
+        scrollBar()->setValue(5);  // from a channel that showed an entry
+        QCOMPARE(list("Combo_Decode")->currentIndex(), -1);
+        QCOMPARE(list("Combo_Decode")->placeholderText(), QString("100.3"));
+        QCOMPARE(channel::decode(state_->image, 5).value(), 1003);
+    }
+
+    // An empty transmit frequency locks the encode tone; an empty channel
+    // locks all but the receive frequency, which makes it a new channel.
+    void transmitAndReceiveUnlockTheirFields()
+    {
+        clearChannel(state_->image, 9);
+        open(12);
+        typeAndLeave("Text_TX_Freq", "");
+        QVERIFY(!list("Combo_Encode")->isEnabled());
+        QCOMPARE(list("Combo_Encode")->currentIndex(), 0);
+        QVERIFY(!channel::hasTransmit(state_->image, 12) && channel::encode(state_->image, 12).isNone());
+        typeAndLeave("Text_TX_Freq", "140.5");
+        QVERIFY(list("Combo_Encode")->isEnabled());
+        QCOMPARE(frequencyText(channel::transmit(state_->image, 12)), QString("140.50000"));
+
+        scrollBar()->setValue(9);
+        QVERIFY(!box("Text_TX_Freq")->isEnabled() && !list("Combo_Decode")->isEnabled());
+        typeAndLeave("Text_RX_Freq", "145.5");
+        QCOMPARE(state_->image.cell(9, channel::kFlagsBCell), quint8(0xBF));
+        QVERIFY(!channel::hasTransmit(state_->image, 9) && channel::inScan(state_->image, 9));
+        QVERIFY(check("Check_ScanAdd")->isChecked());
+        QVERIFY(box("Text_TX_Freq")->isEnabled() && !list("Combo_Encode")->isEnabled());
+        QCOMPARE(list("Combo_Txp")->currentText(), QString("High"));
+        QVERIFY(prompts_->empty());
+    }
+
+    void frequencyCommits()
+    {
+        const struct {
+            Language language;
+            const char *field, *typed, *message;
+        } rows[] = {{Language::English, "Text_RX_Freq", "100", "Over the range of receive frequency ."},
+                    {Language::Chinese, "Text_TX_Freq", "145.5.5", "发射频率超出范围 ！"}};
+        for (const auto& r : rows) {
+            open(2, r.language);
+            const FrequencyBytes transmit = channel::transmit(state_->image, 2);
+            typeAndLeave(r.field, r.typed);
+            QTRY_COMPARE(prompts_->lastText(), QString(r.message));
+            const bool receive = qstrcmp(r.field, "Text_RX_Freq") == 0;
+            const FrequencyBytes stored = receive ? channel::receive(state_->image, 2) : channel::transmit(state_->image, 2);
+            QCOMPARE(frequencyText(stored), QString("136.00000"));
+            if (receive)
+                QCOMPARE(channel::transmit(state_->image, 2), transmit);  // unlike the grid
+        }
+    }
+
+    void showingAnEmptyChannelUnticksTheScanBox()
+    {
+        for (const bool ticked : {true, false}) {
+            channel::setInScan(state_->image, 4, ticked);
+            channel::setInScan(state_->image, 5, true);
+            state_->image.setCell(5, channel::kReceiveCell, 0xFF);  // empty as a radio may leave it, still scanned
+            open(4);
+            QCOMPARE(check("Check_ScanAdd")->isChecked(), ticked);
+            scrollBar()->setValue(5);
+            QCOMPARE(state_->image.cell(5, channel::kFlagsDCell), quint8(0xFF));
+            // Unticking a ticked box takes the channel out of the scan list; a
+            // box that was not ticked changes nothing.
+            QCOMPARE(channel::inScan(state_->image, 5), !ticked);
+            QVERIFY(!check("Check_ScanAdd")->isChecked());
+            QCOMPARE(channel::inScan(state_->image, 4), ticked);
+        }
+    }
+
+    // One row per filter: the channel box's, and the one both frequency boxes share.
+    void boxesTakeOnlyTheirCharacters()
+    {
+        open(2);
+        for (const auto& [field, keys, committed, shown] :
+             {std::tuple{"Text_CHN", "a", "１ｘ", "1"}, {"Text_RX_Freq", "1a4 5,", "．５ＯＦＦ", "145.5"}}) {
+            QLineEdit* edit = box(field);
+            edit->setFocus();
+            edit->clear();
+            QTest::keyClicks(edit, keys);
+            commitText(edit, committed);  // by an input method
+            QCOMPARE(edit->text(), QString(shown));
+        }
+        QComboBox* decode = list("Combo_Decode");  // a list takes no typed keys
+        decode->setFocus();
+        const int before = decode->currentIndex();
+        QTest::keyClicks(decode, "D0o");
+        QCOMPARE(decode->currentIndex(), before);
+    }
+
+    void aTypedFrequencyStaysWithItsChannel()
+    {
+        open(5);
+        QLineEdit* receive = box("Text_RX_Freq");
+        receive->setFocus();
+        receive->selectAll();
+        QTest::keyClicks(receive, "151.5");
+        scrollBar()->setValue(6);  // the wheel over the bar takes no focus
+        QCOMPARE(frequencyText(channel::receive(state_->image, 5)), QString("151.50000"));
+        QCOMPARE(frequencyText(channel::receive(state_->image, 6)), QString("155.02500"));
+        QCOMPARE(receive->text(), QString("155.02500"));
+
+        receive->selectAll();
+        QTest::keyClicks(receive, "152");
+        window_->close();  // closing keeps what was typed
+        QCOMPARE(frequencyText(channel::receive(state_->image, 6)), QString("152.00000"));
+    }
 
 private:
-    void open(Language language = Language::English);
-    template <typename W>
-    W* find(const char* name) const
+    void open(int channel, Language language = Language::English)
     {
-        W* widget = window_->findChild<W*>(name);
-        if (!widget)
-            qFatal("no control %s", name);
-        return widget;
+        state_->currentChannel = channel;
+        state_->language = language;
+        window_ = std::make_unique<ChannelDetailWindow>(*state_);
+        window_->show();
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     }
-    QLineEdit* box(const char* name) const { return find<QLineEdit>(name); }
-    QComboBox* list(const char* name) const { return find<QComboBox>(name); }
-    QCheckBox* check(const char* name) const { return find<QCheckBox>(name); }
-    QScrollBar* scrollBar() const { return find<QScrollBar>("VScroll1"); }
-    QStringList entries(const char* name) const
-    {
-        QStringList texts;
-        for (int i = 0; i < list(name)->count(); ++i)
-            texts << list(name)->itemText(i);
-        return texts;
-    }
+
+    QLineEdit* box(const char* name) const { return child<QLineEdit>(window_.get(), name); }
+    QComboBox* list(const char* name) const { return child<QComboBox>(window_.get(), name); }
+    QCheckBox* check(const char* name) const { return child<QCheckBox>(window_.get(), name); }
+    QScrollBar* scrollBar() const { return child<QScrollBar>(window_.get(), "VScroll1"); }
     // Types into a box as a user does: click into it, replace its text, Tab out.
     void typeAndLeave(const char* name, const QString& keys)
     {
@@ -76,308 +233,20 @@ private:
         QTest::keyClick(edit, Qt::Key_Tab);
         QVERIFY(!edit->hasFocus());
     }
-    // Chooses an entry with the keyboard: focus the list, arrow to the entry.
+    // Chooses an entry with the keyboard: focus the list, arrow down to it.
     void chooseByKeys(const char* name, int position)
     {
         QComboBox* combo = list(name);
         combo->setFocus();
-        const int start = combo->currentIndex();
-        if (start < 0)
+        for (int i = combo->currentIndex(); i < position; ++i)
             QTest::keyClick(combo, Qt::Key_Down);
-        for (int i = std::max(start, 0); i < position; ++i)
-            QTest::keyClick(combo, Qt::Key_Down);
-        for (int i = std::max(start, 0); i > position; --i)
-            QTest::keyClick(combo, Qt::Key_Up);
         QCOMPARE(combo->currentIndex(), position);
     }
 
     std::unique_ptr<AppState> state_;
     std::unique_ptr<ChannelDetailWindow> window_;
-    std::unique_ptr<test::PromptCatcher> prompts_;
+    std::unique_ptr<PromptCatcher> prompts_;
 };
-
-void ChannelDetailTest::init()
-{
-    state_ = std::make_unique<AppState>();
-    state_->selectModel(kVhfModel);
-    prompts_ = std::make_unique<test::PromptCatcher>();
-}
-
-void ChannelDetailTest::cleanup()
-{
-    window_.reset();
-    prompts_.reset();
-    state_.reset();
-}
-
-void ChannelDetailTest::open(Language language)
-{
-    state_->language = language;
-    window_ = std::make_unique<ChannelDetailWindow>(*state_);
-    window_->show();
-    window_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-}
-
-void ChannelDetailTest::opensOnCurrentChannel()
-{
-    state_->currentChannel = 13;
-    open(Language::Chinese);
-    QCOMPARE(box("Text_CHN")->text(), QString("13"));
-    QCOMPARE(scrollBar()->value(), 13);
-    QCOMPARE(box("Text_RX_Freq")->text(), QString("135.17500"));
-    QCOMPARE(list("Combo_Decode")->itemText(0), QString("无"));
-    QCOMPARE(list("Combo_Decode")->currentText(), QString("D754I"));
-}
-
-void ChannelDetailTest::scrollBarWrapsAroundAndShowsItsHandle()
-{
-    open();
-    scrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);  // up from channel 1
-    QCOMPARE(scrollBar()->value(), 16);
-    QCOMPARE(state_->currentChannel, 16);
-    QCOMPARE(box("Text_CHN")->text(), QString("16"));
-    QCOMPARE(box("Text_RX_Freq")->text(), QString("150.97500"));
-    scrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);  // down from 16
-    QCOMPARE(state_->currentChannel, 1);
-
-    QStyleOptionSlider option;
-    option.initFrom(scrollBar());
-    option.orientation = Qt::Vertical;
-    option.minimum = scrollBar()->minimum();
-    option.maximum = scrollBar()->maximum();
-    option.pageStep = scrollBar()->pageStep();
-    option.sliderPosition = scrollBar()->value();
-    const QRect handle = scrollBar()->style()->subControlRect(QStyle::CC_ScrollBar, &option,
-                                                              QStyle::SC_ScrollBarSlider, scrollBar());
-    QVERIFY2(handle.height() >= 8 && handle.width() >= 8, "the handle can be seen and dragged");
-}
-
-void ChannelDetailTest::channelBoxTakesDigitsOnly()
-{
-    open();
-    QLineEdit* channelBox = box("Text_CHN");
-    channelBox->setFocus();
-    channelBox->selectAll();
-    QTest::keyClick(channelBox, Qt::Key_Delete);
-    QTest::keyClick(channelBox, Qt::Key_X, Qt::ControlModifier);
-    QTest::keyClick(channelBox, Qt::Key_Backspace);
-    QCOMPARE(channelBox->text(), QString("1"));  // nothing but a digit changes the box
-    QTest::keyClick(channelBox, Qt::Key_End);
-    QTest::keyClick(channelBox, Qt::Key_7);      // 17 is no channel
-    QCOMPARE(channelBox->text(), QString("1"));
-    QTest::keyClick(channelBox, Qt::Key_2);
-    QCOMPARE(state_->currentChannel, 12);        // a channel number shows at once
-    QCOMPARE(box("Text_RX_Freq")->text(), QString("130.17500"));
-
-    channelBox->selectAll();
-    QTest::keyClick(channelBox, Qt::Key_0);
-    QCOMPARE(state_->currentChannel, 12);        // never 0
-    const RadioImage before = state_->image;
-    QTest::mouseClick(check("Check_Comp"), Qt::LeftButton);  // leaving with 0 shows 1, then ticks
-    QCOMPARE(channelBox->text(), QString("1"));
-    QCOMPARE(scrollBar()->value(), 1);
-    QCOMPARE(channel::field(state_->image, 1, channel::kCompander), 1);  // the edit lands in the shown channel
-    QCOMPARE(state_->image.cell(12, channel::kFlagsACell), before.cell(12, channel::kFlagsACell));
-}
-
-void ChannelDetailTest::listsAreRebuiltBySignallingAndDecode()
-{
-    state_->currentChannel = 3;  // option signalling 0, no decode tone
-    open();
-    chooseByKeys("Combo_Optsig", 1);  // DTMF
-    QCOMPARE(entries("Combo_Spunmute"), (QStringList{"Carrier", "Carrier+ Opt.Sig", "Carrier or Opt.Sig"}));
-    chooseByKeys("Combo_BCL", 2);
-    chooseByKeys("Combo_Decode", 9);  // 88.5 Hz
-    QVERIFY(channel::encode(state_->image, 3).isNone());  // the encode tone stays its own
-    QCOMPARE(list("Combo_BCL")->currentText(), QString("QT/DQY"));  // the stored 2 in the QT/DQT list
-}
-
-void ChannelDetailTest::valuesWithoutAnEntryAreShownRawAndKept()
-{
-    channel::setDecode(state_->image, 5, ctcssCode(1003));  // typed in the grid
-    state_->currentChannel = 4;
-    open();
-    scrollBar()->setValue(5);  // from a channel that showed an entry
-    QCOMPARE(list("Combo_Decode")->currentIndex(), -1);
-    QCOMPARE(list("Combo_Decode")->placeholderText(), QString("100.3"));
-    QCOMPARE(channel::decode(state_->image, 5).value(), 1003);
-}
-
-void ChannelDetailTest::emptyingTransmitLocksTheEncodeTone()
-{
-    state_->currentChannel = 12;
-    open();
-    typeAndLeave("Text_TX_Freq", "");
-    QVERIFY(!list("Combo_Encode")->isEnabled());
-    QCOMPARE(list("Combo_Encode")->currentIndex(), 0);
-    QVERIFY(!channel::hasTransmit(state_->image, 12) && channel::encode(state_->image, 12).isNone());
-
-    typeAndLeave("Text_TX_Freq", "140.5");
-    QVERIFY(list("Combo_Encode")->isEnabled());
-    QCOMPARE(frequencyText(channel::transmit(state_->image, 12)), QString("140.50000"));
-    QVERIFY(prompts_->empty());
-}
-
-void ChannelDetailTest::receiveForAnEmptyChannelMakesANewChannel()
-{
-    clearChannel(state_->image, 9);
-    state_->currentChannel = 9;
-    open();
-    QVERIFY(!box("Text_TX_Freq")->isEnabled() && !list("Combo_Decode")->isEnabled());
-    const QPalette normal = QApplication::palette(list("Combo_Decode"));
-    QCOMPARE(list("Combo_Decode")->palette().color(QPalette::Base), normal.color(QPalette::Button));
-
-    typeAndLeave("Text_RX_Freq", "145.5");
-    QCOMPARE(state_->image.cell(9, channel::kFlagsBCell), quint8(0xBF));
-    QVERIFY(!channel::hasTransmit(state_->image, 9) && channel::inScan(state_->image, 9));
-    QVERIFY(check("Check_ScanAdd")->isChecked());
-    QVERIFY(box("Text_TX_Freq")->isEnabled() && !list("Combo_Encode")->isEnabled());
-    QCOMPARE(list("Combo_Txp")->currentText(), QString("High"));
-    QCOMPARE(list("Combo_Decode")->palette().color(QPalette::Base), normal.color(QPalette::Base));
-}
-
-void ChannelDetailTest::frequencyCommits_data()
-{
-    QTest::addColumn<Language>("language");
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("receive below the band") << Language::English << "Text_RX_Freq" << "100" << "136.00000"
-                                            << "Over the range of receive frequency .";
-    QTest::newRow("transmit, two points") << Language::Chinese << "Text_TX_Freq" << "145.5.5" << "136.00000"
-                                          << "发射频率超出范围 ！";
-    QTest::newRow("finer than 10 Hz is cut") << Language::English << "Text_RX_Freq" << "145.1234567" << "145.12345" << "";
-}
-
-void ChannelDetailTest::frequencyCommits()
-{
-    QFETCH(Language, language);
-    QFETCH(QString, field);
-    QFETCH(QString, typed);
-    QFETCH(QString, stored);
-    QFETCH(QString, message);
-    state_->currentChannel = 2;
-    open(language);
-    const FrequencyBytes transmit = channel::transmit(state_->image, 2);
-    typeAndLeave(qPrintable(field), typed);
-    QTRY_COMPARE(prompts_->lastText(), message);
-    const bool receive = field == "Text_RX_Freq";
-    QCOMPARE(frequencyText(receive ? channel::receive(state_->image, 2) : channel::transmit(state_->image, 2)), stored);
-    if (receive)
-        QCOMPARE(channel::transmit(state_->image, 2), transmit);  // unlike the grid
-}
-
-void ChannelDetailTest::showingAnEmptyChannelUnticksTheScanBox_data()
-{
-    QTest::addColumn<bool>("ticked");
-    QTest::newRow("from a scanned channel") << true;
-    QTest::newRow("from an unscanned channel") << false;
-}
-
-void ChannelDetailTest::showingAnEmptyChannelUnticksTheScanBox()
-{
-    QFETCH(bool, ticked);
-    channel::setInScan(state_->image, 4, ticked);
-    state_->image.setCell(5, channel::kReceiveCell, 0xFF);  // empty as a radio may leave it, still scanned
-    state_->currentChannel = 4;
-    open();
-    QCOMPARE(check("Check_ScanAdd")->isChecked(), ticked);
-    scrollBar()->setValue(5);
-    QCOMPARE(state_->image.cell(5, channel::kFlagsDCell), quint8(0xFF));
-    // Unticking a ticked box takes the channel out of the scan list; a box
-    // that was not ticked changes nothing.
-    QCOMPARE(channel::inScan(state_->image, 5), !ticked);
-    QVERIFY(!check("Check_ScanAdd")->isChecked());
-    QCOMPARE(channel::inScan(state_->image, 4), ticked);
-}
-
-void ChannelDetailTest::checkBoxesWriteTheirBits()
-{
-    state_->currentChannel = 10;
-    open();
-    const RadioImage before = state_->image;
-    QTest::mouseClick(check("Check_Pri"), Qt::LeftButton);  // no place in the record
-    QVERIFY(check("Check_Pri")->isChecked());
-    QCOMPARE(state_->image, before);
-
-    check("Check_ScanAdd")->setFocus();
-    QTest::keyClick(check("Check_ScanAdd"), Qt::Key_Space);
-    QVERIFY(!channel::inScan(state_->image, 10));
-}
-
-void ChannelDetailTest::boxesTakeOnlyTheirCharacters_data()
-{
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("keys");
-    QTest::addColumn<QString>("committed");  // by an input method
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("channel") << "Text_CHN" << "a" << QString::fromUtf8("１ｘ") << "1";
-    QTest::newRow("receive") << "Text_RX_Freq" << "1a4 5," << QString::fromUtf8("．５ＯＦＦ") << "145.5";
-    QTest::newRow("transmit") << "Text_TX_Freq" << "x" << QString::fromUtf8("１５０") << "150";
-}
-
-void ChannelDetailTest::boxesTakeOnlyTheirCharacters()
-{
-    QFETCH(QString, field);
-    QFETCH(QString, keys);
-    QFETCH(QString, committed);
-    QFETCH(QString, shown);
-    state_->currentChannel = 2;
-    open();
-    QLineEdit* edit = box(qPrintable(field));
-    edit->setFocus();
-    edit->clear();
-    QTest::keyClicks(edit, keys);
-    QInputMethodEvent input;
-    input.setCommitString(committed);
-    QApplication::sendEvent(edit, &input);
-    QCOMPARE(edit->text(), shown);
-
-    QComboBox* decode = list("Combo_Decode");  // a list takes no typed keys
-    decode->setFocus();
-    const int before = decode->currentIndex();
-    QTest::keyClicks(decode, "D0o");
-    QCOMPARE(decode->currentIndex(), before);
-}
-
-void ChannelDetailTest::activationShowsCurrentChannelAfresh()
-{
-    state_->currentChannel = 1;  // 130.025 MHz, below the VHF band
-    open();
-    box("Text_RX_Freq")->setFocus();  // clicked into, which activates the window
-    channel::setField(state_->image, 1, channel::kHighPower, 0);
-    window_->activated();
-    QCOMPARE(list("Combo_Txp")->currentText(), QString("Low"));
-    QVERIFY(prompts_->empty());  // the box was not left: nothing is committed
-
-    state_->currentChannel = 11;  // a click in the grid chose another channel
-    window_->activated();
-    QCOMPARE(window_->shownChannel(), 11);
-    QCOMPARE(box("Text_CHN")->text(), QString("11"));
-    QCOMPARE(scrollBar()->value(), 11);
-    QCOMPARE(box("Text_RX_Freq")->text(), QString("179.97500"));
-}
-
-void ChannelDetailTest::aTypedFrequencyStaysWithItsChannel()
-{
-    state_->currentChannel = 5;
-    open();
-    QLineEdit* receive = box("Text_RX_Freq");
-    receive->setFocus();
-    receive->selectAll();
-    QTest::keyClicks(receive, "151.5");
-    scrollBar()->setValue(6);  // the wheel over the bar takes no focus
-    QCOMPARE(frequencyText(channel::receive(state_->image, 5)), QString("151.50000"));
-    QCOMPARE(frequencyText(channel::receive(state_->image, 6)), QString("155.02500"));
-    QCOMPARE(receive->text(), QString("155.02500"));
-
-    receive->selectAll();
-    QTest::keyClicks(receive, "152");
-    window_->close();  // closing keeps what was typed
-    QCOMPARE(frequencyText(channel::receive(state_->image, 6)), QString("152.00000"));
-}
 
 QTEST_MAIN(ChannelDetailTest)
 #include "tst_channel_detail.moc"

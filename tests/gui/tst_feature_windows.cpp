@@ -1,24 +1,12 @@
 // The radio-wide settings windows, driven through the program's own menu: one
 // row per binding rule (the rules' full tables are r5core's), the first
 // showing of odd cells, typing, the messages and redrawing on activation.
-#include "app/menu_table.h"
-#include "gui/radio_helpers.h"
 #include "gui/program_helpers.h"
 #include "gui/prompt_helpers.h"
+#include "gui/widget_helpers.h"
 #include "model/defaults.h"
 #include "model/radio_models.h"
-
-#include <QTemporaryDir>
-#include <QPointer>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QInputMethodEvent>
-#include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QPushButton>
-#include <QTableWidget>
-#include <QtTest>
+#include "virtual_radio.h"
 
 using namespace r5;
 using namespace r5::test;
@@ -29,10 +17,8 @@ using Bytes = QList<int>;
 
 // Cells of one row from `first` on; a window, a control of it and its text.
 struct Case {
-    const char* command = "";
-    const char* control = "";
-    int row = 0;
-    int first = 0;
+    const char *command = "", *control = "";
+    int row = 0, first = 0;
     Bytes before;  // put into the image first
     Bytes after;   // the same cells afterwards
     QString text;  // what the control shows
@@ -42,278 +28,204 @@ struct Case {
 
 }  // namespace
 
-Q_DECLARE_METATYPE(Case)
-
 class FeatureWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void editMenuOpensEveryWindow();
-    void showing_data();
-    void showing();
-    void priorityChannelBox();
-    void typing_data();
-    void typing();
-    void testFrequencyCommits_data();
-    void testFrequencyCommits();
-    void writeAndReadBackWithTheVirtualRadio();
+    void init()
+    {
+        prompts_.reset();
+        program_ = std::make_unique<TestProgram>(eightBuiltInPorts(), MainWindow::Options{Language::English, false});
+        program_->startUp();
+        program_->state.selectModel(kVhfModel);
+        program_->frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&program_->frame));
+        prompts_ = std::make_unique<PromptCatcher>();
+    }
+
+    // The first showing writes odd cells back normalised (a row per window and kind
+    // of control); `input` "read" puts the cells while another window is active, as
+    // a read does, and the window shows them when it is active again.
+    void showing()
+    {
+        const Case cases[] = {
+            {"Optional_edit", "Combo_Sql", 19, 1, {12}, {9}, "9"},
+            {"Optional_edit", "Check_Lock", 19, 3, {0x80}, {1}, "on"},
+            {"key_edit", "Combo_pf2", 17, 13, {0x0C, 0x01, 0x80}, {0xFF, 0x00, 0x80}, "Autodial"},
+            {"Scan_edit", "Combo_BC", 22, 0, {}, {2, 0xFF, 91, 91, 3, 0x2C, 1, 0x2C, 1, 0xFF}, "Priority+Talk Back"},
+            {"Optional_edit", "Combo_Sql", 19, 1, {7}, {7}, "7", "read"},
+            {"key_edit", "Combo_pf1", 17, 13, {4}, {4}, "Monitor", "read"},
+            {"Scan_edit", "Combo_BA", 22, 2, {2}, {2}, "0.55", "read"},
+            {"Test_edit", "MSF_chann", 40, 0, {0, 0, 0x55, 0x14}, {}, "145.50000", "read"},
+            {"Message_edit", "Text_MS1", 48, 0, {'Q'}, {}, "Q", "read"},
+        };
+        for (const Case& c : cases) {
+            init();
+            program_->state.image = startUpImage(kVhfModel);
+            if (c.input == "read") {
+                ChildWindow* window = open(c.command);
+                QMdiSubWindow* frame = program_->frame.workspace()->activeSubWindow();
+                open("Prog_read");
+                put(c);
+                program_->frame.workspace()->setActiveSubWindow(frame);
+                window_ = window;
+            } else {
+                put(c);
+                open(c.command);
+            }
+            QCOMPARE(shown(c.control), c.text);
+            QCOMPARE(cells(c.row, c.first, c.after.size()), c.after);
+        }
+    }
+
+    void priorityChannelBoxAndTestFrequencies()
+    {
+        RadioImage& image = program_->state.image;
+        image.setCell(22, 0, 1);  // mode Fixed
+        open("Scan_edit");
+        auto* box = control<QLineEdit>("Text_prich");
+        QTest::keyClicks(box, "1");
+        QCOMPARE(image.cell(22, 1), 1);
+        QTest::keyClicks(box, "7");  // 17 is no channel: message, box emptied, cell kept
+        QCOMPARE(prompts_->prompts().size(), 1);
+        QCOMPARE(box->text(), QString());
+        QCOMPARE(image.cell(22, 1), 1);
+        QTest::keyClicks(box, "123");  // a third digit is refused
+        QCOMPARE(box->text(), QString("12"));
+        QCOMPARE(image.cell(22, 1), 12);
+        control<QComboBox>("Combo_pri")->setCurrentIndex(0);
+        QVERIFY(!box->isEnabled());
+        QCOMPARE(box->text(), QString());
+        QCOMPARE(image.cell(22, 1), 12);
+
+        // Typed into line 3 (0x290 to 0x297) of the test frequencies below the
+        // band: put back to the band's edge with a message, the transmit half empty.
+        open("Test_edit");
+        auto* grid = control<QTableWidget>("MSF_chann");
+        clickCell(3, 1);
+        QTest::keyClicks(control("Text_Edit"), "100");
+        clickCell(5, 0);  // leaving the cell commits it
+        QCOMPARE(prompts_->lastText(), QString("Over the range of receive frequency ."));
+        QCOMPARE((QStringList{grid->item(2, 1)->text(), grid->item(2, 2)->text()}), (QStringList{"136.00000", ""}));
+        QCOMPARE(cells(41, 0, 8), (Bytes{0, 0, 0x60, 0x13, 0xFF, 0xFF, 0xFF, 0xFF}));
+
+        // An edit still open when the window closes is kept.
+        clickCell(16, 1);
+        QTest::keyClicks(control("Text_Edit"), "150");
+        control<QPushButton>("Command_close")->click();
+        QCOMPARE(cells(47, 8, 4), (Bytes{0, 0, 0, 0x15}));
+    }
+
+    // Typed text, by keys or by an input method's commit; the window is then
+    // shown again, as when it becomes active.
+    void typing()
+    {
+        const Case cases[] = {
+            {"Scan_edit", "Text_prich", 22, 0, {1}, {}, "12", "１a2"},
+            {"Message_edit", "Text_MS1", 48, 0, {}, {'A', ' ', 'B', 0xFF}, "A B", "A中 B\x7f"},
+            {"Optional_edit", "Combo_Volume", 19, 8, {0}, {0}, "1", "9"},
+            {"Message_edit", "Text_MS2", 50, 0, {}, Bytes(32, 'Z') << 0xFF, QString(32, 'Z'), QString(33, 'Z'), true},
+        };
+        for (const Case& c : cases) {
+            init();
+            put(c);
+            open(c.command);
+            control(c.control)->setFocus();
+            if (c.keys)
+                QTest::keyClicks(control(c.control), c.input);
+            else
+                commitText(control(c.control), c.input);
+            QCOMPARE(shown(c.control), c.text);
+            window_->activated();
+            QCOMPARE(shown(c.control), c.text);
+            QCOMPARE(cells(c.row, c.first, c.after.size()), c.after);
+        }
+    }
+
+    void writeAndReadBackFromTheRadio()
+    {
+        sim::VirtualRadio radio;
+        radio.setMemory(QByteArray(RadioImage::kSize, char(0xFF)));
+        program_ = std::make_unique<TestProgram>(eightBuiltInPorts(), MainWindow::Options{Language::English, false},
+                                                 TestProgram::Link::Fake, QSet<QString>{builtInDevice(1)});
+        program_->fakePorts.radio = [&radio](const QByteArray& command) { return radio.answer(command).bytes; };
+        program_->startUp();
+        program_->state.selectModel(kVhfModel);
+        program_->state.backupBeforeWrite = false;  // the bare write and read
+        program_->state.verifyAfterWrite = false;
+
+        // One value in every window.
+        for (const auto& [command, list] : {std::pair{"Optional_edit", "Combo_Voice"}, {"key_edit", "Combo_pf1"},
+                                             {"Scan_edit", "Combo_RYC"}}) {
+            open(command);
+            control<QComboBox>(list)->setCurrentIndex(2);
+        }
+        open("Test_edit");
+        clickCell(1, 1);
+        QTest::keyClicks(control("Text_Edit"), "145.5");
+        clickCell(2, 0);
+        open("Message_edit");
+        QTest::keyClicks(control("Text_MS1"), "HELLO");
+        const QByteArray written = program_->state.image.toBytes();
+
+        // Write, forget the settings, and read them back from the radio.
+        for (const auto& [command, button] : {std::pair{"Prog_write", "Command_Write"}, {"Prog_read", "Command_read"}}) {
+            if (qstrcmp(command, "Prog_read") == 0)
+                for (int a = 0x110; a < 0x310; ++a)
+                    program_->state.image.setAt(a, 0);
+            QPointer<ChildWindow> transfer = open(command);
+            control<QPushButton>(button)->click();
+            program_->clock.advance(60000);
+            QTRY_VERIFY(!transfer);
+        }
+        const QByteArray read = program_->state.image.toBytes();
+        for (int row : {17, 19, 22, 40, 48})
+            QCOMPARE(read.mid(row * 16, 16).toHex(' '), written.mid(row * 16, 16).toHex(' '));
+    }
 
 private:
-    ChildWindow* open(const char* command);
+    ChildWindow* open(const char* command)
+    {
+        program_->frame.menuItem(command)->trigger();
+        QMdiSubWindow* frame = program_->frame.workspace()->activeSubWindow();
+        window_ = frame ? frame->findChild<ChildWindow*>() : nullptr;
+        return window_;
+    }
+
     template <typename W = QWidget>
     W* control(const char* name) const { return window_->findChild<W*>(name); }
-    QString shown(const char* name) const;
-    void put(const Case& c);
-    Bytes cells(int row, int first, qsizetype count) const;
-    void clickCell(int line, int column);
+
+    QString shown(const char* name) const
+    {
+        QWidget* widget = control(name);
+        if (auto* list = qobject_cast<QComboBox*>(widget))
+            return list->currentText();
+        if (auto* box = qobject_cast<QCheckBox*>(widget))
+            return box->isChecked() ? "on" : "off";
+        if (auto* grid = qobject_cast<QTableWidget*>(widget))
+            return grid->item(0, 1)->text();
+        return qobject_cast<QLineEdit*>(widget)->text();
+    }
+
+    void put(const Case& c)
+    {
+        for (int i = 0; i < c.before.size(); ++i)
+            program_->state.image.setCell(c.row, c.first + i, quint8(c.before[i]));
+    }
+
+    Bytes cells(int row, int first, qsizetype count) const
+    {
+        Bytes bytes;
+        for (int i = 0; i < count; ++i)
+            bytes << program_->state.image.at(row * RadioImage::kCellsPerRow + first + i);
+        return bytes;
+    }
+
+    void clickCell(int line, int column) { test::clickCell(control<QTableWidget>("MSF_chann"), line, column); }
 
     std::unique_ptr<TestProgram> program_;
     std::unique_ptr<PromptCatcher> prompts_;
     ChildWindow* window_ = nullptr;
 };
-
-void FeatureWindowTest::init()
-{
-    prompts_.reset();
-    program_ = std::make_unique<TestProgram>(eightBuiltInPorts(), MainWindow::Options{Language::English, false});
-    program_->startUp();
-    program_->state.selectModel(kVhfModel);
-    program_->frame.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&program_->frame));
-    prompts_ = std::make_unique<PromptCatcher>();
-}
-
-ChildWindow* FeatureWindowTest::open(const char* command)
-{
-    program_->frame.menuItem(command)->trigger();
-    QMdiSubWindow* frame = program_->frame.workspace()->activeSubWindow();
-    window_ = frame ? frame->findChild<ChildWindow*>() : nullptr;
-    return window_;
-}
-
-QString FeatureWindowTest::shown(const char* name) const
-{
-    QWidget* widget = control(name);
-    if (auto* list = qobject_cast<QComboBox*>(widget))
-        return list->currentText();
-    if (auto* box = qobject_cast<QCheckBox*>(widget))
-        return box->isChecked() ? "on" : "off";
-    if (auto* grid = qobject_cast<QTableWidget*>(widget))
-        return grid->item(0, 1)->text();
-    return qobject_cast<QLineEdit*>(widget)->text();
-}
-
-void FeatureWindowTest::put(const Case& c)
-{
-    for (int i = 0; i < c.before.size(); ++i)
-        program_->state.image.setCell(c.row, c.first + i, quint8(c.before[i]));
-}
-
-Bytes FeatureWindowTest::cells(int row, int first, qsizetype count) const
-{
-    Bytes bytes;
-    for (int i = 0; i < count; ++i)
-        bytes << program_->state.image.at(row * RadioImage::kCellsPerRow + first + i);
-    return bytes;
-}
-
-void FeatureWindowTest::clickCell(int line, int column)
-{
-    auto* grid = control<QTableWidget>("MSF_chann");
-    const QModelIndex index = grid->model()->index(line - 1, column);
-    grid->scrollTo(index);
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(index).center());
-}
-
-void FeatureWindowTest::editMenuOpensEveryWindow()
-{
-    QStringList opened;
-    for (const MenuItemSpec& item : menuItems()) {
-        QAction* action = program_->frame.menuItem(item.name);
-        if (action->isVisible() && qstrcmp(item.parent, "Edit") == 0 && !action->isSeparator()) {
-            QVERIFY2(open(item.name), item.name);
-            opened << window_->objectName();
-        }
-    }
-    QCOMPARE(opened, (QStringList{"frm_chann", "frm_option", "Form_edit_Key", "Form_Edit_scan", "Form_Edit_Test",
-                                  "Form_Edit_Message"}));
-}
-
-// The first showing writes odd cells back normalised; `input` "read" puts the
-// cells while another window is active, as a read does, and the window shows
-// them when it is active again.
-void FeatureWindowTest::showing_data()
-{
-    QTest::addColumn<Case>("c");
-    const Case cases[] = {
-        {"Optional_edit", "Combo_TOT", 19, 0, {0}, {1}, "15"},
-        {"Optional_edit", "Combo_Sql", 19, 1, {12}, {9}, "9"},
-        {"Optional_edit", "Combo_ch_Number", 19, 7, {20}, {15}, "16"},
-        {"Optional_edit", "Check_Lock", 19, 3, {0x80}, {1}, "on"},
-        {"key_edit", "Combo_pf1", 17, 13, {}, {0xFF, 0xFF}, "None"},
-        {"key_edit", "Combo_pf2", 17, 13, {0x0C, 0x01, 0x80}, {0xFF, 0x00, 0x80}, "Autodial"},
-        {"Scan_edit", "Combo_BC", 22, 0, {}, {2, 0xFF, 91, 91, 3, 0x2C, 1, 0x2C, 1, 0xFF}, "Priority+Talk Back"},
-        {"Scan_edit", "Combo_pri", 22, 0, {7, 0, 0, 0, 0}, {2, 0, 0, 0, 2}, "Selected"},
-        {"Scan_edit", "Combo_BB", 22, 0, {1, 0, 1, 95}, {1, 0, 0, 91}, "5.00"},
-        {"Scan_edit", "Combo_RYC", 22, 5, {0xFF, 1}, {0x2C, 1}, "300"},
-        {"Optional_edit", "Combo_Sql", 19, 1, {7}, {7}, "7", "read"},
-        {"key_edit", "Combo_pf1", 17, 13, {4}, {4}, "Monitor", "read"},
-        {"Scan_edit", "Combo_BA", 22, 2, {2}, {2}, "0.55", "read"},
-        {"Test_edit", "MSF_chann", 40, 0, {0, 0, 0x55, 0x14}, {}, "145.50000", "read"},
-        {"Message_edit", "Text_MS1", 48, 0, {'Q'}, {}, "Q", "read"},
-    };
-    for (const Case& c : cases)
-        QTest::newRow(qPrintable(QString(c.control) + " " + c.text + " " + c.input)) << c;
-}
-
-void FeatureWindowTest::showing()
-{
-    QFETCH(Case, c);
-    program_->state.image = startUpImage(kVhfModel);
-    if (c.input == "read") {
-        ChildWindow* window = open(c.command);
-        QMdiSubWindow* frame = program_->frame.workspace()->activeSubWindow();
-        open("Prog_read");
-        put(c);
-        program_->frame.workspace()->setActiveSubWindow(frame);
-        window_ = window;
-    } else {
-        put(c);
-        open(c.command);
-    }
-    QCOMPARE(shown(c.control), c.text);
-    QCOMPARE(cells(c.row, c.first, c.after.size()), c.after);
-}
-
-void FeatureWindowTest::priorityChannelBox()
-{
-    RadioImage& image = program_->state.image;
-    image.setCell(22, 0, 1);  // mode Fixed
-    open("Scan_edit");
-    auto* box = control<QLineEdit>("Text_prich");
-    QTest::keyClicks(box, "1");
-    QCOMPARE(image.cell(22, 1), 1);
-    QTest::keyClicks(box, "7");  // 17 is no channel: message, box emptied, cell kept
-    QCOMPARE(prompts_->prompts().size(), 1);
-    QCOMPARE(box->text(), QString());
-    QCOMPARE(image.cell(22, 1), 1);
-    QTest::keyClicks(box, "123");  // a third digit is refused
-    QCOMPARE(box->text(), QString("12"));
-    QCOMPARE(image.cell(22, 1), 12);
-    control<QComboBox>("Combo_pri")->setCurrentIndex(0);
-    QVERIFY(!box->isEnabled());
-    QCOMPARE(box->text(), QString());
-    QCOMPARE(image.cell(22, 1), 12);
-}
-
-// Typed text, by keys or by an input method's commit; the window is then
-// shown again, as when it becomes active.
-void FeatureWindowTest::typing_data()
-{
-    QTest::addColumn<Case>("c");
-    const Case cases[] = {
-        {"Scan_edit", "Text_prich", 22, 0, {1}, {}, "12", "１a2"},
-        {"Message_edit", "Text_MS1", 48, 0, {}, {'A', ' ', 'B', 0xFF}, "A B", "A中 B\x7f"},
-        {"Optional_edit", "Combo_Volume", 19, 8, {0}, {0}, "1", "9"},
-        {"Optional_edit", "Combo_TOT", 19, 0, {8}, {1}, "15", "3"},  // no entry of the list: the first one
-        {"Message_edit", "Text_MS1", 48, 0, {}, {0x41, 0x42, 0x20, 0x43, 0x44, 0xFF}, "AB CD", " AB CD ", true},
-        {"Message_edit", "Text_MS2", 50, 0, {}, Bytes(32, 'Z') << 0xFF, QString(32, 'Z'), QString(33, 'Z'), true},
-    };
-    for (const Case& c : cases)
-        QTest::newRow(qPrintable(QString(c.control) + (c.keys ? " keys " : " ") + c.text.left(5))) << c;
-}
-
-void FeatureWindowTest::typing()
-{
-    QFETCH(Case, c);
-    put(c);
-    open(c.command);
-    control(c.control)->setFocus();
-    QInputMethodEvent event;
-    event.setCommitString(c.input);
-    if (c.keys)
-        QTest::keyClicks(control(c.control), c.input);
-    else
-        QCoreApplication::sendEvent(control(c.control), &event);
-    window_->activated();
-    QCOMPARE(shown(c.control), c.text);
-    QCOMPARE(cells(c.row, c.first, c.after.size()), c.after);
-}
-
-void FeatureWindowTest::testFrequencyCommits_data()
-{
-    // Typed into line 3 (0x290 to 0x297); `text` is the message shown.
-    QTest::addColumn<Case>("c");
-    QTest::addColumn<QStringList>("texts");
-    QTest::newRow("in band") << Case{"", "", 1, 1, {}, {0, 0, 0x55, 0x14, 0, 0, 0x55, 0x14}, "", "145.5"}
-                             << QStringList{"145.50000", "145.50000"};
-    QTest::newRow("below band") << Case{"", "", 1, 1, {}, {0, 0, 0x60, 0x13, 0xFF, 0xFF, 0xFF, 0xFF},
-                                        "Over the range of receive frequency .", "100"}
-                                << QStringList{"136.00000", ""};
-}
-
-void FeatureWindowTest::testFrequencyCommits()
-{
-    QFETCH(Case, c);
-    QFETCH(QStringList, texts);
-    open("Test_edit");
-    auto* grid = control<QTableWidget>("MSF_chann");
-    clickCell(3, c.first);
-    QTest::keyClicks(control("Text_Edit"), c.input);
-    clickCell(5, 0);  // leaving the cell commits it
-    QCOMPARE(prompts_->lastText(), c.text);
-    QCOMPARE((QStringList{grid->item(2, 1)->text(), grid->item(2, 2)->text()}), texts);
-    QCOMPARE(cells(41, 0, 8), c.after);
-
-    // An edit still open when the window closes is kept.
-    clickCell(16, 1);
-    QTest::keyClicks(control("Text_Edit"), "150");
-    control<QPushButton>("Command_close")->click();
-    QCOMPARE(cells(47, 8, 4), (Bytes{0, 0, 0, 0x15}));
-}
-
-
-void FeatureWindowTest::writeAndReadBackWithTheVirtualRadio()
-{
-    if (qEnvironmentVariableIsEmpty("R5SIM"))
-        QSKIP("R5SIM names no virtual radio");
-    QTemporaryDir folder;
-    SimRadio radio(folder.path(), QByteArray(RadioImage::kSize, char(0xFF)), {"--fast"});
-    QVERIFY(radio.up());
-    program_ = std::make_unique<TestProgram>(QList<SystemPort>{SystemPort{radio.link(), "", "", false, true}},
-                                             MainWindow::Options{Language::English, false}, TestProgram::Link::Real);
-    program_->startUp();
-    program_->state.selectModel(kVhfModel);
-    program_->state.backupBeforeWrite = false;  // the bare write and read
-    program_->state.verifyAfterWrite = false;
-
-    // One value in every window.
-    for (const auto& [command, list] : {std::pair{"Optional_edit", "Combo_Voice"}, {"key_edit", "Combo_pf1"},
-                                         {"Scan_edit", "Combo_RYC"}}) {
-        open(command);
-        control<QComboBox>(list)->setCurrentIndex(2);
-    }
-    open("Test_edit");
-    clickCell(1, 1);
-    QTest::keyClicks(control("Text_Edit"), "145.5");
-    clickCell(2, 0);
-    open("Message_edit");
-    QTest::keyClicks(control("Text_MS1"), "HELLO");
-    const QByteArray written = program_->state.image.toBytes();
-
-    // Write, forget the settings, and read them back from the radio.
-    for (const auto& [command, button] : {std::pair{"Prog_write", "Command_Write"}, {"Prog_read", "Command_read"}}) {
-        if (qstrcmp(command, "Prog_read") == 0)
-            for (int a = 0x110; a < 0x310; ++a)
-                program_->state.image.setAt(a, 0);
-        QPointer<ChildWindow> transfer = open(command);
-        control<QPushButton>(button)->click();
-        QTRY_VERIFY_WITH_TIMEOUT(!transfer, 30000);
-    }
-    const QByteArray read = program_->state.image.toBytes();
-    for (int row : {17, 19, 22, 40, 48})
-        QCOMPARE(read.mid(row * 16, 16).toHex(' '), written.mid(row * 16, 16).toHex(' '));
-}
 
 QTEST_MAIN(FeatureWindowTest)
 #include "tst_feature_windows.moc"

@@ -1,17 +1,15 @@
 // The password and factory adjustment windows: their boxes whatever way text
 // arrives, one row per edit rule, the busy and give-up paths on a silent line,
-// the exchanges against the virtual radio r5sim, and the adjustment pickers'
-// requests on the poll.
+// the exchanges against the radio's side on the virtual clock, and the
+// adjustment pickers' requests on the poll.
 #include "files/adjust_file.h"
 #include "files/channel_file.h"
 #include "gui/program_helpers.h"
 #include "gui/prompt_helpers.h"
-#include "gui/radio_helpers.h"
+#include "gui/widget_helpers.h"
 #include "model/tuning_block.h"
+#include "virtual_radio.h"
 #include "windows/file_picker_window.h"
-
-#include <QtTest>
-#include <QtWidgets>
 
 using namespace r5;
 using namespace r5::test;
@@ -20,10 +18,11 @@ namespace {
 
 enum Window { kPassword, kAdjust };
 
-// The program in English, started with --factory, with one window opened from its menu.
+// The program in English, started with --factory, with one window opened from
+// its menu; COM1 stays silent unless the radio's side is put on it.
 struct Opened : TestProgram {
-    explicit Opened(Window w, const QList<SystemPort>& ports = eightBuiltInPorts(), Link kind = Link::Fake)
-        : TestProgram(ports, MainWindow::Options{Language::English, true}, kind, {builtInDevice(1)})
+    explicit Opened(Window w)
+        : TestProgram(eightBuiltInPorts(), MainWindow::Options{Language::English, true}, Link::Fake, {builtInDevice(1)})
     {
         startUp();
         frame.menuItem(w == kPassword ? "PC_PassWord" : "Other")->trigger();
@@ -41,15 +40,14 @@ struct Opened : TestProgram {
         click("Command_Write");
     }
 
-    QPointer<ChildWindow> window;
-};
+    void answerWithRadio()
+    {
+        fakePorts.radio = [this](const QByteArray& command) { return radio.answer(command).bytes; };
+    }
 
-void commit(QWidget* box, const QString& text)  // as an input method does
-{
-    QInputMethodEvent event;
-    event.setCommitString(text);
-    QApplication::sendEvent(box, &event);
-}
+    QPointer<ChildWindow> window;
+    sim::VirtualRadio radio;
+};
 
 AdjustImage patterned(int seed)
 {
@@ -64,222 +62,186 @@ AdjustImage patterned(int seed)
 class LinkWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void passwordBoxesKeepSixOneByteCharacters();
-    void passwordChecksBeforeAndWhileTalking();
-    void passwordChangeOnTheVirtualRadio();
-    void numberBoxes();
-    void rangeBoxes();
-    void listsTicksPasswordsAndGiveUp();
-    void readWriteAndDefaultOnTheVirtualRadio();
-    void pickersHandTheirRequestsToThePoll();
-};
+    // Six one-byte characters whatever way they come; the checks before and while talking.
+    void passwordBoxesAndChecks()
+    {
+        Opened p(kPassword);
+        QTest::keyClicks(p.get("Text_Old_PassWord"), "abcdefg");
+        QTest::keyClick(p.get("Text_Old_PassWord"), Qt::Key_Home);
+        QTest::keyClicks(p.get("Text_Old_PassWord"), "z");  // a full box takes no key, wherever the cursor
+        QCOMPARE(p.get("Text_Old_PassWord")->text(), QString("abcdef"));
+        commitText(p.get("Text_New_PassWord_2"), QString::fromUtf8("１２密３４５６７"));
+        QCOMPARE(p.get("Text_New_PassWord_2")->text(), QString("123456"));  // filtered, then cut to six
+        QApplication::clipboard()->setText(QString::fromUtf8("密码a b"));
+        p.get("Text_New_Password_1")->paste();
+        QCOMPARE(p.get("Text_New_Password_1")->text(), QString("a b"));
 
-void LinkWindowTest::passwordBoxesKeepSixOneByteCharacters()
-{
-    Opened p(kPassword);
-    QTest::keyClicks(p.get("Text_Old_PassWord"), "abcdefg");
-    QTest::keyClick(p.get("Text_Old_PassWord"), Qt::Key_Home);
-    QTest::keyClicks(p.get("Text_Old_PassWord"), "z");  // a full box takes no key, wherever the cursor
-    QCOMPARE(p.get("Text_Old_PassWord")->text(), QString("abcdef"));
-    commit(p.get("Text_New_PassWord_2"), QString::fromUtf8("１２密３４５６７"));
-    QCOMPARE(p.get("Text_New_PassWord_2")->text(), QString("123456"));  // filtered, then cut to six
-    QApplication::clipboard()->setText(QString::fromUtf8("密码a b"));
-    p.get("Text_New_Password_1")->paste();
-    QCOMPARE(p.get("Text_New_Password_1")->text(), QString("a b"));
-}
-
-void LinkWindowTest::passwordChecksBeforeAndWhileTalking()
-{
-    Opened p(kPassword);
-    PromptCatcher prompts;
-    p.modify("", "1234", "1235");
-    QCOMPARE(prompts.lastText(), QString("Password is not consistent ."));
-    p.clock.advance(10000);
-    QVERIFY(p.fakePorts.written.isEmpty());
-    p.modify("", "1234", "1234");
-    p.click("Command_Cancel");
-    QCOMPARE(prompts.lastText(), QString("Read-write operating，don't close the window. ,"));
-    p.clock.advance(10000);  // a single attempt
-    QTRY_COMPARE(prompts.lastText(), QString("Fail connect with transceiver."));
-    p.click("Command_Cancel");
-    QTRY_VERIFY(!p.window);
-}
-
-void LinkWindowTest::passwordChangeOnTheVirtualRadio()
-{
-    if (qEnvironmentVariableIsEmpty("R5SIM"))
-        QSKIP("R5SIM names no virtual radio");
-    constexpr int kRecord = 0x3A0;
-    QByteArray memory(1024, '\x5A');
-    memory.replace(kRecord, 16, QByteArray("      ") + QByteArray::fromHex("00112233445566778899"));
-    const struct {
-        QString stored, typedOld;  // stored empty: no password set
-        QStringList fault;
-        const char* says;
-        bool closes;
-        QByteArray after;  // the record's first six bytes
-    } rows[] = {{"1234", "1234", {}, "PassWord Modify Success ! ", true, "ab9   "},
-                {"1234", "4321", {}, "Old PassWord Error, Writeing Stop", false, "1234  "},
-                {"", "xyz", {}, "PassWord Modify Success ! ", true, "ab9   "},
-                // Stored, but answered with 15: the window cannot claim the change.
-                {"1234", "1234", {"--fault", "wrong-ack:2"}, "Fail connect with transceiver.\nThe radio did not "
-                 "confirm the new password: it may hold the old one or the new one.", false, "ab9   "}};
-    for (const auto& r : rows) {
-        QTemporaryDir folder;
-        SimRadio radio(folder.path(), memory, QStringList{"--fast"} + r.fault + (r.stored.isEmpty() ? QStringList{} : QStringList{"--password", r.stored}));
-        QVERIFY(radio.up());
-        Opened p(kPassword, {SystemPort{radio.link(), "", "", false, true}}, TestProgram::Link::Real);
         PromptCatcher prompts;
-        p.modify(r.typedOld, "ab9", "ab9");
-        QTRY_VERIFY_WITH_TIMEOUT(!prompts.empty(), 10000);
-        QCOMPARE(prompts.lastText(), QString(r.says));
-        QTRY_COMPARE(p.window.isNull(), r.closes);
-        const QByteArray after = radio.stop();
-        QCOMPARE(after.mid(kRecord, 6), r.after);
-        QCOMPARE(after.mid(kRecord + 6, 10), memory.mid(kRecord + 6, 10));  // the record's other bytes kept
+        p.modify("", "1234", "1235");
+        QCOMPARE(prompts.lastText(), QString("Password is not consistent ."));
+        p.clock.advance(10000);
+        QVERIFY(p.fakePorts.written.isEmpty());
+        p.modify("", "1234", "1234");
+        p.click("Command_Cancel");
+        QCOMPARE(prompts.lastText(), QString("Read-write operating，don't close the window. ,"));
+        p.clock.advance(10000);  // a single attempt
+        QTRY_COMPARE(prompts.lastText(), QString("Fail connect with transceiver."));
+        p.click("Command_Cancel");
+        QTRY_VERIFY(!p.window);
     }
-}
 
-void LinkWindowTest::numberBoxes()
-{
-    const struct {
-        int tab;
-        const char* box;
-        const char* typed;
-        int row, cell, stored;  // stored -1: the factory default
-        const char* message;
-    } rows[] = {{0, "Text_TXP_UHF1_3", "２００", 2, 3, 200, ""},
-                {1, "Text_TXP_VHF_0", "256", 4, 0, -1, " 输入数字范围为 0 - 255 ！"},
-                {2, "Text_SQ_VHF_0", "１２", 8, 0, 12, ""},
-                {2, "Text_Sq_Offset_VHF_95", "1a", 14, 15, -1, " 输入数字范围为 0 - 10 ！"}};
-    for (const auto& r : rows) {
-        Opened f(kAdjust);
-        f.state.adjust.setCell(r.row, r.cell, 77);
-        f.tab(4);
-        f.tab(r.tab);
-        QCOMPARE(f.get(r.box)->text(), QString("77"));
-        PromptCatcher prompts;
-        f.get(r.box)->clear();
-        commit(f.get(r.box), QString::fromUtf8(r.typed));
-        const int expected = r.stored < 0 ? defaultAdjustImage().cell(r.row, r.cell) : r.stored;
-        QCOMPARE(f.state.adjust.cell(r.row, r.cell), expected);
-        QCOMPARE(f.get(r.box)->text(), QString::number(expected));
-        QTRY_COMPARE(prompts.lastText(), QString::fromUtf8(r.message));
+    void passwordChangeOnTheRadio()
+    {
+        constexpr int kRecord = 0x3A0;
+        QByteArray memory(1024, '\x5A');
+        memory.replace(kRecord, 16, QByteArray("1234  ") + QByteArray::fromHex("00112233445566778899"));
+        const struct {
+            const char *typedOld, *fault, *says;  // the radio holds 1234
+            bool closes;
+            QByteArray after;  // the record's first six bytes
+        } rows[] = {{"1234", "", "PassWord Modify Success ! ", true, "ab9   "},
+                    {"4321", "", "Old PassWord Error, Writeing Stop", false, "1234  "},
+                    // Stored, but answered with 15: the window cannot claim the change.
+                    {"1234", "wrong-ack:2", "Fail connect with transceiver.\nThe radio did not confirm the new password: "
+                     "it may hold the old one or the new one.", false, "ab9   "}};
+        for (const auto& r : rows) {
+            Opened p(kPassword);
+            p.answerWithRadio();
+            p.radio.setMemory(memory);
+            if (*r.fault)
+                p.radio.setFault(*sim::parseFault(r.fault));
+            PromptCatcher prompts;
+            p.modify(r.typedOld, "ab9", "ab9");
+            p.clock.advance(60000);
+            QTRY_VERIFY(!prompts.empty());
+            QCOMPARE(prompts.lastText(), QString(r.says));
+            QTRY_COMPARE(p.window.isNull(), r.closes);
+            QCOMPARE(p.radio.memory().mid(kRecord, 6), r.after);
+            QCOMPARE(p.radio.memory().mid(kRecord + 6, 10), memory.mid(kRecord + 6, 10));  // the record's other bytes kept
+        }
     }
-}
 
-void LinkWindowTest::rangeBoxes()
-{
-    const struct {
-        const char *low, *high, *shown, *row26, *message;  // shown: what the upper box shows when left
-    } rows[] = {{"430", "450", "450", "040300040500", ""},
-                {"450", "430", "520", "040500050200",  // put back to the bound and stored with it
-                 "Receive frequency of lower limit can't more than receive frequency of upper limit."}};
-    for (const auto& r : rows) {
+    void numberBoxes()
+    {
+        const struct {
+            int tab;
+            const char *box, *typed;
+            int row, cell, stored;  // stored -1: the factory default
+            const char* message;
+        } rows[] = {{0, "Text_TXP_UHF1_3", "２００", 2, 3, 200, ""},
+                    {1, "Text_TXP_VHF_0", "256", 4, 0, -1, " 输入数字范围为 0 - 255 ！"},
+                    {2, "Text_Sq_Offset_VHF_95", "1a", 14, 15, -1, " 输入数字范围为 0 - 10 ！"}};
+        for (const auto& r : rows) {
+            Opened f(kAdjust);
+            f.state.adjust.setCell(r.row, r.cell, 77);
+            f.tab(4);
+            f.tab(r.tab);
+            QCOMPARE(f.get(r.box)->text(), QString("77"));
+            PromptCatcher prompts;
+            f.get(r.box)->clear();
+            commitText(f.get(r.box), QString::fromUtf8(r.typed));
+            const int expected = r.stored < 0 ? defaultAdjustImage().cell(r.row, r.cell) : r.stored;
+            QCOMPARE(f.state.adjust.cell(r.row, r.cell), expected);
+            QCOMPARE(f.get(r.box)->text(), QString::number(expected));
+            QTRY_COMPARE(prompts.lastText(), QString::fromUtf8(r.message));
+        }
+    }
+
+    void rangesListsTicksPasswordsAndGiveUp()
+    {
         Opened f(kAdjust);
+        f.state.adjust.setCell(16, 0, 5);
+        f.tab(3);
+        QCOMPARE(f.get<QComboBox>("Combo_Mod_0")->currentText(), QString("5"));
+        QTest::keyClick(f.get<QComboBox>("Combo_Mod_0"), Qt::Key_Down);
+        QCOMPARE(f.state.adjust.cell(16, 0), 6);
+        QTest::keyClicks(f.get<QComboBox>("Combo_Txp_0"), "3");  // typing is ignored
+        QCOMPARE(f.state.adjust.cell(17, 0), defaultAdjustImage().cell(17, 0));
         f.tab(4);
         PromptCatcher prompts;
-        f.get("Text_Freq_L_2")->setText(r.low);
-        f.get("Text_Freq_H_2")->setText(r.high);
-        QTest::keyClicks(f.get("Text_Freq_H_2"), "x");  // digits only
+        f.get("Text_Freq_L_2")->setText("450");
+        f.get("Text_Freq_H_2")->setText("430");
+        commitText(f.get("Text_Freq_H_2"), "x");  // digits only, whatever way they come
+        QCOMPARE(f.get("Text_Freq_H_2")->text(), QString("430"));
         QTest::keyClick(f.get("Text_Freq_H_2"), Qt::Key_Return);
-        QCOMPARE(f.get("Text_Freq_H_2")->text(), QString(r.shown));
-        QCOMPARE(f.state.adjust.toBytes().mid(26 * 16, 6), QByteArray::fromHex(r.row26));
-        QTRY_COMPARE(prompts.lastText(), QString(r.message));
+        QCOMPARE(f.get("Text_Freq_H_2")->text(), QString("520"));  // put back to the bound and stored with it
+        QCOMPARE(f.state.adjust.toBytes().mid(26 * 16, 6), QByteArray::fromHex("040500050200"));
+        QTRY_COMPARE(prompts.lastText(),
+                     QString("Receive frequency of lower limit can't more than receive frequency of upper limit."));
+        f.get<QCheckBox>("Check_Tx_3")->click();
+        QCOMPARE(f.state.adjust.cell(27, 7), f.get<QCheckBox>("Check_Tx_3")->isChecked() ? 1 : 0);
+        f.get("Text_Super_PassWord")->clear();
+        commitText(f.get("Text_Super_PassWord"), QString::fromUtf8("密a*bcd123"));
+        QCOMPARE(f.state.adjust.toBytes().mid(31 * 16 + 6, 6), QByteArray("ABCD12"));
+        // A silent line: four attempts, then the status bar says it, no message box.
+        prompts.clear();
+        f.click("Command_Write");
+        f.clock.advance(60000);
+        QTRY_COMPARE(f.frame.panelText(2), QString("Communication fault."));
+        QTest::qWait(20);
+        QVERIFY(prompts.empty());
     }
-}
 
-void LinkWindowTest::listsTicksPasswordsAndGiveUp()
-{
-    Opened f(kAdjust);
-    f.state.adjust.setCell(16, 0, 5);
-    f.tab(3);
-    QCOMPARE(f.get<QComboBox>("Combo_Mod_0")->currentText(), QString("5"));
-    QTest::keyClick(f.get<QComboBox>("Combo_Mod_0"), Qt::Key_Down);
-    QCOMPARE(f.state.adjust.cell(16, 0), 6);
-    QTest::keyClicks(f.get<QComboBox>("Combo_Txp_0"), "3");  // typing is ignored
-    QCOMPARE(f.state.adjust.cell(17, 0), defaultAdjustImage().cell(17, 0));
-    f.tab(4);
-    f.get<QCheckBox>("Check_Tx_3")->click();
-    QCOMPARE(f.state.adjust.cell(27, 7), f.get<QCheckBox>("Check_Tx_3")->isChecked() ? 1 : 0);
-    f.get("Text_Super_PassWord")->clear();
-    commit(f.get("Text_Super_PassWord"), QString::fromUtf8("密a*bcd123"));
-    QCOMPARE(f.state.adjust.toBytes().mid(31 * 16 + 6, 6), QByteArray("ABCD12"));
-    // A silent line: four attempts, then the status bar says it, no message box.
-    PromptCatcher prompts;
-    f.click("Command_Write");
-    f.clock.advance(60000);
-    QTRY_COMPARE(f.frame.panelText(2), QString("Communication fault."));
-    QTest::qWait(20);
-    QVERIFY(prompts.empty());
-}
+    void readWriteAndDefaultOnTheRadio()
+    {
+        Opened f(kAdjust);
+        f.answerWithRadio();
+        f.radio.setAdjust(patterned(7).toBytes());
+        PromptCatcher prompts;
+        f.click("Command_read");
+        f.click("Command_close");
+        QCOMPARE(prompts.lastText(), QString("Read-write operating，don't close the window.,"));
+        f.clock.advance(60000);
+        QTRY_COMPARE(prompts.lastText(), QString("Complete reading the data from transceiver."));
+        QVERIFY(f.state.adjust == patterned(7));
+        QCOMPARE(f.get("Text_SQ_VHF_0")->text(), QString::number(patterned(7).cell(8, 0)));
 
-void LinkWindowTest::readWriteAndDefaultOnTheVirtualRadio()
-{
-    if (qEnvironmentVariableIsEmpty("R5SIM"))
-        QSKIP("R5SIM names no virtual radio");
-    QTemporaryDir folder;
-    QVERIFY(!saveAdjustFile(patterned(7), folder.filePath("radio.adj")));
-    SimRadio radio(folder.path(), QByteArray(1024, 0), {"--fast", "--adjust", folder.filePath("radio.adj")});
-    QVERIFY(radio.up());
-    Opened f(kAdjust, {SystemPort{radio.link(), "", "", false, true}}, TestProgram::Link::Real);
-    PromptCatcher prompts;
-    f.click("Command_read");
-    f.click("Command_close");
-    QCOMPARE(prompts.lastText(), QString("Read-write operating，don't close the window.,"));
-    QTRY_COMPARE_WITH_TIMEOUT(prompts.lastText(), QString("Complete reading the data from transceiver."), 10000);
-    QVERIFY(f.state.adjust == patterned(7));
-    QCOMPARE(f.get("Text_SQ_VHF_0")->text(), QString::number(patterned(7).cell(8, 0)));
+        f.state.adjust = patterned(3);
+        f.click("Command_Write");
+        f.clock.advance(60000);
+        QTRY_COMPARE(prompts.lastText(), QString("Complete writing optional parameters to the transceiver."));
+        f.click("Command_def");
+        QVERIFY(f.state.adjust == defaultAdjustImage());
+        QCOMPARE(f.get("Text_SQ_VHF_0")->text(), QString::number(defaultAdjustImage().cell(8, 0)));
+        f.click("Command_read");  // what the radio now holds
+        f.clock.advance(60000);
+        QTRY_COMPARE(prompts.prompts().size(), 4);
+        QVERIFY(f.state.adjust == patterned(3));
+    }
 
-    f.state.adjust = patterned(3);
-    f.click("Command_Write");
-    QTRY_COMPARE_WITH_TIMEOUT(prompts.lastText(), QString("Complete writing optional parameters to the transceiver."), 10000);
-    f.click("Command_def");
-    QVERIFY(f.state.adjust == defaultAdjustImage());
-    QCOMPARE(f.get("Text_SQ_VHF_0")->text(), QString::number(defaultAdjustImage().cell(8, 0)));
-    f.click("Command_read");  // what the radio now holds
-    QTRY_COMPARE_WITH_TIMEOUT(prompts.prompts().size(), 4, 10000);
-    QVERIFY(f.state.adjust == patterned(3));
-}
-
-void LinkWindowTest::pickersHandTheirRequestsToThePoll()
-{
-    QTemporaryDir folder;
-    QVERIFY(!writeFileAtomically(folder.filePath("b.adj"), "1 2 x"));
-    QVERIFY(!writeFileAtomically(folder.filePath("c.adj"), channelFileText(RadioImage())));
-    Opened f(kAdjust);
-    f.tab(4);
-    PromptCatcher prompts;
-    const auto confirm = [&](const char* button, const char* picker, const char* name) {
-        f.click(button);
-        auto* window = qobject_cast<FilePickerWindow*>(f.frame.child(picker));
-        window->setDirectory(folder.path());
-        window->findChild<QLineEdit*>("Text1")->setText(name);
-        window->findChild<QPushButton*>("Command_enter")->click();
-        f.clock.advance(500);  // one poll
-    };
-    f.state.adjust = patterned(5);
-    confirm("Command_save", "Form_save_adj", "a.adj");
-    QTRY_COMPARE(prompts.lastText(), QString("Complete storing optional parameters."));
-    f.click("Command_def");
-    confirm("Command_open", "Form_open_adj", "a.adj");
-    QTRY_COMPARE(prompts.lastText(), QString("Succeed fold the optional parameters from file."));
-    QVERIFY(f.state.adjust == patterned(5));
-    QCOMPARE(f.get("Text_user_PassWord")->text(), tuning::passwordText(patterned(5), tuning::kUserPassword));
-    const struct {
-        const char *name, *says;
-    } refused[] = {{"b.adj", "\"x\" is not a whole number"}, {"c.adj", "different kind of file"}};
-    for (const auto& r : refused) {
-        confirm("Command_open", "Form_open_adj", r.name);
-        QTRY_VERIFY2(prompts.lastText().contains(r.says), qPrintable(prompts.lastText()));
+    void pickersHandTheirRequestsToThePoll()
+    {
+        QTemporaryDir folder;
+        QVERIFY(!writeFileAtomically(folder.filePath("c.adj"), channelFileText(RadioImage())));
+        Opened f(kAdjust);
+        f.tab(4);
+        PromptCatcher prompts;
+        const auto confirm = [&](const char* button, const char* picker, const char* name) {
+            f.click(button);
+            auto* window = qobject_cast<FilePickerWindow*>(f.frame.child(picker));
+            window->setDirectory(folder.path());
+            window->findChild<QLineEdit*>("Text1")->setText(name);
+            window->findChild<QPushButton*>("Command_enter")->click();
+            f.clock.advance(500);  // one poll
+        };
+        f.state.adjust = patterned(5);
+        confirm("Command_save", "Form_save_adj", "a.adj");
+        QTRY_COMPARE(prompts.lastText(), QString("Complete storing optional parameters."));
+        f.click("Command_def");
+        confirm("Command_open", "Form_open_adj", "a.adj");
+        QTRY_COMPARE(prompts.lastText(), QString("Succeed fold the optional parameters from file."));
         QVERIFY(f.state.adjust == patterned(5));
+        QCOMPARE(f.get("Text_user_PassWord")->text(), tuning::passwordText(patterned(5), tuning::kUserPassword));
+        confirm("Command_open", "Form_open_adj", "c.adj");  // a channel file
+        QTRY_VERIFY2(prompts.lastText().contains("different kind of file"), qPrintable(prompts.lastText()));
+        QVERIFY(f.state.adjust == patterned(5));
+        f.click("Command_open");
+        f.frame.menuItem("Other")->trigger();  // brings the window forward, picker and all
+        QCOMPARE(f.frame.child("frm_Adj_Txp"), f.window.data());
+        f.click("Command_close");  // the picker closes with the window
+        QTRY_VERIFY(!f.frame.child("Form_open_adj"));
     }
-    f.click("Command_open");
-    f.frame.menuItem("Other")->trigger();  // brings the window forward, picker and all
-    QCOMPARE(f.frame.child("frm_Adj_Txp"), f.window.data());
-    f.click("Command_close");  // the picker closes with the window
-    QTRY_VERIFY(!f.frame.child("Form_open_adj"));
-}
+};
 
 QTEST_MAIN(LinkWindowTest)
 #include "tst_password_and_adjust.moc"

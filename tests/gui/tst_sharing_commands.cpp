@@ -3,14 +3,11 @@
 // handed over in place of the file dialog.
 #include "app/sharing_commands.h"
 #include "files/channel_csv.h"
+#include "files/number_file.h"
 #include "gui/program_helpers.h"
 #include "gui/prompt_helpers.h"
 #include "model/channel_record.h"
-
-#include <QFile>
-#include <QTableWidget>
-#include <QTemporaryDir>
-#include <QtTest>
+#include "gui/widget_helpers.h"
 
 using namespace r5;
 using namespace r5::test;
@@ -23,21 +20,46 @@ QByteArray readAll(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void writeAll(const QString& path, const QByteArray& content)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
+void writeAll(const QString& path, const QByteArray& content) { QVERIFY(!writeFileAtomically(path, content)); }
 
 } // namespace
 
 class SharingCommandsTest : public QObject {
     Q_OBJECT
 private slots:
-    void exportThenImportAnEditedTable();
-    void aWrongTableChangesNothing();
-    void sheetIsWrittenAsPdf();
+    void exportThenImportAnEditedTable()
+    {
+        const QString path = dir_.filePath("list.csv");
+        start(Language::English, path);
+        PromptCatcher prompts;
+        program_->frame.menuItem("File_export_csv")->trigger();
+        const QByteArray table = channelCsvText(program_->state.image, Language::English);
+        QCOMPARE(readAll(path), table);
+
+        // A wrong table changes nothing.
+        const RadioImage before = program_->state.image;
+        writeAll(path, QByteArray(table).replace("\r\n5,440.02500", "\r\n5,140.02500"));
+        program_->frame.menuItem("File_import_csv")->trigger();
+        QVERIFY(program_->state.image == before);
+        QVERIFY(prompts.lastText().contains("Line 6, column rx_mhz"));
+
+        writeAll(path, QByteArray(table).replace("\r\n5,440.02500,440.02500,None,None,High", "\r\n5,440.02500,440.02500,None,None,Low"));
+        program_->frame.menuItem("File_import_csv")->trigger();
+        QCOMPARE(channel::field(program_->state.image, 5, channel::kHighPower), 0);
+        // The grid shows the imported channels at once (line 5 is row 4).
+        auto* grid = program_->frame.child("frm_chann")->findChild<QTableWidget*>("MSF_chann");
+        QCOMPARE(grid->item(4, 5)->text().trimmed(), QString("Low"));
+        QCOMPARE(prompts.lastText(), QString("The 16 channels were imported."));
+    }
+
+    void sheetIsWrittenAsPdf()
+    {
+        const QString path = dir_.filePath("sheet.pdf");
+        start(Language::Chinese, path);
+        PromptCatcher prompts;
+        program_->frame.menuItem("File_export_sheet")->trigger();
+        QVERIFY(readAll(path).startsWith("%PDF"));
+    }
 
 private:
     // A program whose file questions are all answered with `path`.
@@ -52,46 +74,6 @@ private:
     std::unique_ptr<TestProgram> program_;
     QTemporaryDir dir_;
 };
-
-void SharingCommandsTest::exportThenImportAnEditedTable()
-{
-    const QString path = dir_.filePath("list.csv");
-    start(Language::English, path);
-    PromptCatcher prompts;
-    program_->frame.menuItem("File_export_csv")->trigger();
-    const QByteArray table = channelCsvText(program_->state.image, Language::English);
-    QCOMPARE(readAll(path), table);
-
-    QByteArray edited = table;
-    writeAll(path, edited.replace("\r\n5,440.02500,440.02500,None,None,High", "\r\n5,440.02500,440.02500,None,None,Low"));
-    program_->frame.menuItem("File_import_csv")->trigger();
-    QCOMPARE(channel::field(program_->state.image, 5, channel::kHighPower), 0);
-    // The grid shows the imported channels at once (line 5 is row 4).
-    auto* grid = program_->frame.child("frm_chann")->findChild<QTableWidget*>("MSF_chann");
-    QCOMPARE(grid->item(4, 5)->text().trimmed(), QString("Low"));
-    QCOMPARE(prompts.lastText(), QString("The 16 channels were imported."));
-}
-
-void SharingCommandsTest::aWrongTableChangesNothing()
-{
-    const QString path = dir_.filePath("bad.csv");
-    start(Language::English, path);
-    PromptCatcher prompts;
-    const RadioImage before = program_->state.image;
-    writeAll(path, channelCsvText(before, Language::English).replace("\r\n5,440.02500", "\r\n5,140.02500"));
-    program_->frame.menuItem("File_import_csv")->trigger();
-    QVERIFY(program_->state.image == before);
-    QVERIFY(prompts.lastText().contains("Line 6, column rx_mhz"));
-}
-
-void SharingCommandsTest::sheetIsWrittenAsPdf()
-{
-    const QString path = dir_.filePath("sheet.pdf");
-    start(Language::Chinese, path);
-    PromptCatcher prompts;
-    program_->frame.menuItem("File_export_sheet")->trigger();
-    QVERIFY(readAll(path).startsWith("%PDF"));
-}
 
 QTEST_MAIN(SharingCommandsTest)
 #include "tst_sharing_commands.moc"
