@@ -10,12 +10,14 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTranslator>
 
 #include <algorithm>
 #include <array>
@@ -51,7 +53,8 @@ bool isSubmenu(const char* name)
 } // namespace
 
 MainWindow::MainWindow(AppState& state, Options options, QWidget* parent)
-    : QMainWindow(parent), state_(state), options_(options), workspace_(new QMdiArea(this))
+    : QMainWindow(parent), state_(state), options_(options), workspace_(new QMdiArea(this)),
+      qtTexts_(new QTranslator(this))
 {
     setObjectName("MDImain");
     setWindowIcon(programIcon());
@@ -114,6 +117,7 @@ void MainWindow::startUp(const std::function<int()>& probePort)
         panelWidths_.push_back(width() * statusPanels()[i].widthPercent / 100);
     applyMenuVisibility();
     applyCaptions(true);
+    followLanguageInQtTexts();
 
     // No port stays open after the probe: it only finds one that can be opened.
     state_.comPort = probePort();
@@ -222,10 +226,7 @@ void MainWindow::applyCaptions(bool atStartUp)
     for (const MenuItemSpec& item : menuItems()) {
         if (isMenuSeparator(item))
             continue;
-        const QString caption = (language == Language::Chinese && atStartUp && item.startUpZh)
-                                    ? QString::fromUtf8(item.startUpZh)
-                                    : item.caption.in(language);
-        menuItems_.at(item.name)->setText(caption);
+        menuItems_.at(item.name)->setText(menuCaption(item, language, atStartUp));
     }
     menuItems_.at(command::kChinese)->setChecked(language == Language::Chinese);
     menuItems_.at(command::kEnglish)->setChecked(language != Language::Chinese);
@@ -240,18 +241,37 @@ void MainWindow::applyCaptions(bool atStartUp)
     }
     showPortInStatusBar();
 
-    for (const ToolbarButtonSpec& button : kToolbarButtons)
+    // The buttons show only their pictures; the text is what a screen reader says.
+    for (const ToolbarButtonSpec& button : kToolbarButtons) {
+        toolbarButtons_.at(button.key)->setText(button.toolTip.in(language));
         toolbarButtons_.at(button.key)->setToolTip(button.toolTip.in(language));
+    }
     toolbar_->setWindowTitle(language == Language::Chinese ? QString::fromUtf8("工具栏") : QString("Toolbar"));
     setWindowTitle(kMainWindowTitle.in(language));
 }
 
 void MainWindow::switchLanguage(Language language)
 {
-    // Open child windows keep the language they were built in until they are
-    // opened again; messages always follow the new setting.
     state_.language = language;
     applyCaptions(false);
+    followLanguageInQtTexts();
+    // Every open window re-captions itself, so the screen never shows both languages.
+    for (const auto& [name, frame] : open_) {
+        if (frame && frame->child()) {
+            QEvent change(QEvent::LanguageChange);
+            QCoreApplication::sendEvent(frame->child(), &change);
+        }
+    }
+}
+
+void MainWindow::followLanguageInQtTexts()
+{
+    // Qt's own texts (message-box buttons, the file and print dialogs) come
+    // from Qt's Chinese translation; without it they stay English.
+    QCoreApplication::removeTranslator(qtTexts_);
+    if (state_.language == Language::Chinese
+        && qtTexts_->load("qtbase_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtTexts_);
 }
 
 void MainWindow::showPortInStatusBar() { setPanelText(kPortPanel, "COM" + QString::number(state_.comPort)); }
@@ -352,6 +372,7 @@ ChildWindow* MainWindow::openWindow(const QString& windowName)
     open_[windowName] = frame;
     frame->show();
     workspace_->setActiveSubWindow(frame);
+    window->focusFirstControl();
     return window;
 }
 
