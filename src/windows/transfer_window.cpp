@@ -117,7 +117,17 @@ void TransferWindow::cancel()
 void TransferWindow::follow(LinkExchange* exchange)
 {
     connect(exchange, &LinkExchange::progressChanged, progress_, &QProgressBar::setValue);
-    connect(exchange, &LinkExchange::statusChanged, status_, &QLabel::setText);
+    connect(exchange, &LinkExchange::statusChanged, this, [this, exchange](const QString& text) {
+        status_->setText(text);
+        statusSource_ = exchange;
+    });
+}
+
+void TransferWindow::retranslate()
+{
+    ChildWindow::retranslate();
+    if (statusSource_)
+        status_->setText(statusSource_->statusText());
 }
 
 void TransferWindow::showOutcome(const LinkOutcome& outcome, const QString& addendum)

@@ -134,7 +134,7 @@ void AccessibilityTest::everyWindowIsNamedReachableAndUnclipped()
 
 void AccessibilityTest::aLanguageSwitchReachesOpenWindowsAndQtTexts()
 {
-    TestProgram program({}, MainWindow::Options{Language::Chinese, true});
+    TestProgram program(eightBuiltInPorts(), {Language::Chinese, true}, TestProgram::Link::Fake, {builtInDevice(1)});
     program.startUp();
     for (const QString& name : program.frame.windowNames())
         program.frame.openWindow(name);
@@ -146,6 +146,12 @@ void AccessibilityTest::aLanguageSwitchReachesOpenWindowsAndQtTexts()
         const QStringList switched = textsOf(program.frame.child(name));
         QCOMPARE(switched, textsOf(program.frame.openWindow(name)));  // as if built in English
     }
+    // A read waiting for the radio says so again in the new language.
+    program.frame.child("Form_Comm_Read")->findChild<QPushButton*>("Command_read")->click();
+    const auto* status = program.frame.child("Form_Comm_Read")->findChild<QLabel*>("Label_tr_count");
+    const QString english = status->text();
+    program.frame.menuItem("Language_chn")->trigger();
+    QVERIFY(!english.isEmpty() && !status->text().isEmpty() && status->text() != english);
 }
 
 void AccessibilityTest::aMissingPortStandsApartInADarkPalette()
