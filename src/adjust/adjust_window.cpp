@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QProgressBar>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -129,9 +130,15 @@ AdjustWindow::AdjustWindow(AppState& state, const LinkContext& link, QWidget* pa
     progress_->hide();
     status_ = label("Label_tr_count", QString(), this);
 
+    // On a small screen or at a large scale the boxes scroll rather than
+    // squeeze below what their labels need.
+    auto* scroller = new QScrollArea(this);
+    scroller->setWidget(frames_);
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
-    layout->addWidget(frames_, 1);
+    layout->addWidget(scroller, 1);
     layout->addWidget(progress_);
     layout->addWidget(status_);
     layout->addWidget(buildButtons());

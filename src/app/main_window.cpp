@@ -286,10 +286,13 @@ void MainWindow::showStatusText(const QString& text) { setPanelText(kLinkStatusP
 void MainWindow::setPanelText(int panel, const QString& text)
 {
     // Each panel keeps its share of the start-up width, and grows rather than
-    // cut a text that needs more (a narrow window, a large font).
+    // cut a text that needs more (a narrow window, a large font). The last
+    // one only fills what is left: holding its share too, the panels would
+    // need more than the whole width and run into each other.
     QLabel* label = panels_.at(size_t(panel - 1));
     label->setText(text);
-    const int share = size_t(panel - 1) < panelWidths_.size() ? panelWidths_[size_t(panel - 1)] : 0;
+    const bool filler = size_t(panel) == panels_.size();
+    const int share = !filler && size_t(panel - 1) < panelWidths_.size() ? panelWidths_[size_t(panel - 1)] : 0;
     label->setMinimumWidth(std::max(share, label->sizeHint().width()));
 }
 
