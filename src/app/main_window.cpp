@@ -60,6 +60,8 @@ MainWindow::MainWindow(AppState& state, Options options, QWidget* parent)
     setWindowIcon(programIcon());
     workspace_->setObjectName("workspace");
     workspace_->setBackground(QColor(128, 128, 128));
+    workspace_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    workspace_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(workspace_);
     connect(workspace_, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* window) {
         if (auto* frame = qobject_cast<ChildFrame*>(window); frame && frame->child())
@@ -371,7 +373,7 @@ ChildWindow* MainWindow::openWindow(const QString& windowName)
     auto* frame = new ChildFrame(window);
     workspace_->addSubWindow(frame);
     frame->setWindowIcon(windowIcon());
-    frame->setGeometry(fitIntoWorkspace(window->initialGeometry(size())));
+    frame->setGeometry(fitIntoWorkspace(window->initialGeometry(size()), frame->minimumSizeHint()));
     open_[windowName] = frame;
     frame->show();
     workspace_->setActiveSubWindow(frame);
@@ -379,17 +381,18 @@ ChildWindow* MainWindow::openWindow(const QString& windowName)
     return window;
 }
 
-QRect MainWindow::fitIntoWorkspace(QRect rect) const
+QRect MainWindow::fitIntoWorkspace(QRect rect, QSize minimum) const
 {
     // Windows size themselves from the frame; the workspace is the frame less
     // its menu bar, toolbar and status bar, and no window should open with its
-    // buttons out of sight.
+    // buttons out of sight. Nor smaller than its controls need (a small
+    // screen, a large scale): the workspace then scrolls to the rest.
     const QSize room(width(), height() - menuBar()->sizeHint().height() - toolbar_->sizeHint().height()
                                   - statusBar()->sizeHint().height());
-    rect.setWidth(std::min(rect.width(), room.width()));
-    rect.setHeight(std::min(rect.height(), room.height()));
-    rect.moveLeft(std::clamp(rect.left(), 0, room.width() - rect.width()));
-    rect.moveTop(std::clamp(rect.top(), 0, room.height() - rect.height()));
+    rect.setWidth(std::max(std::min(rect.width(), room.width()), minimum.width()));
+    rect.setHeight(std::max(std::min(rect.height(), room.height()), minimum.height()));
+    rect.moveLeft(std::max(0, std::min(rect.left(), room.width() - rect.width())));
+    rect.moveTop(std::max(0, std::min(rect.top(), room.height() - rect.height())));
     return rect;
 }
 

@@ -92,7 +92,7 @@ private:
     void runCommand(const QString& command);
     void setPanelText(int panel, const QString& text);
     ChildFrame* frameOf(const QString& windowName) const;
-    QRect fitIntoWorkspace(QRect rect) const;
+    QRect fitIntoWorkspace(QRect rect, QSize minimum) const;
 
     AppState& state_;
     Options options_;

@@ -117,6 +117,9 @@ void AccessibilityTest::everyWindowIsNamedReachableAndUnclipped()
             const ChildWindow* window = program.frame.openWindow(name);
             if (!window->isAncestorOf(QApplication::focusWidget()))  // the keyboard starts inside a new window
                 faults << name + ": no focus";
+            const QSize needed = window->minimumSizeHint();
+            if (window->width() < needed.width() || window->height() < needed.height())
+                faults << name + ": squeezed";
         }
         const auto* files = program.frame.child("Form_open_chann")->findChild<QAbstractItemView*>("File1");
         QTRY_COMPARE(files->model()->rowCount(), 3);  // the folder is read in the background
