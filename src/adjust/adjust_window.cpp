@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QProgressBar>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -129,9 +130,15 @@ AdjustWindow::AdjustWindow(AppState& state, const LinkContext& link, QWidget* pa
     progress_->hide();
     status_ = label("Label_tr_count", QString(), this);
 
+    // On a small screen or at a large scale the boxes scroll rather than
+    // squeeze below what their labels need.
+    auto* scroller = new QScrollArea(this);
+    scroller->setWidget(frames_);
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
-    layout->addWidget(frames_, 1);
+    layout->addWidget(scroller, 1);
     layout->addWidget(progress_);
     layout->addWidget(status_);
     layout->addWidget(buildButtons());
@@ -173,7 +180,7 @@ QWidget* AdjustWindow::buildPowerFrame()
 QWidget* AdjustWindow::buildSquelchFrame()
 {
     auto* frame = new QWidget(this);
-    auto* levels = new QGroupBox(kLevelsCaption.in(language()), frame);
+    auto* levels = captioned(new QGroupBox(frame), kLevelsCaption, language());
     auto* levelGrid = new QGridLayout(levels);
     for (int i = 0; i < kSquelchLevels; ++i) {
         QLineEdit* edit = numberBox(indexed("Text_SQ_VHF", i), levels);
@@ -183,7 +190,7 @@ QWidget* AdjustWindow::buildSquelchFrame()
         levels_[size_t(i)] = edit;
         bindNumberBox(edit, [this, i](const QString& text) { return enterSquelchLevel(state().adjust, i, text); });
     }
-    auto* offsets = new QGroupBox(kOffsetsCaption.in(language()), frame);
+    auto* offsets = captioned(new QGroupBox(frame), kOffsetsCaption, language());
     auto* offsetGrid = new QGridLayout(offsets);
     constexpr int kColumns = 12;
     for (int k = 0; k < kSquelchOffsetPoints; ++k) {
@@ -219,9 +226,9 @@ QWidget* AdjustWindow::buildModulationFrame()
             });
         }
     };
-    auto* modulation = new QGroupBox(kModulationCaption.in(language()), frame);
+    auto* modulation = captioned(new QGroupBox(frame), kModulationCaption, language());
     fill(modulation, kModulation, "Combo_Mod", modulationCaptions(), modulation_);
-    auto* output = new QGroupBox(kOutputCaption.in(language()), frame);
+    auto* output = captioned(new QGroupBox(frame), kOutputCaption, language());
     fill(output, kLevel, "Combo_Txp", levelCaptions(), outputLevels_);
     auto* layout = new QHBoxLayout(frame);
     layout->addWidget(modulation, 1);
@@ -233,16 +240,18 @@ QWidget* AdjustWindow::buildRangeFrame()
 {
     auto* frame = new QWidget(this);
     auto* ranges = new QGridLayout;
-    ranges->addWidget(new QLabel(kLowCaption.in(language()), frame), 0, 1);
-    ranges->addWidget(new QLabel(kHighCaption.in(language()), frame), 0, 2);
+    ranges->addWidget(captioned(new QLabel(frame), kLowCaption, language()), 0, 1);
+    ranges->addWidget(captioned(new QLabel(frame), kHighCaption, language()), 0, 2);
     for (int r = kFirstEditableRange; r <= kLastEditableRange; ++r) {
         const size_t i = size_t(r - kFirstEditableRange);
         const PointGroup& bounds = kPointGroups[size_t(r)];
-        ranges->addWidget(new QLabel(kRangeCaption.in(language()) + QString("%1  (%2 - %3)").arg(r).arg(bounds.startMHz)
-                                         .arg(bounds.endMHz), frame), r, 0);
+        const QByteArray points = QString("%1  (%2 - %3)").arg(r).arg(bounds.startMHz).arg(bounds.endMHz).toUtf8();
+        const QByteArray zh = kRangeCaption.zh + points;
+        const QByteArray en = kRangeCaption.en + points;
+        ranges->addWidget(captioned(new QLabel(frame), Text{zh.constData(), en.constData()}, language()), r, 0);
         rangeLow_[i] = numberBox(indexed("Text_Freq_L", r), frame);
         rangeHigh_[i] = numberBox(indexed("Text_Freq_H", r), frame);
-        transmit_[i] = new QCheckBox(kTransmitCaption.in(language()), frame);
+        transmit_[i] = captioned(new QCheckBox(frame), kTransmitCaption, language());
         transmit_[i]->setObjectName(indexed("Check_Tx", r));
         ranges->addWidget(rangeLow_[i], r, 1);
         ranges->addWidget(rangeHigh_[i], r, 2);
@@ -268,7 +277,7 @@ QWidget* AdjustWindow::buildRangeFrame()
         connect(box, &QLineEdit::textEdited, this,
                 [this, p](const QString& text) { storePassword(state().adjust, Password(p), text); });
         passwords_[size_t(p)] = box;
-        passwords->addWidget(new QLabel(captions[p].in(language()), frame), p, 0);
+        passwords->addWidget(captioned(new QLabel(frame), captions[p], language()), p, 0);
         passwords->addWidget(box, p, 1);
     }
     passwords->setColumnStretch(2, 1);
@@ -284,12 +293,12 @@ QWidget* AdjustWindow::buildRangeFrame()
 QWidget* AdjustWindow::buildButtons()
 {
     auto* row = new QWidget(this);
-    auto* read = namedButton("Command_read", kRead.in(language()), row);
-    auto* write = namedButton("Command_Write", kWrite.in(language()), row);
-    auto* open = namedButton("Command_open", kOpen.in(language()), row);
-    auto* save = namedButton("Command_save", kSave.in(language()), row);
-    auto* defaults = namedButton("Command_def", kDefault.in(language()), row);
-    auto* close = namedButton("Command_close", kCloseCaption.in(language()), row);
+    auto* read = namedButton("Command_read", kRead, language(), row);
+    auto* write = namedButton("Command_Write", kWrite, language(), row);
+    auto* open = namedButton("Command_open", kOpen, language(), row);
+    auto* save = namedButton("Command_save", kSave, language(), row);
+    auto* defaults = namedButton("Command_def", kDefault, language(), row);
+    auto* close = namedButton("Command_close", kCloseCaption, language(), row);
     connect(read, &QPushButton::clicked, this, [this] {
         exchange_->startRead();
         lockWhileBusy();
@@ -394,6 +403,14 @@ void AdjustWindow::closeEvent(QCloseEvent* event)
     state().adjustSaveRequest = false;
     emit closing();
     ChildWindow::closeEvent(event);
+}
+
+void AdjustWindow::retranslate()
+{
+    ChildWindow::retranslate();
+    for (int t = 0; t < kTabCount; ++t)
+        tabs_->setTabText(t, tabHeading(Tab(t)).in(language()));
+    setWindowTitle(tabHeading(Tab(tab_)).in(language()));
 }
 
 void AdjustWindow::chooseTab(int tab)

@@ -61,6 +61,7 @@ private:
 
     void chooseTab(int tab);
     void refresh();
+    void retranslate() override;
     void leaveRangeBox(int range, bool high);
     void storeRangesFromBoxes();
     void refusedEntry(QLineEdit* box, const Text& message, tuning::MessageStyle style);

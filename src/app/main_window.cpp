@@ -10,12 +10,14 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTranslator>
 
 #include <algorithm>
 #include <array>
@@ -51,12 +53,15 @@ bool isSubmenu(const char* name)
 } // namespace
 
 MainWindow::MainWindow(AppState& state, Options options, QWidget* parent)
-    : QMainWindow(parent), state_(state), options_(options), workspace_(new QMdiArea(this))
+    : QMainWindow(parent), state_(state), options_(options), workspace_(new QMdiArea(this)),
+      qtTexts_(new QTranslator(this))
 {
     setObjectName("MDImain");
     setWindowIcon(programIcon());
     workspace_->setObjectName("workspace");
     workspace_->setBackground(QColor(128, 128, 128));
+    workspace_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    workspace_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(workspace_);
     connect(workspace_, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* window) {
         if (auto* frame = qobject_cast<ChildFrame*>(window); frame && frame->child())
@@ -114,6 +119,7 @@ void MainWindow::startUp(const std::function<int()>& probePort)
         panelWidths_.push_back(width() * statusPanels()[i].widthPercent / 100);
     applyMenuVisibility();
     applyCaptions(true);
+    followLanguageInQtTexts();
 
     // No port stays open after the probe: it only finds one that can be opened.
     state_.comPort = probePort();
@@ -222,10 +228,7 @@ void MainWindow::applyCaptions(bool atStartUp)
     for (const MenuItemSpec& item : menuItems()) {
         if (isMenuSeparator(item))
             continue;
-        const QString caption = (language == Language::Chinese && atStartUp && item.startUpZh)
-                                    ? QString::fromUtf8(item.startUpZh)
-                                    : item.caption.in(language);
-        menuItems_.at(item.name)->setText(caption);
+        menuItems_.at(item.name)->setText(menuCaption(item, language, atStartUp));
     }
     menuItems_.at(command::kChinese)->setChecked(language == Language::Chinese);
     menuItems_.at(command::kEnglish)->setChecked(language != Language::Chinese);
@@ -240,18 +243,37 @@ void MainWindow::applyCaptions(bool atStartUp)
     }
     showPortInStatusBar();
 
-    for (const ToolbarButtonSpec& button : kToolbarButtons)
+    // The buttons show only their pictures; the text is what a screen reader says.
+    for (const ToolbarButtonSpec& button : kToolbarButtons) {
+        toolbarButtons_.at(button.key)->setText(button.toolTip.in(language));
         toolbarButtons_.at(button.key)->setToolTip(button.toolTip.in(language));
+    }
     toolbar_->setWindowTitle(language == Language::Chinese ? QString::fromUtf8("工具栏") : QString("Toolbar"));
     setWindowTitle(kMainWindowTitle.in(language));
 }
 
 void MainWindow::switchLanguage(Language language)
 {
-    // Open child windows keep the language they were built in until they are
-    // opened again; messages always follow the new setting.
     state_.language = language;
     applyCaptions(false);
+    followLanguageInQtTexts();
+    // Every open window re-captions itself, so the screen never shows both languages.
+    for (const auto& [name, frame] : open_) {
+        if (frame && frame->child()) {
+            QEvent change(QEvent::LanguageChange);
+            QCoreApplication::sendEvent(frame->child(), &change);
+        }
+    }
+}
+
+void MainWindow::followLanguageInQtTexts()
+{
+    // Qt's own texts (message-box buttons, the file and print dialogs) come
+    // from Qt's Chinese translation; without it they stay English.
+    QCoreApplication::removeTranslator(qtTexts_);
+    if (state_.language == Language::Chinese
+        && qtTexts_->load("qtbase_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtTexts_);
 }
 
 void MainWindow::showPortInStatusBar() { setPanelText(kPortPanel, "COM" + QString::number(state_.comPort)); }
@@ -266,10 +288,13 @@ void MainWindow::showStatusText(const QString& text) { setPanelText(kLinkStatusP
 void MainWindow::setPanelText(int panel, const QString& text)
 {
     // Each panel keeps its share of the start-up width, and grows rather than
-    // cut a text that needs more (a narrow window, a large font).
+    // cut a text that needs more (a narrow window, a large font). The last
+    // one only fills what is left: holding its share too, the panels would
+    // need more than the whole width and run into each other.
     QLabel* label = panels_.at(size_t(panel - 1));
     label->setText(text);
-    const int share = size_t(panel - 1) < panelWidths_.size() ? panelWidths_[size_t(panel - 1)] : 0;
+    const bool filler = size_t(panel) == panels_.size();
+    const int share = !filler && size_t(panel - 1) < panelWidths_.size() ? panelWidths_[size_t(panel - 1)] : 0;
     label->setMinimumWidth(std::max(share, label->sizeHint().width()));
 }
 
@@ -348,24 +373,26 @@ ChildWindow* MainWindow::openWindow(const QString& windowName)
     auto* frame = new ChildFrame(window);
     workspace_->addSubWindow(frame);
     frame->setWindowIcon(windowIcon());
-    frame->setGeometry(fitIntoWorkspace(window->initialGeometry(size())));
+    frame->setGeometry(fitIntoWorkspace(window->initialGeometry(size()), frame->minimumSizeHint()));
     open_[windowName] = frame;
     frame->show();
     workspace_->setActiveSubWindow(frame);
+    window->focusFirstControl();
     return window;
 }
 
-QRect MainWindow::fitIntoWorkspace(QRect rect) const
+QRect MainWindow::fitIntoWorkspace(QRect rect, QSize minimum) const
 {
     // Windows size themselves from the frame; the workspace is the frame less
     // its menu bar, toolbar and status bar, and no window should open with its
-    // buttons out of sight.
+    // buttons out of sight. Nor smaller than its controls need (a small
+    // screen, a large scale): the workspace then scrolls to the rest.
     const QSize room(width(), height() - menuBar()->sizeHint().height() - toolbar_->sizeHint().height()
                                   - statusBar()->sizeHint().height());
-    rect.setWidth(std::min(rect.width(), room.width()));
-    rect.setHeight(std::min(rect.height(), room.height()));
-    rect.moveLeft(std::clamp(rect.left(), 0, room.width() - rect.width()));
-    rect.moveTop(std::clamp(rect.top(), 0, room.height() - rect.height()));
+    rect.setWidth(std::max(std::min(rect.width(), room.width()), minimum.width()));
+    rect.setHeight(std::max(std::min(rect.height(), room.height()), minimum.height()));
+    rect.moveLeft(std::max(0, std::min(rect.left(), room.width() - rect.width())));
+    rect.moveTop(std::max(0, std::min(rect.top(), room.height() - rect.height())));
     return rect;
 }
 

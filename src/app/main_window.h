@@ -14,6 +14,7 @@ class QLabel;
 class QMdiArea;
 class QMenu;
 class QToolBar;
+class QTranslator;
 
 namespace r5 {
 
@@ -87,14 +88,16 @@ private:
     void buildStatusBar();
     void applyCaptions(bool atStartUp);
     void applyMenuVisibility();
+    void followLanguageInQtTexts();
     void runCommand(const QString& command);
     void setPanelText(int panel, const QString& text);
     ChildFrame* frameOf(const QString& windowName) const;
-    QRect fitIntoWorkspace(QRect rect) const;
+    QRect fitIntoWorkspace(QRect rect, QSize minimum) const;
 
     AppState& state_;
     Options options_;
     QMdiArea* workspace_;
+    QTranslator* qtTexts_;
     QToolBar* toolbar_ = nullptr;
     std::map<QString, QAction*> menuItems_;
     std::map<QString, QAction*> toolbarButtons_;

@@ -2,6 +2,8 @@
 
 #include "model/text.h"
 
+#include <QString>
+
 #include <span>
 
 namespace r5 {
@@ -24,12 +26,20 @@ struct MenuItemSpec {
     Text caption;
     const char* key;           // QKeySequence text, empty for none
     MenuShown shown;
+    char accessKey;            // the letter that chooses it from the keyboard, unique within its menu
     const char* startUpZh = nullptr;  // the Chinese caption before the first language switch
 };
 
 // Every item in menu order.
 std::span<const MenuItemSpec> menuItems();
 bool isMenuSeparator(const MenuItemSpec& item);
+
+// The caption a menu item shows, with its access key: in English the key's
+// letter in the words is marked ("&File"); Chinese captions carry it after the
+// words ("文件(&F)"), as Chinese desktop programs do.
+QString menuCaption(const MenuItemSpec& item, Language language, bool atStartUp);
+// A menu caption's words without the access key.
+QString withoutAccessKey(QString caption);
 
 // The eight panels of the status bar, left to right. A panel whose texts are
 // null shows what the program puts there (port, version, band).

@@ -81,7 +81,7 @@ ChannelDetailWindow::ChannelDetailWindow(AppState& state, QWidget* parent)
     : ChildWindow(state, parent), language_(state.language)
 {
     setObjectName(window::kChannelDetail);
-    setWindowTitle(detail::kWindowTitle.in(language_));
+    setCaption(this, detail::kWindowTitle, language_);
     buildControls();
     connectControls();
     fillLists();
@@ -108,12 +108,12 @@ void ChannelDetailWindow::buildControls()
     busyLockoutList_ = named(new QComboBox(this), "Combo_BCL");
     pttIdList_ = named(new QComboBox(this), "Combo_PTT_ID");
     memoryList_ = named(new QComboBox(this), "Combo_Memory");
-    beatShiftBox_ = named(new QCheckBox(kBeatShiftCaption.in(language_), this), "Check_BS");
-    scanAddBox_ = named(new QCheckBox(kScanAddCaption.in(language_), this), "Check_ScanAdd");
-    priorityBox_ = named(new QCheckBox(kPriorityCaption.in(language_), this), "Check_Pri");
-    companderBox_ = named(new QCheckBox(kCompanderCaption.in(language_), this), "Check_Comp");
-    helpButton_ = named(new QPushButton(kHelpCaption.in(language_), this), "Command_Help");
-    closeButton_ = named(new QPushButton(kCloseCaption.in(language_), this), "Command_close");
+    beatShiftBox_ = named(captioned(new QCheckBox(this), kBeatShiftCaption, language_), "Check_BS");
+    scanAddBox_ = named(captioned(new QCheckBox(this), kScanAddCaption, language_), "Check_ScanAdd");
+    priorityBox_ = named(captioned(new QCheckBox(this), kPriorityCaption, language_), "Check_Pri");
+    companderBox_ = named(captioned(new QCheckBox(this), kCompanderCaption, language_), "Check_Comp");
+    helpButton_ = named(captioned(new QPushButton(this), kHelpCaption, language_), "Command_Help");
+    closeButton_ = named(captioned(new QPushButton(this), kCloseCaption, language_), "Command_close");
 
     const QList<QWidget*> tabOrder = {channelBox_, scrollBar_, receiveBox_, transmitBox_, decodeList_,
                                       encodeList_, optionSignallingList_, spUnmuteList_, powerList_,
@@ -137,7 +137,7 @@ void ChannelDetailWindow::buildControls()
 
     auto* layout = new QGridLayout(this);
     auto label = [this, layout](const char* name, const Text& caption, QWidget* buddy, int row, int column) {
-        auto* text = named(new QLabel(caption.in(language_), this), name);
+        auto* text = named(captioned(new QLabel(this), caption, language_), name);
         text->setBuddy(buddy);
         layout->addWidget(text, row, column);
         layout->addWidget(buddy, row, column + 1);
@@ -147,7 +147,7 @@ void ChannelDetailWindow::buildControls()
     chooser->addStretch();
     // As tall as the fields, so its handle shows and can be dragged.
     layout->addWidget(scrollBar_, 0, 4, 8, 1);
-    layout->addWidget(named(new QLabel(kChannelCaption.in(language_), this), "Label_CHN"), 0, 0);
+    layout->addWidget(named(captioned(new QLabel(this), kChannelCaption, language_), "Label_CHN"), 0, 0);
     layout->addLayout(chooser, 0, 1);
     label("Label_RX_freq", kReceiveCaption, receiveBox_, 1, 0);
     label("Label_TX_freq", kTransmitCaption, transmitBox_, 1, 2);
@@ -228,6 +228,14 @@ void ChannelDetailWindow::showChannel(int n)
         channelBox_->setText(QString::number(n));
     redisplay();
     emit currentChannelChanged();
+}
+
+void ChannelDetailWindow::retranslate()
+{
+    language_ = state().language;
+    ChildWindow::retranslate();
+    // Showing the channel again commits a typed frequency first, as moving to another channel would.
+    showChannel(shownChannel_);
 }
 
 void ChannelDetailWindow::redisplay()

@@ -43,6 +43,7 @@ private:
 
     void showChannel(int channelNumber);
     void redisplay();
+    void retranslate() override;
     void fillLists();
     void viewChannel();
     void viewEmptyChannel();
@@ -62,7 +63,7 @@ private:
     bool filterListKey(QKeyEvent* event);
     bool focusStaysInProgram(QFocusEvent* event) const;
 
-    const Language language_;
+    Language language_;
     int shownChannel_ = 1;
     bool programClosing_ = false;  // the main window is closing, and this one with it
 

@@ -6,6 +6,7 @@
 #include "model/frequency_input.h"
 #include "model/tone_table.h"
 #include "model/window_names.h"
+#include "ui/captions.h"
 #include "ui/editor_keys.h"
 #include "ui/input_filter.h"
 #include "ui/prompt.h"
@@ -47,7 +48,7 @@ bool isToneColumn(int column) { return column == grid::kDecodeColumn || column =
 
 QPushButton* makeButton(const char* name, const Text& caption, Language language, QWidget* parent)
 {
-    auto* button = new QPushButton(caption.in(language), parent);
+    auto* button = captioned(new QPushButton(parent), caption, language);
     button->setObjectName(name);
     button->setAutoDefault(false);
     return button;
@@ -141,8 +142,6 @@ ChannelGridWindow::ChannelGridWindow(AppState& state, QWidget* parent)
 
 void ChannelGridWindow::buildGrid()
 {
-    const QStringList headers = grid::headerTexts(language_);
-    grid_->setHorizontalHeaderLabels(headers);
     grid_->verticalHeader()->hide();
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -166,17 +165,7 @@ void ChannelGridWindow::buildGrid()
     grid_->verticalHeader()->setMinimumSectionSize(rowHeight);
     grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid_->verticalHeader()->setDefaultSectionSize(rowHeight);
-
-    const QFontMetrics cellMetrics = grid_->fontMetrics();
-    const QFontMetrics headerMetrics = grid_->horizontalHeader()->fontMetrics();
-    for (int column = 0; column < grid::kColumnCount; ++column) {
-        int width = headerMetrics.horizontalAdvance(headers[column]);
-        for (const QString& sample : widestSamples(column, language_)) {
-            const int arrow = column >= grid::kDecodeColumn ? kDropDownArrow : 0;
-            width = std::max(width, cellMetrics.horizontalAdvance(sample) + arrow);
-        }
-        grid_->setColumnWidth(column, width + 2 * kCellPadding);
-    }
+    showHeaders();
 
     grid_->viewport()->installEventFilter(this);
     grid_->installEventFilter(this);
@@ -190,6 +179,32 @@ void ChannelGridWindow::buildGrid()
         if (opened_ && (lineOf(row) != editLine_ || column != editColumn_))
             commitCellEditor();
     });
+}
+
+void ChannelGridWindow::showHeaders()
+{
+    const QStringList headers = grid::headerTexts(language_);
+    grid_->setHorizontalHeaderLabels(headers);
+    const QFontMetrics cellMetrics = grid_->fontMetrics();
+    const QFontMetrics headerMetrics = grid_->horizontalHeader()->fontMetrics();
+    for (int column = 0; column < grid::kColumnCount; ++column) {
+        int width = headerMetrics.horizontalAdvance(headers[column]);
+        for (const QString& sample : widestSamples(column, language_)) {
+            const int arrow = column >= grid::kDecodeColumn ? kDropDownArrow : 0;
+            width = std::max(width, cellMetrics.horizontalAdvance(sample) + arrow);
+        }
+        grid_->setColumnWidth(column, width + 2 * kCellPadding);
+    }
+}
+
+void ChannelGridWindow::retranslate()
+{
+    commitCellEditor();  // as when the grid scrolls: the open cell is kept before its words change
+    language_ = state().language;
+    ChildWindow::retranslate();
+    showHeaders();
+    showAllRows();
+    updateTitle();
 }
 
 QRect ChannelGridWindow::initialGeometry(const QSize& mainWindowSize) const

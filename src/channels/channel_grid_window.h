@@ -42,6 +42,8 @@ protected:
 
 private:
     void buildGrid();
+    void showHeaders();
+    void retranslate() override;
     void drawChannelRow(int channelNumber);
     void showAllRows();
     QString cellText(int line, int column) const;
@@ -66,7 +68,7 @@ private:
     void clearChannels();
     void requestClose();
 
-    const Language language_;  // captions and texts keep the language the window opened in
+    Language language_;
     QTableWidget* grid_;
     QLineEdit* textEditor_;
     QComboBox* listEditor_;

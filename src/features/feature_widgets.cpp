@@ -34,7 +34,7 @@ protected:
 
 QPushButton* makeFeatureButton(const char* name, const Text& caption, Language language, QWidget* parent)
 {
-    auto* button = named(new QPushButton(caption.in(language), parent), name);
+    auto* button = named(captioned(new QPushButton(parent), caption, language), name);
     button->setAutoDefault(false);
     return button;
 }
@@ -72,6 +72,13 @@ void fillQuietly(QComboBox* list, const QStringList& entries)
     list->clear();
     list->addItems(entries);
     list->setCurrentIndex(-1);
+}
+
+void retextQuietly(QComboBox* list, const QStringList& entries)
+{
+    const QSignalBlocker blocker(list);
+    for (int i = 0; i < std::min(int(entries.size()), list->count()); ++i)
+        list->setItemText(i, entries[i]);
 }
 
 bool selectQuietly(QComboBox* list, int position)

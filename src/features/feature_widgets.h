@@ -35,6 +35,10 @@ QRect fractionGeometry(const QSize& mainWindowSize, double widthDivisor, double 
 // Refills a list without a selection and without reporting a change.
 void fillQuietly(QComboBox* list, const QStringList& entries);
 
+// Shows a list's entries in other words (another language), keeping the
+// selection and reporting no change.
+void retextQuietly(QComboBox* list, const QStringList& entries);
+
 // Selects an entry without reporting a change; true when the selection moved,
 // so the caller writes the entry's value back as a user's choice would.
 bool selectQuietly(QComboBox* list, int position);

@@ -26,7 +26,7 @@ KeyAssignmentWindow::KeyAssignmentWindow(AppState& state, QWidget* parent) : Chi
 {
     const Language language = state.language;
     setObjectName(window::kKeyAssignment);
-    setWindowTitle(keys::kWindowTitle.in(language));
+    setCaption(this, keys::kWindowTitle, language);
 
     auto* grid = new QGridLayout;
     for (const KeyNames& names : kKeys) {
@@ -51,6 +51,13 @@ KeyAssignmentWindow::KeyAssignmentWindow(AppState& state, QWidget* parent) : Chi
     layout->addStretch();
     layout->addLayout(buttons);
     showKeys();
+}
+
+void KeyAssignmentWindow::retranslate()
+{
+    ChildWindow::retranslate();
+    for (QComboBox* list : lists_)
+        retextQuietly(list, keys::choices(language()));
 }
 
 QRect KeyAssignmentWindow::initialGeometry(const QSize& mainWindowSize) const

@@ -22,6 +22,7 @@ private:
     // A list whose selection moves writes its code back, so the first showing
     // leaves each key holding one of the list's codes.
     void showKeys();
+    void retranslate() override;
 
     std::array<QComboBox*, keys::kKeyCount> lists_{};
 };

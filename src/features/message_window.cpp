@@ -21,7 +21,7 @@ MessageWindow::MessageWindow(AppState& state, QWidget* parent) : ChildWindow(sta
 {
     const Language language = state.language;
     setObjectName(window::kMessage);
-    setWindowTitle(message::kWindowTitle.in(language));
+    setCaption(this, message::kWindowTitle, language);
 
     auto* layout = new QVBoxLayout(this);
     for (int i = 0; i < message::kLineCount; ++i) {

@@ -46,7 +46,7 @@ OptionsWindow::OptionsWindow(AppState& state, QWidget* parent)
     : ChildWindow(state, parent), language_(state.language)
 {
     setObjectName(window::kOptions);
-    setWindowTitle(kWindowTitle.in(language_));
+    setCaption(this, kWindowTitle, language_);
 
     auto* listGroup = new QGroupBox(this);
     auto* listLayout = new QFormLayout(listGroup);
@@ -55,7 +55,7 @@ OptionsWindow::OptionsWindow(AppState& state, QWidget* parent)
     for (const ControlNames& names : kControls) {
         const Item item = names.item;
         if (isCheckBox(item)) {
-            QCheckBox* box = named(new QCheckBox(caption(item).in(language_), checkGroup), names.control);
+            QCheckBox* box = named(captioned(new QCheckBox(checkGroup), caption(item), language_), names.control);
             connect(box, &QCheckBox::toggled, this, [this, item] { write(item); });
             checkLayout->addWidget(box);
             checks_[item] = box;
@@ -73,7 +73,7 @@ OptionsWindow::OptionsWindow(AppState& state, QWidget* parent)
         }
         fillQuietly(list, choices(item, language_));
         connect(list, &QComboBox::currentIndexChanged, this, [this, item] { write(item); });
-        listLayout->addRow(named(new QLabel(caption(item).in(language_), listGroup), names.label), list);
+        listLayout->addRow(named(captioned(new QLabel(listGroup), caption(item), language_), names.label), list);
         lists_[item] = list;
     }
     checkLayout->addStretch();
@@ -88,6 +88,15 @@ OptionsWindow::OptionsWindow(AppState& state, QWidget* parent)
 QRect OptionsWindow::initialGeometry(const QSize& mainWindowSize) const
 {
     return fractionGeometry(mainWindowSize, 2, 2, 10);
+}
+
+void OptionsWindow::retranslate()
+{
+    language_ = state().language;
+    ChildWindow::retranslate();
+    for (int i = 0; i < kItemCount; ++i)
+        if (lists_[size_t(i)])
+            retextQuietly(lists_[size_t(i)], choices(static_cast<Item>(i), language_));
 }
 
 void OptionsWindow::showRow()

@@ -25,10 +25,11 @@ private:
     // Draws the row; a control that changes writes its value back, so the
     // first showing leaves every cell holding a value of its list.
     void showRow();
+    void retranslate() override;
     void write(options::Item item);
     void typedInto(options::Item item);
 
-    const Language language_;
+    Language language_;
     std::array<QComboBox*, options::kItemCount> lists_{};
     std::array<QCheckBox*, options::kItemCount> checks_{};
 };

@@ -36,7 +36,7 @@ ScanWindow::ScanWindow(AppState& state, QWidget* parent)
     : ChildWindow(state, parent), language_(state.language)
 {
     setObjectName(window::kScan);
-    setWindowTitle(kWindowTitle.in(language_));
+    setCaption(this, kWindowTitle, language_);
 
     priorityChannel_ = named(new QLineEdit(this), "Text_prich");
     restrictInput(priorityChannel_, isPriorityChannelCharacter);
@@ -54,10 +54,10 @@ ScanWindow::ScanWindow(AppState& state, QWidget* parent)
             if (position >= 0)
                 choose(item, position);
         });
-        form->addRow(named(new QLabel(caption(item).in(language_), this), names.label), list);
+        form->addRow(named(captioned(new QLabel(this), caption(item), language_), names.label), list);
         lists_[item] = list;
         if (item == kModeItem)
-            form->addRow(named(new QLabel(kPriorityChannelCaption.in(language_), this), "Label_prich"),
+            form->addRow(named(captioned(new QLabel(this), kPriorityChannelCaption, language_), "Label_prich"),
                          priorityChannel_);
     }
 
@@ -93,6 +93,15 @@ void ScanWindow::showRow()
     setUsable(priorityChannel_, fixed);
     setUsable(lists_[kLookBackA], lookBack);
     setUsable(lists_[kLookBackB], lookBack);
+}
+
+void ScanWindow::retranslate()
+{
+    language_ = state().language;
+    ChildWindow::retranslate();
+    for (const ListNames& names : kLists)
+        retextQuietly(lists_[names.item], choices(names.item, names.item == kRevert ? mode(state().image) : kNoPriority,
+                                                  language_));
 }
 
 void ScanWindow::choose(Item item, int position)

@@ -24,10 +24,11 @@ private:
     // Draws the row; a list whose selection moves writes its value back. The
     // revert list is rebuilt for the mode each time.
     void showRow();
+    void retranslate() override;
     void choose(scan::Item item, int position);
     void priorityChannelEdited(const QString& text);
 
-    const Language language_;
+    Language language_;
     std::array<QComboBox*, scan::kItemCount> lists_{};
     QLineEdit* priorityChannel_;
 };

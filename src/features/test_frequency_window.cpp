@@ -31,10 +31,9 @@ TestFrequencyWindow::TestFrequencyWindow(AppState& state, QWidget* parent) : Chi
 {
     const Language language = state.language;
     setObjectName(window::kTestFrequencies);
-    setWindowTitle(kWindowTitle.in(language));
+    setCaption(this, kWindowTitle, language);
 
     grid_ = named(new QTableWidget(kCount, kColumnCount, this), "MSF_chann");
-    grid_->setHorizontalHeaderLabels(headerTexts(language));
     grid_->verticalHeader()->hide();
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -47,12 +46,7 @@ TestFrequencyWindow::TestFrequencyWindow(AppState& state, QWidget* parent) : Chi
             item->setTextAlignment(Qt::AlignCenter);
             grid_->setItem(row, column, item);
         }
-    const QFontMetrics metrics = grid_->fontMetrics();
-    const QStringList headers = headerTexts(language);
-    for (int column = 0; column < kColumnCount; ++column)
-        grid_->setColumnWidth(column, std::max(metrics.horizontalAdvance(headers[column]),
-                                               metrics.horizontalAdvance("000.00000"))
-                                          + 2 * kCellPadding);
+    showHeaders();
     grid_->viewport()->installEventFilter(this);
     grid_->installEventFilter(this);
     connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
@@ -92,6 +86,23 @@ QString TestFrequencyWindow::cellText(int n, int column) const { return grid_->i
 void TestFrequencyWindow::setCellText(int n, int column, const QString& text)
 {
     grid_->item(n - 1, column)->setText(text);
+}
+
+void TestFrequencyWindow::showHeaders()
+{
+    const QFontMetrics metrics = grid_->fontMetrics();
+    const QStringList headers = headerTexts(language());
+    grid_->setHorizontalHeaderLabels(headers);
+    for (int column = 0; column < kColumnCount; ++column)
+        grid_->setColumnWidth(column, std::max(metrics.horizontalAdvance(headers[column]),
+                                               metrics.horizontalAdvance("000.00000"))
+                                          + 2 * kCellPadding);
+}
+
+void TestFrequencyWindow::retranslate()
+{
+    ChildWindow::retranslate();
+    showHeaders();
 }
 
 void TestFrequencyWindow::showLines()

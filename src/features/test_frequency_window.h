@@ -26,6 +26,8 @@ protected:
 
 private:
     void showLines();
+    void showHeaders();
+    void retranslate() override;
     void storeLines();
     QString cellText(int n, int column) const;
     void setCellText(int n, int column, const QString& text);

@@ -57,7 +57,7 @@ void AdjustExchange::startExchange(bool write)
     resetRun(protocol::kRetries);
     if (startAttempt()) {
         emit progressChanged(0);
-        emit statusChanged(text(linktext::kConnecting));
+        showStatus(linktext::kConnecting);
     }
 }
 
@@ -114,7 +114,9 @@ bool AdjustExchange::readStep()
         queueCommand(command(kReadCommand, expectedAddress_, kReadBlockBytes, {}, true));
         ++blockIndex_;
         showProgress(blockIndex_, kLastReadFrame);
-        emit statusChanged(linktext::numbered(kReadingBefore, blockIndex_, kReadingAfter, language()));
+        showStatus([n = blockIndex_](Language language) {
+            return linktext::numbered(kReadingBefore, n, kReadingAfter, language);
+        });
         return true;
     }
     completeRead();
@@ -129,7 +131,7 @@ void AdjustExchange::completeRead()
         block.append(frames_[static_cast<size_t>(f)].mid(protocol::kAdjustDataStart, protocol::kReadBlockBytes));
     state().adjust.setBytes(block);
     emit progressChanged(100);
-    emit statusChanged(text(kReadDone));
+    showStatus(kReadDone);
     finishRun(LinkOutcome::Kind::Completed);
 }
 
@@ -145,7 +147,9 @@ bool AdjustExchange::writeStep()
     confirmed_ = std::max(confirmed_, blockIndex_);
     if (blockIndex_ < kAdjustWriteBlocks) {
         showProgress(blockIndex_, kAdjustWriteBlocks);
-        emit statusChanged(linktext::numbered(kWritingBefore, blockIndex_ - 1, kWritingAfter, language()));
+        showStatus([n = blockIndex_ - 1](Language language) {
+            return linktext::numbered(kWritingBefore, n, kWritingAfter, language);
+        });
         QByteArray data;
         for (int cell = 0; cell < kWriteBlockBytes; ++cell)
             data.append(static_cast<char>(state().adjust.cell(blockIndex_, cell)));
@@ -160,7 +164,7 @@ bool AdjustExchange::writeStep()
 void AdjustExchange::completeWrite()
 {
     finishAttempt();
-    emit statusChanged(text(kWriteDone));
+    showStatus(kWriteDone);
     finishRun(LinkOutcome::Kind::Completed);
 }
 

@@ -29,6 +29,12 @@ LinkExchange::LinkExchange(AppState& state, const PortTable& ports, SerialPortFa
     connect(pauseTimer_.get(), &LinkTimer::timeout, this, &LinkExchange::onPauseOver);
 }
 
+void LinkExchange::showStatus(std::function<QString(Language)> status)
+{
+    lastStatus_ = std::move(status);
+    emit statusChanged(lastStatus_(language()));
+}
+
 LinkExchange::~LinkExchange()
 {
     abort();
@@ -67,7 +73,7 @@ void LinkExchange::startFromButton()
     resetRun(values_.retries);
     if (startAttempt()) {
         emit progressChanged(0);
-        emit statusChanged(text(linktext::kConnecting));
+        showStatus(linktext::kConnecting);
     }
 }
 

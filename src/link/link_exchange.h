@@ -50,6 +50,9 @@ public:
     // outcome that says how many blocks reached the radio. Nothing when no
     // run is going on.
     void interrupt();
+    // The status last shown, in the current language: a window says it again
+    // after a language switch.
+    QString statusText() const { return lastStatus_ ? lastStatus_(language()) : QString(); }
 
 signals:
     void progressChanged(int value);
@@ -63,6 +66,12 @@ protected:
     AppState& state() const { return state_; }
     Language language() const { return state_.language; }
     QString text(const Text& t) const { return t.in(language()); }
+    // Sends a status in the current language and keeps how to say it in the other.
+    void showStatus(std::function<QString(Language)> status);
+    void showStatus(const Text& status)
+    {
+        showStatus([status](Language language) { return status.in(language); });
+    }
 
     // The Read and Write buttons: abandons a running attempt, restores the
     // retries and starts anew; shows "connecting" when the port opened.
@@ -124,6 +133,7 @@ protected:
     void showProgress(int done, int total);
 
 private:
+    std::function<QString(Language)> lastStatus_;
     void sendQueued();
     void onDataArrived();
     void onReplyTimeout();

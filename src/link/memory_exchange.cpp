@@ -70,7 +70,7 @@ void MemoryExchange::failRun(LinkOutcome::Kind kind)
 {
     finishAttempt();
     emit progressChanged(0);
-    emit statusChanged(text(linktext::kCommunicationFault));
+    showStatus(linktext::kCommunicationFault);
     finishRun(kind);
 }
 

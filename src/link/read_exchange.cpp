@@ -73,7 +73,9 @@ bool ReadExchange::dataStep()
         queueCommand(command(protocol::kReadCommand, expectedAddress_, protocol::kReadBlockBytes, {}, true));
         ++blockIndex_;
         showProgress(blockIndex_, protocol::kMemoryReadBlocks + 1);
-        emit statusChanged(linktext::numbered(kReadingBefore, blockIndex_, kReadingAfter, language()));
+        showStatus([n = blockIndex_](Language language) {
+            return linktext::numbered(kReadingBefore, n, kReadingAfter, language);
+        });
         return true;
     }
     complete();
@@ -120,7 +122,7 @@ void ReadExchange::storeAndFinish()
     pauseThen(protocol::kCompletionPauseMs, [this, memory] {
         state().image.setBytes(memory);
         closePort();
-        emit statusChanged(text(kReadDone));
+        showStatus(kReadDone);
         finishRun(LinkOutcome::Kind::Completed);
     });
 }

@@ -59,7 +59,9 @@ bool WriteExchange::dataStep()
     confirmed_ = std::max(confirmed_, blockIndex_);
     if (blockIndex_ <= protocol::kMemoryWriteLastRow) {
         showProgress(blockIndex_, protocol::kMemoryWriteLastRow);
-        emit statusChanged(linktext::numbered(kWritingBefore, blockIndex_ - 1, kWritingAfter, language()));
+        showStatus([n = blockIndex_ - 1](Language language) {
+            return linktext::numbered(kWritingBefore, n, kWritingAfter, language);
+        });
         sendRow(blockIndex_);
         ++blockIndex_;
         return true;
@@ -73,7 +75,7 @@ void WriteExchange::complete()
     stopTimers();
     sendEndByte();
     finishAttempt();
-    emit statusChanged(text(kWriteDone));
+    showStatus(kWriteDone);
     finishRun(LinkOutcome::Kind::Completed);
 }
 

@@ -1,5 +1,7 @@
 #include "ui/child_frame.h"
 
+#include "ui/accessible_names.h"
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QMenu>
@@ -19,6 +21,8 @@ ChildFrame::ChildFrame(ChildWindow* child, QWidget* parent)
             if (action->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_W)))
                 action->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_F4)});
     setWindowTitle(child->windowTitle());
+    connect(child, &QWidget::windowTitleChanged, this, &QWidget::setWindowTitle);
+    nameControls(child);
 }
 
 void ChildFrame::closeWithoutAsking()

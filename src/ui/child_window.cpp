@@ -1,5 +1,9 @@
 #include "ui/child_window.h"
 
+#include "ui/accessible_names.h"
+#include "ui/captions.h"
+
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 
@@ -11,6 +15,29 @@ void ChildWindow::setDefaultButton(QPushButton* button)
     button->setDefault(true);
     defaultButton_ = button;
 }
+
+void ChildWindow::focusFirstControl()
+{
+    if (isAncestorOf(QApplication::focusWidget()))
+        return;
+    for (QWidget* w = nextInFocusChain(); w != this && isAncestorOf(w); w = w->nextInFocusChain()) {
+        if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+void ChildWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        nameControls(this);
+    }
+}
+
+void ChildWindow::retranslate() { recaption(this, language()); }
 
 void ChildWindow::keyPressEvent(QKeyEvent* event)
 {

@@ -41,12 +41,21 @@ public:
     // the radio (and tells the user why).
     virtual bool mayClose() { return true; }
 
+    // Puts the keyboard on the window's first usable control, unless it is
+    // inside the window already.
+    void focusFirstControl();
+
 protected:
     // The button Enter presses, drawn as the default one. As in a dialog,
     // Enter on another focused button presses that one instead. A window
     // without a default button lets Enter pass.
     void setDefaultButton(QPushButton* button);
     void keyPressEvent(QKeyEvent* event) override;
+    // A language switch reaches every open window as a LanguageChange event.
+    void changeEvent(QEvent* event) override;
+    // Shows the window's texts in the current language: the captions it kept
+    // (ui/captions.h); a window that shows other texts in words adds those.
+    virtual void retranslate();
 
 private:
     AppState& state_;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/captions.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QPalette>
@@ -21,6 +23,17 @@ inline QPushButton* namedButton(const char* name, const QString& text, QWidget* 
     auto* button = new QPushButton(text, parent);
     button->setObjectName(name);
     return button;
+}
+
+// The same with a caption in both languages that follows a language switch.
+inline QLabel* namedLabel(const char* name, const Text& caption, Language language, QWidget* parent)
+{
+    return captioned(namedLabel(name, QString(), parent), caption, language);
+}
+
+inline QPushButton* namedButton(const char* name, const Text& caption, Language language, QWidget* parent)
+{
+    return captioned(namedButton(name, QString(), parent), caption, language);
 }
 
 template <typename W>

@@ -1,6 +1,7 @@
 #include "windows/about_window.h"
 
 #include "model/window_names.h"
+#include "ui/captions.h"
 #include "ui/child_frame.h"
 #include "ui/program_title.h"
 #include "ui/toolbar_icons.h"
@@ -26,11 +27,12 @@ constexpr Text kClose{"确 定", "OK"};
 AboutWindow::AboutWindow(AppState& state, QWidget* parent) : ChildWindow(state, parent)
 {
     setObjectName(window::kAbout);
-    setWindowTitle(kTitle.in(language()));
+    setCaption(this, kTitle, language());
 
     auto* icon = new QLabel(this);
     icon->setPixmap(programIcon().pixmap(64, 64));
-    auto* title = new QLabel(kMainWindowTitle.in(language()).trimmed(), this);
+    auto* title = new QLabel(this);
+    setCaption(title, kMainWindowTitle, language());
     title->setObjectName("Label_title");
     QFont bigger = title->font();
     bigger.setPointSizeF(bigger.pointSizeF() * 1.4);
@@ -38,10 +40,10 @@ AboutWindow::AboutWindow(AppState& state, QWidget* parent) : ChildWindow(state, 
     title->setFont(bigger);
     auto* version = new QLabel(state.versionText, this);
     version->setObjectName("VersionText");
-    auto* notice = new QLabel(kNotice.in(language()), this);
+    auto* notice = captioned(new QLabel(this), kNotice, language());
     notice->setObjectName("Label_notice");
     notice->setWordWrap(true);
-    auto* ok = new QPushButton(kClose.in(language()), this);
+    auto* ok = captioned(new QPushButton(this), kClose, language());
     ok->setObjectName("Command_ok");
     setDefaultButton(ok);
     connect(ok, &QPushButton::clicked, this, [this] { closeChildWindow(this); });

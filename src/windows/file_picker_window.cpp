@@ -1,5 +1,6 @@
 #include "windows/file_picker_window.h"
 
+#include "ui/captions.h"
 #include "ui/child_frame.h"
 #include "ui/prompt.h"
 
@@ -14,6 +15,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QStorageInfo>
+#include <QStringListModel>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -66,10 +68,11 @@ FilePickerWindow::FilePickerWindow(AppState& state, const FilePickerKind& kind, 
       files_(new QListView(this)),
       name_(new QLineEdit(this)),
       directoryModel_(new QFileSystemModel(this)),
-      fileModel_(new QFileSystemModel(this))
+      fileModel_(new QFileSystemModel(this)),
+      fileNames_(new QStringListModel(this))
 {
     setObjectName(kind.objectName);
-    setWindowTitle(kind.title.in(language()));
+    setCaption(this, kind.title, language());
 
     drives_->setObjectName("Drive1");
     for (const QString& path : drivePaths())
@@ -86,20 +89,29 @@ FilePickerWindow::FilePickerWindow(AppState& state, const FilePickerKind& kind, 
     fileModel_->setFilter(QDir::Files | QDir::CaseSensitive);  // ".Chann" would be refused
     fileModel_->setNameFilters(pickerFileFilters(kind));
     fileModel_->setNameFilterDisables(false);
+    // The list shows a flat copy of the folder's matching names: a view over
+    // the file system model rooted at the folder would tell assistive
+    // technology only the model's top level (the root folder itself).
     files_->setObjectName("File1");
-    files_->setModel(fileModel_);
+    files_->setModel(fileNames_);
+    files_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    for (auto changed : {&QFileSystemModel::rowsInserted, &QFileSystemModel::rowsRemoved})
+        connect(fileModel_, changed, this, &FilePickerWindow::listFiles);
+    connect(fileModel_, &QFileSystemModel::layoutChanged, this, &FilePickerWindow::listFiles);
+    connect(fileModel_, &QFileSystemModel::modelReset, this, &FilePickerWindow::listFiles);
+    connect(fileModel_, &QFileSystemModel::fileRenamed, this, &FilePickerWindow::listFiles);
 
     name_->setObjectName("Text1");
     name_->setText(pickerPattern(kind));
 
-    auto* driveLabel = new QLabel(kDriveCaption.in(language()), this);
+    auto* driveLabel = captioned(new QLabel(this), kDriveCaption, language());
     driveLabel->setObjectName("Label_drive");
-    auto* nameLabel = new QLabel((kind.saves ? kSaveCaption : kOpenCaption).in(language()), this);
+    auto* nameLabel = captioned(new QLabel(this), kind.saves ? kSaveCaption : kOpenCaption, language());
     nameLabel->setObjectName("Label_name");
-    auto* enter = new QPushButton(kConfirm.in(language()), this);
+    auto* enter = captioned(new QPushButton(this), kConfirm, language());
     enter->setObjectName("Command_enter");
     setDefaultButton(enter);
-    auto* close = new QPushButton(kCancel.in(language()), this);
+    auto* close = captioned(new QPushButton(this), kCancel, language());
     close->setObjectName("Command_close");
 
     connect(drives_, &QComboBox::activated, this, &FilePickerWindow::showDrive);
@@ -115,13 +127,13 @@ FilePickerWindow::FilePickerWindow(AppState& state, const FilePickerKind& kind, 
     connect(directoryModel_, &QFileSystemModel::directoryLoaded, this, keepInView, Qt::QueuedConnection);
     connect(directoryModel_, &QFileSystemModel::layoutChanged, this, keepInView, Qt::QueuedConnection);
     connect(files_, &QListView::clicked, this,
-            [this](const QModelIndex& index) { name_->setText(fileModel_->fileName(index)); });
+            [this](const QModelIndex& index) { name_->setText(index.data().toString()); });
     // Enter on a file chosen with the arrow keys takes it too, before Enter
     // reaches the Confirm button.
     connect(files_, &QListView::activated, this,
-            [this](const QModelIndex& index) { name_->setText(fileModel_->fileName(index)); });
+            [this](const QModelIndex& index) { name_->setText(index.data().toString()); });
     connect(files_, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
-        name_->setText(fileModel_->fileName(index));
+        name_->setText(index.data().toString());
         confirm();
     });
     connect(enter, &QPushButton::clicked, this, &FilePickerWindow::confirm);
@@ -162,7 +174,19 @@ void FilePickerWindow::setDirectory(const QString& path)
     const QModelIndex here = directoryModel_->index(clean);
     directories_->setCurrentIndex(here);
     directories_->scrollTo(here);
-    files_->setRootIndex(fileModel_->setRootPath(clean));
+    fileModel_->setRootPath(clean);
+    listFiles();
+}
+
+void FilePickerWindow::listFiles()
+{
+    const QModelIndex folder = fileModel_->index(directory_);
+    QStringList names;
+    for (int row = 0; row < fileModel_->rowCount(folder); ++row)
+        names << fileModel_->fileName(fileModel_->index(row, 0, folder));
+    names.sort(Qt::CaseInsensitive);
+    if (names != fileNames_->stringList())
+        fileNames_->setStringList(names);
 }
 
 void FilePickerWindow::showDrive(int index)

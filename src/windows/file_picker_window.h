@@ -7,6 +7,7 @@ class QComboBox;
 class QFileSystemModel;
 class QLineEdit;
 class QListView;
+class QStringListModel;
 class QTreeView;
 
 namespace r5 {
@@ -37,6 +38,8 @@ protected:
 private:
     void confirm();
     void showDrive(int index);
+    // Copies the folder's matching names into the list.
+    void listFiles();
 
     const FilePickerKind& kind_;
     QString directory_;
@@ -46,6 +49,7 @@ private:
     QLineEdit* name_;
     QFileSystemModel* directoryModel_;
     QFileSystemModel* fileModel_;
+    QStringListModel* fileNames_;
 };
 
 } // namespace r5

@@ -29,7 +29,7 @@ ModelWindow::ModelWindow(AppState& state, QWidget* parent)
     : ChildWindow(state, parent), modelList_(new QComboBox(this)), bandLabel_(new QLabel(this))
 {
     setObjectName(window::kModel);
-    setWindowTitle(kTitle.in(language()));
+    setCaption(this, kTitle, language());
 
     modelList_->setObjectName("Combo_type");
     modelList_->setEditable(true);
@@ -47,16 +47,16 @@ ModelWindow::ModelWindow(AppState& state, QWidget* parent)
     });
     connect(modelList_, &QComboBox::activated, this, &ModelWindow::showSelectedBand);
 
-    auto* enter = namedButton("Command_enter", kConfirm.in(language()), this);
-    auto* cancel = namedButton("Command_Cancel", kCancel.in(language()), this);
+    auto* enter = namedButton("Command_enter", kConfirm, language(), this);
+    auto* cancel = namedButton("Command_Cancel", kCancel, language(), this);
     setDefaultButton(enter);
     connect(enter, &QPushButton::clicked, this, &ModelWindow::confirm);
     connect(cancel, &QPushButton::clicked, this, [this] { closeChildWindow(this); });
 
     auto* fields = new QGridLayout;
-    fields->addWidget(namedLabel("Label1", kModelCaption.in(language()), this), 0, 0);
+    fields->addWidget(namedLabel("Label1", kModelCaption, language(), this), 0, 0);
     fields->addWidget(modelList_, 0, 1);
-    fields->addWidget(namedLabel("Label2", kBandCaption.in(language()), this), 1, 0);
+    fields->addWidget(namedLabel("Label2", kBandCaption, language(), this), 1, 0);
     fields->addWidget(bandLabel_, 1, 1);
     fields->setColumnStretch(1, 1);
     auto* buttons = new QHBoxLayout;

@@ -47,10 +47,10 @@ PasswordWindow::PasswordWindow(AppState& state, const LinkContext& link, QWidget
       new2_(passwordBox("Text_New_PassWord_2", this))
 {
     setObjectName(window::kPassword);
-    setWindowTitle(kTitle.in(language()));
+    setCaption(this, kTitle, language());
 
-    auto* modify = namedButton("Command_Write", kModify.in(language()), this);
-    auto* close = namedButton("Command_Cancel", kCloseCaption.in(language()), this);
+    auto* modify = namedButton("Command_Write", kModify, language(), this);
+    auto* close = namedButton("Command_Cancel", kCloseCaption, language(), this);
     setDefaultButton(modify);
     connect(modify, &QPushButton::clicked, this, &PasswordWindow::modify);
     connect(close, &QPushButton::clicked, this, [this] {
@@ -60,11 +60,11 @@ PasswordWindow::PasswordWindow(AppState& state, const LinkContext& link, QWidget
     bindExchange();
 
     auto* grid = new QGridLayout;
-    grid->addWidget(namedLabel("Label_old_PassWord", kOldCaption.in(language()), this), 0, 0);
+    grid->addWidget(namedLabel("Label_old_PassWord", kOldCaption, language(), this), 0, 0);
     grid->addWidget(old_, 0, 1);
-    grid->addWidget(namedLabel("Label_New_Password_1", kNewCaption.in(language()), this), 1, 0);
+    grid->addWidget(namedLabel("Label_New_Password_1", kNewCaption, language(), this), 1, 0);
     grid->addWidget(new1_, 1, 1);
-    grid->addWidget(namedLabel("Label_New_PassWord_2", kConfirmCaption.in(language()), this), 2, 0);
+    grid->addWidget(namedLabel("Label_New_PassWord_2", kConfirmCaption, language(), this), 2, 0);
     grid->addWidget(new2_, 2, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -31,28 +31,29 @@ PortWindow::PortWindow(AppState& state, const PortTable& ports, QWidget* parent)
     : ChildWindow(state, parent), ports_(ports)
 {
     setObjectName(window::kPort);
-    setWindowTitle(kTitle.in(language()));
+    setCaption(this, kTitle, language());
 
-    auto* frame = new QGroupBox(kFrame.in(language()), this);
+    auto* frame = captioned(new QGroupBox(this), kFrame, language());
     frame->setObjectName("Frame1");
     auto* grid = new QGridLayout(frame);
     for (int n = PortTable::kFirst; n <= PortTable::kLast; ++n) {
         auto* option = new QRadioButton(PortTable::comName(n), frame);
         option->setObjectName(QString("Option%1").arg(n));
         const bool present = ports.exists(n);
-        auto* device = new QLabel(present ? ports.device(n) : kNoDevice.in(language()), frame);
+        auto* device = present ? new QLabel(ports.device(n), frame) : captioned(new QLabel(frame), kNoDevice, language());
         device->setObjectName(QString("Label_device%1").arg(n));
         if (present) {
             option->setToolTip(ports.description(n));
             device->setToolTip(ports.description(n));
         } else {
-            // Greyed like a disabled control, yet still selectable.
+            // Set apart in any palette, light or dark, yet still selectable:
+            // italic, and the device named in the palette's placeholder colour.
             for (QWidget* widget : {static_cast<QWidget*>(option), static_cast<QWidget*>(device)}) {
-                QPalette palette = widget->palette();
-                palette.setColor(QPalette::WindowText, palette.color(QPalette::Disabled, QPalette::WindowText));
-                palette.setColor(QPalette::ButtonText, palette.color(QPalette::Disabled, QPalette::ButtonText));
-                widget->setPalette(palette);
+                QFont font = widget->font();
+                font.setItalic(true);
+                widget->setFont(font);
             }
+            device->setForegroundRole(QPalette::PlaceholderText);
         }
         option->setChecked(n == state.comPort);
         grid->addWidget(option, n - 1, 0);
@@ -61,7 +62,7 @@ PortWindow::PortWindow(AppState& state, const PortTable& ports, QWidget* parent)
     }
     grid->setColumnStretch(1, 1);
 
-    auto* ok = namedButton("Command_ok", kConfirm.in(language()), this);
+    auto* ok = namedButton("Command_ok", kConfirm, language(), this);
     auto* cancel = namedButton("Command1", QString::fromUtf8(kCancel), this);
     setDefaultButton(ok);
     connect(ok, &QPushButton::clicked, this, &PortWindow::confirm);
@@ -108,16 +109,28 @@ void PortWindow::showDetails(int comPort)
         options_[size_t(comPort - 1)]->setToolTip(detailsText(details, language()));
 }
 
+void PortWindow::retranslate()
+{
+    ChildWindow::retranslate();
+    if (!facts_)
+        return;
+    for (int n = PortTable::kFirst; n <= PortTable::kLast; ++n)
+        if (ports_.exists(n))
+            showDetails(n);
+    showDetails(chosenPort() ? chosenPort() : PortTable::kFirst);
+    testResult_->clear();  // its words were the old language's; Test says it again
+}
+
 void PortWindow::addPortDoctor(SerialPortFactory& factory, std::unique_ptr<PortFacts> facts)
 {
     facts_ = std::move(facts);
     details_ = namedLabel("Label_details", {}, this);
-    auto* result = namedLabel("Label_test", {}, this);
+    auto* result = testResult_ = namedLabel("Label_test", {}, this);
     for (QLabel* label : {details_, result}) {
         label->setWordWrap(true);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     }
-    auto* test = namedButton("Command_test", kTest.in(language()), this);
+    auto* test = namedButton("Command_test", kTest, language(), this);
     auto* row = new QHBoxLayout;
     row->addWidget(details_, 1);
     row->addWidget(test, 0, Qt::AlignTop);

@@ -35,11 +35,13 @@ private:
     void confirm();
     int chosenPort() const;
     void showDetails(int comPort);
+    void retranslate() override;
 
     const PortTable& ports_;
     std::array<QRadioButton*, 8> options_{};
     std::unique_ptr<PortFacts> facts_;
     QLabel* details_ = nullptr;
+    QLabel* testResult_ = nullptr;
 };
 
 } // namespace r5

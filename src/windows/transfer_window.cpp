@@ -32,11 +32,11 @@ TransferWindow::TransferWindow(AppState& state, MemoryExchange* exchange, const 
       password_(new QLineEdit(this))
 {
     exchange_->setParent(this);
-    setWindowTitle(captions.title.in(language()));
+    setCaption(this, captions.title, language());
 
-    auto* startButton = namedButton(captions.startButtonName, captions.startButton.in(language()), this);
-    auto* cancelButton = namedButton("Command_Cancel", kCancel.in(language()), this);
-    auto* helpButton = namedButton("Command_Help", kHelp.in(language()), this);
+    auto* startButton = namedButton(captions.startButtonName, captions.startButton, language(), this);
+    auto* cancelButton = namedButton("Command_Cancel", kCancel, language(), this);
+    auto* helpButton = namedButton("Command_Help", kHelp, language(), this);
     setDefaultButton(startButton);
     progress_->setObjectName("ProgressBar1");
     progress_->setRange(0, 100);
@@ -117,7 +117,17 @@ void TransferWindow::cancel()
 void TransferWindow::follow(LinkExchange* exchange)
 {
     connect(exchange, &LinkExchange::progressChanged, progress_, &QProgressBar::setValue);
-    connect(exchange, &LinkExchange::statusChanged, status_, &QLabel::setText);
+    connect(exchange, &LinkExchange::statusChanged, this, [this, exchange](const QString& text) {
+        status_->setText(text);
+        statusSource_ = exchange;
+    });
+}
+
+void TransferWindow::retranslate()
+{
+    ChildWindow::retranslate();
+    if (statusSource_)
+        status_->setText(statusSource_->statusText());
 }
 
 void TransferWindow::showOutcome(const LinkOutcome& outcome, const QString& addendum)

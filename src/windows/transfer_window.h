@@ -55,12 +55,15 @@ protected:
     // Shows another exchange's progress and status in the window's bar and line.
     void follow(LinkExchange* exchange);
 
+    void retranslate() override;
+
 private:
     void cancel();
 
     MemoryExchange* exchange_;
     QProgressBar* progress_;
     QLabel* status_;
+    QPointer<LinkExchange> statusSource_;  // the exchange whose status the line shows
     QLineEdit* password_;
     QTimer closeTimer_;  // Timer4: closes the window after a completed transfer
 };

@@ -7,6 +7,7 @@
 #include "link/read_exchange.h"
 #include "link/write_exchange.h"
 #include "model/image_diff.h"
+#include "ui/captions.h"
 #include "ui/prompt.h"
 
 #include <QCheckBox>
@@ -68,10 +69,10 @@ RadioImage imageAfterWrite(const RadioImage& radio, const RadioImage& written)
 
 void WriteWindow::addSafetyBoxes()
 {
-    backupBox_ = new QCheckBox(kBackupCaption.in(language()), this);
+    backupBox_ = captioned(new QCheckBox(this), kBackupCaption, language());
     backupBox_->setObjectName("Check_Backup");
     backupBox_->setChecked(state().backupBeforeWrite);
-    verifyBox_ = new QCheckBox(kVerifyCaption.in(language()), this);
+    verifyBox_ = captioned(new QCheckBox(this), kVerifyCaption, language());
     verifyBox_->setObjectName("Check_Verify");
     verifyBox_->setChecked(state().verifyAfterWrite);
     connect(backupBox_, &QCheckBox::toggled, this, [this](bool on) { state().backupBeforeWrite = on; });
