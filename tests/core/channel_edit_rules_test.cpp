@@ -55,6 +55,10 @@ TEST(commitReceive, AHalfErasedRecordStartsClean)
     EXPECT_EQ(state.image.at(0x8D), channel::kNewFlagsBGrid);
     EXPECT_EQ(state.image.at(0x88), 0xFF);
     EXPECT_EQ(channel::transmit(state.image, 8), channel::receive(state.image, 8));
+    const CommitOutcome outcome = commitReceive(state, 8, "100");
+    ASSERT_TRUE(outcome.message);
+    EXPECT_STREQ(outcome.message->en, "Over the range of receive frequency .");
+    EXPECT_EQ(bytesAt(state.image, 0x80, 4), "00 00 60 13");  // the band's low end
 }
 
 TEST(TypedTone, NumbersNamesAndEverythingElse)

@@ -78,20 +78,19 @@ TEST(TestFrequencies, ReceiveCommitRules)
 
 TEST(TestFrequencies, TransmitNeedsReceiveFirst)
 {
-    TestCommit r = commitTestTransmit("150", "", "146.00000", kLow, kHigh);
-    ASSERT_TRUE(r.message);
-    EXPECT_EQ(r.message->in(Language::English), "Please input the receive frequency in advance.");
-    EXPECT_EQ(r.cellText, "146.00000");
-    r = commitTestTransmit("150", "145.00000", "146.00000", kLow, kHigh);
-    EXPECT_FALSE(r.message);
-    EXPECT_EQ(r.cellText, "150.00000");
-    r = commitTestTransmit("200", "145.00000", "146.00000", kLow, kHigh);
-    ASSERT_TRUE(r.message);
-    EXPECT_EQ(r.message->in(Language::Chinese), QString::fromUtf8("发射频率超出范围 ！"));
-    EXPECT_EQ(r.cellText, "136.00000");
-    r = commitTestTransmit(" ", "", "146.00000", kLow, kHigh);  // blanks only clear the cell
-    EXPECT_FALSE(r.message);
-    EXPECT_EQ(r.cellText, "");
+    const struct {
+        const char *typed, *receive, *cell, *message;
+    } cases[] = {
+        {"150", "", "146.00000", "Please input the receive frequency in advance."},
+        {"150", "145.00000", "150.00000", ""},
+        {"200", "145.00000", "136.00000", "Over the range of transmit frequency ."},
+        {" ", "", "", ""},  // blanks only clear the cell
+    };
+    for (const auto& c : cases) {
+        const TestCommit r = commitTestTransmit(c.typed, c.receive, "146.00000", kLow, kHigh);
+        EXPECT_EQ(r.cellText, c.cell) << c.typed;
+        EXPECT_EQ(r.message ? r.message->in(Language::English) : QString(), c.message) << c.typed;
+    }
 }
 
 } // namespace
