@@ -53,11 +53,8 @@ TEST(toneCodeOf, LowByteFirstAndOnlyExactlyFFForNone)
 
 TEST(CharCodec, MapsPasswordCharactersAndFindsOnesWithoutAByteCode)
 {
-    EXPECT_EQ(codeOfCharacter("q"), 81);
-    EXPECT_EQ(codeOfCharacter("7"), '7');
-    EXPECT_EQ(codeOfCharacter(" "), 32);
-    EXPECT_EQ(codeOfCharacter("?"), 11);
-    EXPECT_EQ(codeOfCharacter("AB"), 11);
+    for (const auto& [text, code] : {std::pair{"q", 81}, {"7", '7'}, {" ", 32}, {"?", 11}, {"AB", 11}})
+        EXPECT_EQ(codeOfCharacter(text), code) << text;
     EXPECT_EQ(characterOfCode(65), "A");
     EXPECT_EQ(characterOfCode(97), "");
     EXPECT_EQ(firstCharWithoutByteCode(QString::fromUtf8("aZ9 \u00e9\u00ff")), std::nullopt);

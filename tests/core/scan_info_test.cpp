@@ -105,13 +105,15 @@ TEST(Scan, ChoicesWriteTheirOwnCell)
 TEST(Scan, PriorityChannelOnlyInFixedMode)
 {
     RadioImage image = withRow({kFixed, 0xFF});
-    EXPECT_EQ(enterPriorityChannel(image, "1"), PriorityChannelEntry::Stored);
-    EXPECT_EQ(image.at(0x161), 1);
-    EXPECT_EQ(enterPriorityChannel(image, "17"), PriorityChannelEntry::OutOfRange);
-    EXPECT_EQ(enterPriorityChannel(image, "0"), PriorityChannelEntry::OutOfRange);
     // The emptied box after the message neither stores nor repeats the message.
-    EXPECT_EQ(enterPriorityChannel(image, ""), PriorityChannelEntry::Ignored);
-    EXPECT_EQ(enterPriorityChannel(image, "16"), PriorityChannelEntry::Stored);
+    for (const auto& [typed, entry, stored] : {std::tuple{"1", PriorityChannelEntry::Stored, 1},
+                                               {"17", PriorityChannelEntry::OutOfRange, 1},
+                                               {"0", PriorityChannelEntry::OutOfRange, 1},
+                                               {"", PriorityChannelEntry::Ignored, 1},
+                                               {"16", PriorityChannelEntry::Stored, 16}}) {
+        EXPECT_EQ(enterPriorityChannel(image, typed), entry) << typed;
+        EXPECT_EQ(image.at(0x161), stored) << typed;
+    }
     EXPECT_EQ(priorityChannelText(image), "16");
     image.setAt(0x160, kSelected);
     EXPECT_EQ(enterPriorityChannel(image, "3"), PriorityChannelEntry::Ignored);
