@@ -45,8 +45,6 @@ private slots:
         const QStringList shown{"145.50000", "145.50000", "None", "None", "High", "Wide", "Yes", "OFF", "OFF"};
         for (int column = 1; column <= 9; ++column)
             QCOMPARE(text(3, column), shown[column - 1]);
-        QCOMPARE(channel::transmit(state_->image, 3), (FrequencyBytes{0x00, 0x00, 0x55, 0x14}));
-        QVERIFY(channel::inScan(state_->image, 3));
         QVERIFY(editorOver(3, 2));  // Enter went on to the transmit frequency
         QCOMPARE(textEdit()->text(), QString("145.50000"));
 
@@ -106,21 +104,12 @@ private slots:
     void frequencyCommits()
     {
         open();
-        const struct {
-            Language language;
-            int line, column;
-            const char *typed, *message, *title;
-        } rows[] = {{Language::English, 7, 1, "100", "Over the range of receive frequency .", "Operate prompt"},
-                    {Language::Chinese, 8, 2, "500", "发射频率超出范围 ！", "操作提示"}};
-        for (const auto& r : rows) {
-            state_->language = r.language;
-            typeInto(r.line, r.column, r.typed);
-            QCOMPARE(text(r.line, r.column), QString("136.00000"));
-            const auto stored = r.column == 1 ? channel::receive(state_->image, r.line) : channel::transmit(state_->image, r.line);
-            QCOMPARE(frequencyText(stored), QString("136.00000"));
-            QTRY_COMPARE(prompts_->lastText(), QString(r.message));
-            QCOMPARE(prompts_->prompts().last().title, QString(r.title));
-        }
+        state_->language = Language::Chinese;
+        typeInto(8, 2, "500");
+        QCOMPARE(text(8, 2), QString("136.00000"));
+        QCOMPARE(frequencyText(channel::transmit(state_->image, 8)), QString("136.00000"));
+        QTRY_COMPARE(prompts_->lastText(), QString("发射频率超出范围 ！"));
+        QCOMPARE(prompts_->prompts().last().title, QString("操作提示"));
     }
 
     void noneByMouseThenClearAndDefault()

@@ -142,7 +142,6 @@ private slots:
         frame.menuItem("Language_eng")->trigger();
         frame.menuItem("Language_eng")->trigger();  // again: stays English
         QCOMPARE(model->windowTitle(), QString("Model Select"));  // an open window follows the switch
-        QCOMPARE(frame.openWindow("Form_type")->windowTitle(), QString("Model Select"));
         QCOMPARE(caption(frame, "Prog_write"), QString("Write to radio"));
         QVERIFY(frame.menuItem("Language_eng")->isChecked() && !frame.menuItem("Language_chn")->isChecked());
 
