@@ -361,20 +361,6 @@ TEST_F(LinkTest, BusyExchangesRefuseASecondStart)
 
 // --- Faults -----------------------------------------------------------------
 
-TEST_F(LinkTest, PortThatCannotOpenEndsAtOnceWithTheDeviceAndTheReason)
-{
-    line.openError = QStringLiteral("No such file or directory");
-    auto read = start("read");
-    clock.advance(10000);
-    const LinkOutcome expected{.kind = Kind::PortCannotOpen, .comPort = 1, .device = "/dev/ttyFAKE0",
-                               .reason = line.openError};
-    EXPECT_EQ(seen.outcomes, QList<LinkOutcome>{expected});
-    EXPECT_TRUE(state.portOpenFailed);
-    EXPECT_TRUE(seen.status.isEmpty());
-    EXPECT_TRUE(line.bursts.isEmpty());
-    EXPECT_FALSE(read->busy());
-}
-
 // The cable pulled in the middle of a read: the attempt ends as on a
 // time-out, the retry finds the device gone, nothing is stored.
 TEST_F(LinkTest, PulledCableLeavesTheImage)
@@ -416,7 +402,6 @@ TEST_F(LinkTest, PasswordChangeProvesTheOldOneAndWritesKeepingTheRestOfTheRecord
 
         EXPECT_EQ(asHex(line.commands()), asHex({kMagic, hex("06"), hex("52 03 A0 40"), hex("06"),
                                                  hex("57 03 A0 10") + "xy    " + rest}));
-        EXPECT_EQ(radio.bytes(0x3A0, 16), "xy    " + rest);
         EXPECT_EQ(seen.kind(), Kind::Completed);
         EXPECT_FALSE(line.port->isOpen());
     }
