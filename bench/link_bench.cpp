@@ -80,7 +80,7 @@ void report(const char* what, const std::vector<Run>& runs)
                 "(target <= 20)\n", ratios[ratios.size() / 2], worstStall);
 }
 
-const Run& median(std::vector<Run>& runs)
+Run median(std::vector<Run> runs)
 {
     std::sort(runs.begin(), runs.end(), [](const Run& a, const Run& b) { return a.wall < b.wall; });
     return runs[runs.size() / 2];
@@ -99,8 +99,7 @@ int main(int argc, char* argv[])
     const QString link = dir.filePath("radio");
     const QString log = dir.filePath("trace");
     QByteArray memory(1024, '\0');
-    for (char& b : memory)
-        b = static_cast<char>(QRandomGenerator::global()->bounded(256));
+    QRandomGenerator::global()->fillRange(reinterpret_cast<quint32*>(memory.data()), memory.size() / 4);
     QFile raw(dir.filePath("radio.bin"));
     if (!raw.open(QIODevice::WriteOnly) || raw.write(memory) != memory.size())
         return 1;
@@ -138,8 +137,8 @@ int main(int argc, char* argv[])
 
     const QString chann = dir.filePath("read.chann");
     const std::vector<Run> reads = runCli({"read", "--output", chann});
-    std::vector<Run> writes = runCli({"write", "--input", chann});
-    std::vector<Run> safeWrites = runCli({"write", "--input", chann, "--backup", dir.filePath("backups"), "--verify"});
+    const std::vector<Run> writes = runCli({"write", "--input", chann});
+    const std::vector<Run> safeWrites = runCli({"write", "--input", chann, "--backup", dir.filePath("backups"), "--verify"});
     radio.terminate();
     radio.waitForFinished(5000);
 

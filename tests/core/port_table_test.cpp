@@ -6,12 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <stdlib.h>
-#include <unistd.h>
-#endif
-
 using namespace r5;
 
 namespace {
@@ -172,43 +166,17 @@ TEST(PortDoctor, DetailsFollowTheLinkToTheAdapter)
     EXPECT_EQ(accessText(portDetails(t, 1, facts), Language::English), "no");
 }
 
-TEST(PortDoctor, TestOpensClosesAndExplains)
+TEST(PortDoctor, TestOpensAndClosesAgain)
 {
     const PortTable t = PortTable::fromPorts({builtIn("/dev/ttyS0"), builtIn("/dev/ttyS1")});
     SomePortsOpen onlyFirst({"/dev/ttyS0"});
     FakeFacts facts;
-    facts.held = {{5, "minicom"}};
     const PortTest works = testPort(t, 1, onlyFirst.line, facts, Language::English);
     EXPECT_TRUE(works.works);
     EXPECT_TRUE(works.text.contains("/dev/ttyS0"));
     EXPECT_EQ(onlyFirst.line.openPorts, 0);
-    const PortTest busy = testPort(t, 2, onlyFirst.line, facts, Language::English);
-    EXPECT_FALSE(busy.works);
-    EXPECT_TRUE(busy.text.startsWith("COM2: /dev/ttyS1 is busy")) << busy.text.toStdString();
+    EXPECT_FALSE(testPort(t, 2, onlyFirst.line, facts, Language::English).works);
     EXPECT_FALSE(testPort(t, 3, onlyFirst.line, facts, Language::English).works);
-}
-
-// The system's own answers on a pseudo-terminal this test holds open.
-TEST(PortDoctor, SystemFactsOnAPseudoTerminal)
-{
-    const int master = posix_openpt(O_RDWR | O_NOCTTY);
-    ASSERT_GE(master, 0);
-    ASSERT_EQ(grantpt(master), 0);
-    ASSERT_EQ(unlockpt(master), 0);
-    const QString device = QString::fromLocal8Bit(ptsname(master));
-    const int slave = ::open(ptsname(master), O_RDWR | O_NOCTTY);
-    ASSERT_GE(slave, 0);
-    const auto facts = systemPortFacts();
-    const DeviceFile file = facts->deviceFile(device);
-    EXPECT_TRUE(file.exists && file.mayOpen);
-#ifdef Q_OS_LINUX
-    bool heldByUs = false;
-    for (const PortHolder& h : facts->holders(device))
-        heldByUs = heldByUs || h.pid == ::getpid();
-    EXPECT_TRUE(heldByUs);
-#endif
-    ::close(slave);
-    ::close(master);
 }
 #endif
 

@@ -186,9 +186,4 @@ void FakeLine::pull()
         emit port->errorOccurred();
 }
 
-QByteArray hex(const char* text)
-{
-    return QByteArray::fromHex(text);   // the spaces are passed over
-}
-
 } // namespace r5::test

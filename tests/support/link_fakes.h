@@ -89,6 +89,7 @@ private:
     qint64 replyFreeAt_ = 0;
 };
 
-QByteArray hex(const char* text);   // "06 53 00 00 40" -> bytes
+// "06 53 00 00 40" -> bytes; the spaces are passed over.
+inline QByteArray hex(const char* text) { return QByteArray::fromHex(text); }
 
 } // namespace r5::test
