@@ -128,11 +128,14 @@ TEST_F(OfflineCommands, UsageErrorsAndHelp)
         {"adjust-defaults", "--output", path("t.chann")},
         {"show", path("t.adj")},
         {"read", "--port", "COM1", "--output", path("a.bin")},
+        {"read", "--output", path("a.chann")},
+        {"write", "--port", "COM9", "--input", path("missing.chann")},
         {"write", "--port", "COM1", "--input", path("a.adj")},
         {"adjust-read", "--port", "COM1", "--output", path("t.ADJ.chann")},
         {"adjust-write", "--port", "COM1", "--input", path("a.chann")},
         {"password", "--port", "COM1", "--new", "1234567"},
         {"password", "--port", "COM1", "--old", "1234567", "--new", "1"},
+        {"password", "--port", path("none"), "--new", "\u5BC6\u7801"},  // not storable in the radio
     };
     for (const QStringList& arguments : misuses)
         EXPECT_EQ(runCli(arguments).exitCode, 2) << arguments.join(' ').toStdString();
