@@ -27,6 +27,12 @@ file_memory() {
   stop_sim
 }
 
+# A channel file holds rows 0 to 53 of the memory dump MEMORY.
+holds_rows() {
+  file_memory "$1" "$work/rows.bin"
+  cmp <(head -c 864 "$work/rows.bin") <(head -c 864 "$2") || fail "$1 does not hold rows 0 to 53 of $2"
+}
+
 stop_all_sims() {
   for pid in "${sims[@]}"; do kill -TERM "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; done
 }
