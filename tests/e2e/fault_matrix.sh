@@ -94,8 +94,11 @@ run_cell() {
   [ "$fault" = no-port ] && port=$PWD/no-device ||
     start_sim radio --raw ../radio.bin --adjust ../radio.adj --dump dump.bin --dump-adjust adjust.bin "${options[@]}"
   for output in got.chann got.bin got.adj; do echo keep >$output; done
+  SECONDS=0
   "$R5CLI" ${command[$operation]} --port "$port" 2>stderr || code=$?
   [ "$code" = "$status" ] || fail "exited $code, expected $status: $(cat stderr)"
+  # A silent radio is asked four times about two seconds apart.
+  [ "$operation $fault" != "read silent" ] || ((SECONDS >= 6 && SECONDS <= 12)) || fail "gave up after $SECONDS s"
   grep -qF -- "$message" stderr || fail "no \"$message\" in: $(cat stderr)"
   # The serial port's lock goes with an orderly close; a program that ended
   # with the port open leaves it behind.

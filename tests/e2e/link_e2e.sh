@@ -5,7 +5,7 @@ set -euo pipefail
 
 # The line's quirks and faults against each command are fault_matrix.sh's;
 # these are the program's own cases around a transfer.
-cases=(silent outputs interrupt ports backup-verify interrupted-write)
+cases=(interrupt ports backup-verify interrupted-write)
 [ "${1:-}" != --list ] || { printf '%s\n' "${cases[@]}"; exit 0; }
 
 case_name=$1 sims=()
@@ -68,24 +68,6 @@ interrupted-write)
   eval "cli 0 $restore"
   stop_sim
   cmp restored.bin radio.bin || fail "restoring the backup did not bring the memory back"
-  ;;
-silent)
-  start_sim radio --fault silent
-  start=$(date +%s)
-  cli 1 read --port radio --output got.chann
-  elapsed=$(( $(date +%s) - start ))
-  # Four attempts about two seconds apart (the outcome is the fault matrix's).
-  [ "$elapsed" -ge 6 ] && [ "$elapsed" -le 12 ] || fail "gave up after $elapsed s"
-  ;;
-outputs)
-  # Every output is checked before the radio is contacted; none is written unless all can be.
-  start_sim radio --fast --raw radio.bin
-  echo keep >a.chann
-  cli 1 read --port radio --output a.chann --raw "$work/nothing/m.bin"
-  [ "$(cat a.chann)" = keep ] || fail "a failed read replaced its first output"
-  grep -q "nothing/m.bin" "$work/stderr" || fail "message does not name the file: $(cat "$work/stderr")"
-  cli 1 read --port radio --output "$work/nothing/x.chann"
-  ! grep -q "Connecting" "$work/stderr" || fail "the radio was contacted before the output was checked"
   ;;
 interrupt)
   start_sim radio --raw radio.bin --dump dump.bin
