@@ -101,6 +101,12 @@ TEST_F(OfflineCommands, BadFilesFailNamingWhy)
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains("different kind of file")) << run.err.toStdString();
 
+    // Every output is checked before the port is opened; none is written unless all can be.
+    write("a.bin", "keep");
+    run = runCli({"read", "--port", path("none"), "--raw", path("a.bin"), "--output", path("no/a.chann")});
+    EXPECT_TRUE(run.exitCode == 1 && run.err.contains("no/a.chann")) << run.err.toStdString();
+    EXPECT_EQ(readAll(path("a.bin")), "keep");
+
     if (QFile::exists("/dev/full")) {
         run = runCli({"show", path("a.chann")}, "/dev/full");
         EXPECT_TRUE(run.exitCode == 1 && run.err.contains("cannot write the output")) << run.err.toStdString();
