@@ -19,9 +19,11 @@ struct CliRun {
     QString err;
 };
 
-CliRun runCli(const QStringList& arguments)
+CliRun runCli(const QStringList& arguments, const QString& outputFile = {})
 {
     QProcess process;
+    if (!outputFile.isEmpty())
+        process.setStandardOutputFile(outputFile);
     process.start(R5PROG_CLI, arguments);
     EXPECT_TRUE(process.waitForFinished(30000));
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
@@ -99,13 +101,15 @@ TEST_F(OfflineCommands, BadFilesFailNamingWhy)
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains("different kind of file")) << run.err.toStdString();
 
+    // Every output is checked before the port is opened; none is written unless all can be.
+    write("a.bin", "keep");
+    run = runCli({"read", "--port", path("none"), "--raw", path("a.bin"), "--output", path("no/a.chann")});
+    EXPECT_TRUE(run.exitCode == 1 && run.err.contains("no/a.chann")) << run.err.toStdString();
+    EXPECT_EQ(readAll(path("a.bin")), "keep");
+
     if (QFile::exists("/dev/full")) {
-        QProcess process;
-        process.setStandardOutputFile("/dev/full");
-        process.start(R5PROG_CLI, {"show", path("a.chann")});
-        ASSERT_TRUE(process.waitForFinished(30000));
-        EXPECT_EQ(process.exitCode(), 1);
-        EXPECT_TRUE(process.readAllStandardError().contains("cannot write the output"));
+        run = runCli({"show", path("a.chann")}, "/dev/full");
+        EXPECT_TRUE(run.exitCode == 1 && run.err.contains("cannot write the output")) << run.err.toStdString();
     }
 }
 
@@ -128,11 +132,14 @@ TEST_F(OfflineCommands, UsageErrorsAndHelp)
         {"adjust-defaults", "--output", path("t.chann")},
         {"show", path("t.adj")},
         {"read", "--port", "COM1", "--output", path("a.bin")},
+        {"read", "--output", path("a.chann")},
+        {"write", "--port", "COM9", "--input", path("missing.chann")},
         {"write", "--port", "COM1", "--input", path("a.adj")},
         {"adjust-read", "--port", "COM1", "--output", path("t.ADJ.chann")},
         {"adjust-write", "--port", "COM1", "--input", path("a.chann")},
         {"password", "--port", "COM1", "--new", "1234567"},
         {"password", "--port", "COM1", "--old", "1234567", "--new", "1"},
+        {"password", "--port", path("none"), "--new", "\u5BC6\u7801"},  // not storable in the radio
     };
     for (const QStringList& arguments : misuses)
         EXPECT_EQ(runCli(arguments).exitCode, 2) << arguments.join(' ').toStdString();

@@ -86,35 +86,28 @@ TEST(ChannelCsv, ExportThenImportKeepsTheImageByteForByte)
     }
 }
 
-TEST(ChannelCsv, DecimalPointWhateverTheLocale)
+TEST(ChannelCsv, SpreadsheetFormsAreAcceptedWhateverTheLocale)
 {
     const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const char* cLocale = std::setlocale(LC_ALL, "de_DE.UTF-8");
     AppState state = stateFor(kUhfModel);
-    const QByteArray text = channelCsvText(state.image, Language::English);
+    const RadioImage before = state.image;
+    QByteArray text = channelCsvText(state.image, Language::English);
+    // Semicolons, a byte order mark, every field quoted, a trailing empty line.
+    QByteArray quoted = QByteArray(text).replace(',', "\";\"").replace("\r\n", "\"\r\n\"");
+    EXPECT_TRUE(importChannelCsv(state, "\xEF\xBB\xBF\"" + quoted.chopped(1) + ";;;\r\n").empty());
+    EXPECT_EQ(state.image, before);
+
     EXPECT_TRUE(text.contains("\r\n12,400.17500,400.17500,67.0,67.0,"));
-    QByteArray edited = text;
-    edited.replace("\r\n12,400.17500,400.17500,67.0,67.0,", "\r\n12,400.5,400.17500,\"88,5\",D023N,");
-    EXPECT_TRUE(importChannelCsv(state, edited).empty());
+    text.replace("\r\n12,400.17500,400.17500,67.0,67.0,", "\r\n12,400.5,400.17500,\"88,5\",D023N,");
+    EXPECT_TRUE(importChannelCsv(state, text).empty());
     EXPECT_EQ(state.image.cell(12, 2), 0x05);
     EXPECT_EQ(channel::decode(state.image, 12), ctcssCode(885));
     EXPECT_EQ(channel::encode(state.image, 12), ToneTable::code(*ToneTable::indexOfName("D023N")));
     if (cLocale)
         std::setlocale(LC_ALL, "C");
     QLocale::setDefault(saved);
-}
-
-TEST(ChannelCsv, SpreadsheetFormsAreAccepted)
-{
-    AppState state = stateFor(kUhfModel);
-    const RadioImage before = state.image;
-    // Semicolons, a byte order mark, every field quoted, a trailing empty line.
-    QByteArray text = channelCsvText(state.image, Language::English);
-    text.replace(',', "\";\"").replace("\r\n", "\"\r\n\"");
-    text = "\xEF\xBB\xBF\"" + text.chopped(1) + ";;;\r\n";
-    EXPECT_TRUE(importChannelCsv(state, text).empty());
-    EXPECT_EQ(state.image, before);
 }
 
 // The exported table with field `column` of channel n's line set to `value`

@@ -46,12 +46,9 @@ TEST(ImageDifferences, KnownPairListsEachChangeOnce)
         {"Address", "0x07d"}, {"Address", "0x1e2"}, {"File", "row 5, cell 17"},
     };
     EXPECT_EQ(names, expected);
-    EXPECT_EQ(differences[0].before, "High");
-    EXPECT_EQ(differences[0].after, "Low");
-    EXPECT_EQ(differences[2].after, "445.00000");
-    EXPECT_EQ(differences[7].after, "HELLO");
-    EXPECT_EQ(differences[8].before, "0xb0");
-    EXPECT_EQ(differences[8].after, "0x30");
+    const auto change = [&](int i) { return differences[i].before + " -> " + differences[i].after; };
+    EXPECT_EQ(QStringList({change(0), differences[2].after, differences[7].after, change(8)}).join(" | "),
+              "High -> Low | 445.00000 | HELLO | 0xb0 -> 0x30");
 }
 
 TEST(FirstMismatch, NamesTheFieldOfTheFirstByteWithinTheWrittenRows)
@@ -77,10 +74,8 @@ TEST(FirstMismatch, NamesTheFieldOfTheFirstByteWithinTheWrittenRows)
         ASSERT_EQ(mismatch.has_value(), c.found.has_value()) << c.address;
         if (!mismatch)
             continue;
-        EXPECT_EQ(mismatch->address, *c.found);
-        EXPECT_EQ(mismatch->readBack, c.value);
-        EXPECT_EQ(mismatch->written, written.at(c.address));
-        EXPECT_EQ(mismatch->field, c.field);
+        EXPECT_EQ(std::tuple(mismatch->address, mismatch->readBack, mismatch->written, mismatch->field),
+                  std::tuple(*c.found, c.value, written.at(c.address), c.field));
     }
 }
 

@@ -6,7 +6,8 @@
 set -euo pipefail
 
 operations=(read write password tuning-read tuning-write)
-# One row a fault (no-port: a path that is no device), one cell an operation:
+# One row a fault (no-port: a path that is no device; paced: no fault, the
+# radio at its real pace), one cell an operation:
 # [N:]outcome, N the answer the fault hits. r5sim counts answers from 1: in a
 # read or write of the memory the password block is answer 1 and a read asks
 # for address 0 twice, so answer 18 carries 0x3C0 to 0x3FF and row r of a
@@ -20,6 +21,9 @@ operations=(read write password tuning-read tuning-write)
 # they were, unless the radio confirmed blocks or may hold the new password.
 rows=(
   "-                 ok      ok      ok         ok      ok"
+  "paced             ok      ok      ok         ok      ok"
+  "noise             ok      ok      ok         ok      ok"
+  "split-reply       ok      ok      ok         ok      ok"
   "silent            lost    lost    lost       lost    lost"
   "no-marker         lost    lost    lost       lost    lost"
   "short-reply       5:ok    1:ok    1:lost     3:ok    1:ok"
@@ -28,6 +32,8 @@ rows=(
   "hangup            5:port  10:8    2:maybe    3:port  10:8"
   "marker-at         2:lost  2:ok    2:refused  2:lost  2:ok"
   "corrupt-reply     18:@993 1:ok    1:ok       3:@161  1:ok"
+  "corrupt-reply     2:ok    2:ok    2:ok       2:@97   2:ok"
+  "corrupt-write     1:ok    3:@25   2:@937     1:ok    3:@25"
   "answer-every-ack  ok      ok      ok         ok      ok"
   "unplug            5:port  30:28   2:maybe    3:port  20:18"
   "no-port           port    port    port       port    port"
@@ -52,7 +58,8 @@ declare -A command=(
 operation=$1 column=0
 for op in "${operations[@]}"; do column=$((column + 1)); [ "$op" = "$operation" ] && break; done
 [ "$op" = "$operation" ] || { echo "unknown operation $operation"; exit 2; }
-work=$(mktemp -d)
+. "$(dirname "$0")/e2e_lib.sh"
+work=$(mktemp -d) case_name=$operation sims=()
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 
@@ -67,9 +74,7 @@ head -c 512 /dev/urandom | od -An -v -tu1 -w16 >radio.adj
 head -c 512 /dev/urandom | od -An -v -tu1 -w16 >after-tuning-write.adj
 cp after-tuning-write.adj new.adj
 "$R5CLI" defaults --model Sable-VHF --output vhf.chann
-"$R5SIM" --link "$work/file" --fast --image vhf.chann --dump vhf.bin >/dev/null &
-for _ in $(seq 100); do [ -L file ] && break; sleep 0.05; done
-kill -TERM $! && wait $!
+file_memory vhf.chann vhf.bin
 cp radio.bin after-write.bin
 head -c 784 vhf.bin | dd of=after-write.bin conv=notrunc 2>/dev/null
 cp radio.bin after-password.bin
@@ -82,27 +87,23 @@ run_cell() {
   local message=${says[$operation/$key]:-${says[${operation#tuning-}/$key]:-${says[read/$key]:-}}}
   [[ $outcome != [0-9]* ]] || message="The radio confirmed $outcome of "
   mkdir "cell-$fault" && cd "cell-$fault"
-  fail() { echo "FAIL ($operation $fault): $*"; exit 1; }
-  sim=
-  trap '[ -z "$sim" ] || kill -TERM $sim 2>/dev/null || true' EXIT
-  if [ "$fault" = no-port ]; then
-    port=$PWD/no-device
-  else
-    [ "$fault" = - ] && set -- || set -- --fault "$fault"
-    "$R5SIM" --link "$port" --fast --raw ../radio.bin --adjust ../radio.adj --dump dump.bin --dump-adjust adjust.bin "$@" >sim.out 2>&1 &
-    sim=$!
-    for _ in $(seq 100); do [ -L "$port" ] && break; sleep 0.05; done
-    [ -L "$port" ] || fail "r5sim did not come up: $(cat sim.out)"
-  fi
+  case_name="$operation $fault" work=$PWD
+  trap stop_all_sims EXIT
+  local options=(--fast); [ "$fault" != paced ] || options=()
+  [[ $fault = - || $fault = paced ]] || options+=(--fault "$fault")
+  [ "$fault" = no-port ] && port=$PWD/no-device ||
+    start_sim radio --raw ../radio.bin --adjust ../radio.adj --dump dump.bin --dump-adjust adjust.bin "${options[@]}"
   for output in got.chann got.bin got.adj; do echo keep >$output; done
+  SECONDS=0
   "$R5CLI" ${command[$operation]} --port "$port" 2>stderr || code=$?
   [ "$code" = "$status" ] || fail "exited $code, expected $status: $(cat stderr)"
+  # A silent radio is asked four times about two seconds apart.
+  [ "$operation $fault" != "read silent" ] || ((SECONDS >= 6 && SECONDS <= 12)) || fail "gave up after $SECONDS s"
   grep -qF -- "$message" stderr || fail "no \"$message\" in: $(cat stderr)"
   # The serial port's lock goes with an orderly close; a program that ended
   # with the port open leaves it behind.
   ! ls {/var/lock,/run/lock,/tmp,/var/tmp}/LCK..${port//\//_} 2>/dev/null || fail "the port was left open"
-  # A pulled cable has ended the radio already.
-  [ -z "$sim" ] || { kill -TERM $sim 2>/dev/null || true; wait $sim || fail "r5sim exited $?: $(cat sim.out)"; }
+  [ "$fault" = no-port ] || stop_sim
   [ "$status" = 0 ] || [ "$(cat got.chann got.bin got.adj)" = keep$'\n'keep$'\n'keep ] ||
     fail "a failed command replaced an output"
   # A failure leaves the radio as it was (a read never changes it); else the
@@ -119,6 +120,7 @@ run_cell() {
   [ "$outcome" = maybe ] || [ ! -e "$got" ] ||
     [ "$(paste -d' ' <(values "$got") <(values "$expect") | awk -v n=$lines 'NR <= n && $1 != $2 {print NR}')" = "$differs" ] ||
     fail "$got differs from $expect other than at '$differs'"
+  [ "$operation/$status" != read/0 ] || holds_rows got.chann ../radio.bin
   echo "ok ($operation $fault)"
 }
 

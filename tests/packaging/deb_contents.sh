@@ -10,7 +10,8 @@ trap 'rm -rf "$work"' EXIT
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work" >"$work/cpack.log" 2>&1 \
     || { cat "$work/cpack.log"; exit 1; }
 deb=$(ls "$work"/*.deb)
-dpkg-deb -c "$deb" | awk '{print $NF}' | sed 's|^\./|/|' >"$work/contents"
+dpkg-deb -x "$deb" "$work/root"
+metainfo=$work/root/usr/share/metainfo/org.r5prog.r5prog.metainfo.xml
 
 status=0
 for path in /usr/bin/r5prog /usr/bin/r5prog-cli /usr/bin/r5sim \
@@ -19,11 +20,9 @@ for path in /usr/bin/r5prog /usr/bin/r5prog-cli /usr/bin/r5sim \
             /usr/share/metainfo/org.r5prog.r5prog.metainfo.xml \
             /usr/share/man/man1/r5prog.1 /usr/share/man/man1/r5prog-cli.1 /usr/share/man/man1/r5sim.1 \
             /usr/share/doc/r5prog/examples/60-r5prog-cable.rules; do
-    grep -qx "$path" "$work/contents" || { echo "missing from the package: $path"; status=1; }
+    [ -f "$work/root$path" ] || { echo "missing from the package: $path"; status=1; }
 done
-
-dpkg-deb -x "$deb" "$work/root"
-appstreamcli validate --no-net "$work/root/usr/share/metainfo/org.r5prog.r5prog.metainfo.xml" || status=1
+appstreamcli validate --no-net "$metainfo" || status=1
 version=$(dpkg-deb -f "$deb" Version)
 for page in r5prog r5prog-cli r5sim; do
     man=$work/root/usr/share/man/man1/$page.1
@@ -32,6 +31,5 @@ for page in r5prog r5prog-cli r5sim; do
         || { echo "$page.1 lists no options"; status=1; }
     grep -q "$version" "$man" || { echo "$page.1 does not carry version $version"; status=1; }
 done
-grep -q "release version=\"$version\"" "$work/root/usr/share/metainfo/org.r5prog.r5prog.metainfo.xml" \
-    || { echo "the metainfo names another version than $version"; status=1; }
+grep -q "release version=\"$version\"" "$metainfo" || { echo "the metainfo names another version than $version"; status=1; }
 exit $status
