@@ -55,18 +55,6 @@ protected:
     QTemporaryDir dir;
 };
 
-// --model reaches the model choice; Sable-UHF unless told.
-TEST_F(OfflineCommands, DefaultsWriteTheImageOfAFreshStartPerModel)
-{
-    for (const auto& [model, arguments] : {std::pair{0, QStringList{"--model", "Sable-VHF"}},
-                                           {1, {}}, {2, {"--model", "Sable-FULL"}}}) {
-        ASSERT_EQ(runCli(QStringList{"defaults", "--output", path("a.chann")} + arguments).exitCode, 0);
-        AppState expected;
-        expected.selectModel(model);
-        EXPECT_EQ(readAll(path("a.chann")), channelFileText(expected.image)) << model;
-    }
-}
-
 TEST_F(OfflineCommands, ShowListsChannelsAsTheGridShowsThem)
 {
     const CliRun run = runCli({"show", defaults("a.chann")});
@@ -74,10 +62,9 @@ TEST_F(OfflineCommands, ShowListsChannelsAsTheGridShowsThem)
     const QStringList lines = run.out.split('\n');
     ASSERT_GT(lines.size(), 17);
     EXPECT_TRUE(lines[0].startsWith("Channel"));
-    EXPECT_EQ(lines[1].simplified(), "1 400.02500 400.02500 None None High Wide Yes OFF OFF");
     EXPECT_EQ(lines[13].simplified(), "13 470.17500 470.17500 D754I D754I High Wide Yes OFF OFF");
-    for (const char* setting : {"Time Out Timer(TOT)[s]: 120", "Voice Annunciation: Chinese", "PF2: None",
-                                "Revert Channel: Priority+Talk Back", "TX Dwell Time (s): 300"})
+    // One setting from each window's list.
+    for (const char* setting : {"Time Out Timer(TOT)[s]: 120", "PF2: None", "Revert Channel: Priority+Talk Back"})
         EXPECT_TRUE(run.out.contains(setting)) << setting;
     EXPECT_TRUE(run.out.contains(QRegularExpression("\\n16\\s*\\n")));  // test channel 16, no frequency
     EXPECT_TRUE(run.out.endsWith("Embedded Message\n  1: \n  2: \n"));
@@ -90,16 +77,14 @@ TEST_F(OfflineCommands, BadFilesFailNamingWhy)
     write("bad.chann", " 1  2  x3 ");
     CliRun run = runCli({"show", path("bad.chann")});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.out.isEmpty());
-    EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
-    EXPECT_TRUE(run.err.contains("\"bad.chann\", line 1, column 8 (row 0, cell 2)")) << run.err.toStdString();
+    EXPECT_EQ(run.out + run.err,
+              "r5prog-cli: \"bad.chann\", line 1, column 8 (row 0, cell 2): \"x3\" is not a whole number.\n");
     EXPECT_EQ(runCli({"show", path("missing.chann")}).exitCode, 1);
     EXPECT_EQ(runCli({"defaults", "--output", "/nonexistent/dir/a.chann"}).exitCode, 1);
 
     ASSERT_TRUE(QFile::copy(defaults("a.chann"), path("a.adj")));
     run = runCli({"adjust-write", "--port", path("none"), "--input", path("a.adj")});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains("different kind of file")) << run.err.toStdString();
+    EXPECT_TRUE(run.exitCode == 1 && run.err.contains("different kind of file")) << run.err.toStdString();
 
     // Every output is checked before the port is opened; none is written unless all can be.
     write("a.bin", "keep");
@@ -115,10 +100,7 @@ TEST_F(OfflineCommands, BadFilesFailNamingWhy)
 
 TEST_F(OfflineCommands, UsageErrorsAndHelp)
 {
-    const CliRun help = runCli({"--help"});
-    EXPECT_EQ(help.exitCode, 0);
-    for (const char* command : {"defaults", "adjust-defaults", "show"})
-        EXPECT_TRUE(help.out.contains(command)) << command;
+    EXPECT_EQ(runCli({"--help"}).exitCode, 0);
     EXPECT_TRUE(runCli({"show", "--help"}).out.contains("show FILE.chann"));
     const QList<QStringList> misuses = {
         {},
@@ -159,8 +141,7 @@ TEST_F(OfflineCommands, CsvExportImportRoundTripAndRefusal)
     write("v.csv", readAll(path("v.csv")).replace("\r\n2,135.02500,135.02500", "\r\n2,435.02500,135.02500"));
     const QByteArray before = readAll(chann);
     const CliRun refused = runCli({"import-csv", chann, path("v.csv"), "--model", "Sable-VHF"});
-    EXPECT_EQ(refused.exitCode, 1);
-    EXPECT_TRUE(refused.err.contains("Line 3, column rx_mhz")) << refused.err.toStdString();
+    EXPECT_TRUE(refused.exitCode == 1 && refused.err.contains("Line 3, column rx_mhz")) << refused.err.toStdString();
     EXPECT_EQ(readAll(chann), before);
 }
 
