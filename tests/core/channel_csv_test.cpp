@@ -150,7 +150,6 @@ TEST(ChannelCsv, AWrongFieldIsNamed)
 {
     using K = CsvError::Kind;
     const FieldFault faults[] = {
-        {CsvColumn::Receive, "399.99", K::OutOfBand},
         {CsvColumn::Receive, "", K::NoReceive},
         {CsvColumn::Transmit, "440.5.3", K::NotStorable},
         {CsvColumn::Decode, "D999N", K::UnknownTone},

@@ -140,7 +140,7 @@ TEST_F(DataFiles, OnlyRegularFilesAreReadOrReplaced)
 
 // A missing folder, and a file that opens but fails to read (Linux lets a
 // process open its own memory file, but reading its first page fails): the
-// system's reason reaches the user and nothing is loaded.
+// system's reason reaches the user.
 TEST_F(DataFiles, FailuresCarryTheSystemReason)
 {
     const auto open = loadChannelFile(image, "/nonexistent/dir/a.chann");
@@ -155,8 +155,7 @@ TEST_F(DataFiles, FailuresCarryTheSystemReason)
     if (probe.open(QIODevice::ReadOnly) && probe.read(&byte, 1) < 0) {
         const auto error = loadChannelFile(image, "/proc/self/mem");
         ASSERT_TRUE(error);
-        EXPECT_EQ(error->kind, FileError::Kind::CannotRead);   // not an early end
-        EXPECT_FALSE(error->reason.isEmpty());
+        EXPECT_TRUE(error->kind == FileError::Kind::CannotRead && !error->reason.isEmpty());  // not an early end
     }
 }
 
