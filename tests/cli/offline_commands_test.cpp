@@ -62,7 +62,7 @@ TEST_F(OfflineCommands, ShowListsChannelsAsTheGridShowsThem)
     const QStringList lines = run.out.split('\n');
     ASSERT_GT(lines.size(), 17);
     EXPECT_EQ(lines[13].simplified(), "13 470.17500 470.17500 D754I D754I High Wide Yes OFF OFF");
-    // One setting from each window's list.
+    // One setting of the options, keys and scan windows each.
     for (const char* setting : {"Time Out Timer(TOT)[s]: 120", "PF2: None", "Revert Channel: Priority+Talk Back"})
         EXPECT_TRUE(run.out.contains(setting)) << setting;
     EXPECT_TRUE(run.out.contains(QRegularExpression("\\n16\\s*\\n")));  // test channel 16, no frequency
