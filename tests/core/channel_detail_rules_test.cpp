@@ -52,7 +52,6 @@ TEST(viewChannel, ValuesWithoutAnEntryShowRawAndStayAsStored)
         Selection DetailView::*selection;
         const char* raw;
     } cases[] = {
-        {"option signalling 3", 0x5C, {0x06}, &DetailView::optionSignalling, "3"},
         {"lockout 3 without signalling", 0x5C, {0x18}, &DetailView::busyLockout, "3"},
         {"SP unmute 3 with DTMF", 0x5C, {0x62}, &DetailView::spUnmute, "3"},
         {"encode DCS code outside the table", 0x5A, {0x12, 0x2C}, &DetailView::encode, "2C12"},

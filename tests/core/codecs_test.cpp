@@ -40,16 +40,6 @@ TEST(FrequencyCodec, PacksByCharacterPosition)
         EXPECT_EQ(frequencyBytes(c.text, c.twoDigit), c.bytes) << c.text;
 }
 
-TEST(toneCodeOf, LowByteFirstAndOnlyExactlyFFForNone)
-{
-    EXPECT_EQ(toneCodeOf("67.0"), (ToneCode{0x9E, 0x02}));
-    EXPECT_EQ(toneCodeOf("FF"), ToneCode{});
-    for (const char* refused : {"ff", "0", "255"})
-        EXPECT_EQ(toneCodeOf(refused), std::nullopt) << refused;
-    // A code whose low part would round up to 256 carries into the high byte.
-    EXPECT_EQ(toneCodeOf("76.79"), (ToneCode{0x00, 0x03}));
-}
-
 TEST(CharCodec, MapsPasswordCharactersAndFindsOnesWithoutAByteCode)
 {
     // Lower case, digits and refused signs are typed in the tuning window test.
@@ -74,7 +64,6 @@ TEST(ToneTable, CodesAtTheEdgesOfEachBlock)
     const std::pair<int, int> codes[] = {{1, 0x029E}, {40, 0x2813}, {122, 0x29EC}};
     for (const auto& [index, value] : codes)
         EXPECT_EQ(ToneTable::code(index).value(), value) << index;
-    EXPECT_EQ(ToneTable::code(0), ToneCode{});
     EXPECT_EQ(ToneTable::paddedName(40), "    D023N   ");
     EXPECT_EQ(ToneTable::paddedName(205), "   D754I   ");
 }
