@@ -19,9 +19,9 @@ TEST(ChannelRecord, AFieldKeepsToItsBits)
 {
     RadioImage image;
     image.fill(0x5A);
-    image.setAt(0x5F, 0xF8);
+    image.setAt(0x5F, 0xF0);
     channel::setField(image, 5, channel::kAutodialMemory, 9);
-    EXPECT_EQ(bytesAt(image, 0x5E, 3), "5a f9 5a");
+    EXPECT_EQ(bytesAt(image, 0x5E, 3), "5a f1 5a");
     EXPECT_EQ(channel::field(image, 5, channel::kAutodialMemory), 1);
 }
 

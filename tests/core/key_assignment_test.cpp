@@ -12,14 +12,14 @@ using namespace r5;
 namespace {
 
 // PF1 holds the case's code, PF2 a plain one: showing both writes back each on
-// its own cell. Codes 0x0C and 0x01 and the cells around are the window test's.
+// its own cell. Codes 0x01 and 0xFF and the cells around are the window tests'.
 TEST(Keys, ShowsAndWritesBack)
 {
     const struct {
         quint8 stored;
         const char* english;
         const char* writtenBack;
-    } cases[] = {{0xFF, "None", "ff"}, {0x0B, "Temporary Delete", "0b"}, {0x00, "Autodial", "00"}};
+    } cases[] = {{0x0C, "None", "ff"}, {0x0B, "Temporary Delete", "0b"}, {0x00, "Autodial", "00"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(int(c.stored));
         RadioImage image = startUpImage(kUhfModel);
