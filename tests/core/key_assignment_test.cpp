@@ -12,7 +12,8 @@ using namespace r5;
 namespace {
 
 // PF1 holds the case's code, PF2 a plain one: showing both writes back each on
-// its own cell. Codes 0x01 and 0xFF and the cells around are the window tests'.
+// its own cell. Codes above 0x0C read as 0x0C does; 0x01 and the cells around
+// are the window test's.
 TEST(Keys, ShowsAndWritesBack)
 {
     const struct {
