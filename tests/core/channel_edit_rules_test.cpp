@@ -64,44 +64,29 @@ TEST(commitReceive, AHalfErasedRecordStartsClean)
 TEST(TypedTone, NumbersNamesAndEverythingElse)
 {
     using Kind = TypedTone::Kind;
-    const struct {
-        const char* text;
-        Kind kind;
-        int value;  // tenths of a hertz, or the table index
-    } cases[] = {
-        {"88.5", Kind::Ctcss, 885},   {"100.3", Kind::Ctcss, 1003},  // not a standard tone, taken as it is
-        {"60", Kind::Ctcss, 600},     {"255.9", Kind::Ctcss, 2559},
-        {"256", Kind::Unknown, 0},    // the high byte would read as DCS
-        {"59.9", Kind::Unknown, 0},   {"D023N", Kind::TableEntry, 40},
-        {" D754I ", Kind::TableEntry, 205}, {"OFF", Kind::TableEntry, 0},
-        {"D999N", Kind::Unknown, 0},
-    };
-    for (const auto& c : cases) {
-        const TypedTone tone = typedTone(c.text);
-        EXPECT_EQ(tone.kind, c.kind) << c.text;
-        if (c.kind == Kind::Ctcss)
-            EXPECT_EQ(tone.code.value(), c.value) << c.text;
-        if (c.kind == Kind::TableEntry)
-            EXPECT_EQ(tone.tableIndex, c.value) << c.text;
+    // The value is tenths of a hertz, or the table index; 100.3 Hz is no
+    // standard tone but is taken as it is.
+    for (const auto& [text, kind, value] : {std::tuple{"100.3", Kind::Ctcss, 1003},
+                                            {"60", Kind::Ctcss, 600}, {"255.9", Kind::Ctcss, 2559},
+                                            {"256", Kind::Unknown, 0},  // the high byte would read as DCS
+                                            {"59.9", Kind::Unknown, 0}, {" D754I ", Kind::TableEntry, 205},
+                                            {"OFF", Kind::TableEntry, 0}, {"D999N", Kind::Unknown, 0}}) {
+        const TypedTone tone = typedTone(text);
+        EXPECT_EQ(tone.kind, kind) << text;
+        if (kind == Kind::Ctcss)
+            EXPECT_EQ(tone.code.value(), value) << text;
+        if (kind == Kind::TableEntry)
+            EXPECT_EQ(tone.tableIndex, value) << text;
     }
 }
 
-TEST(EnterMove, FollowsTheLineAndStaysOnLine16)
+// The moves on from the receive, scrambler, decode and PTT ID columns are the
+// window test's.
+TEST(EnterMove, FromTransmitFollowsTheLineAndStaysOnLine16)
 {
-    const struct {
-        CellPosition from;
-        bool lineEmpty;
-        CellPosition to;
-    } cases[] = {
-        {{5, kReceiveColumn}, false, {5, kTransmitColumn}},
-        {{5, kTransmitColumn}, true, {6, kReceiveColumn}},
-        {{16, kTransmitColumn}, true, {16, kReceiveColumn}},
-        {{5, kScramblerColumn}, false, {5, kPttIdColumn}},
-        {{5, kPttIdColumn}, false, {6, kReceiveColumn}},
-        {{16, kPttIdColumn}, false, {16, kReceiveColumn}},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(enterMove(c.from, c.lineEmpty), c.to) << c.from.line << "/" << c.from.column;
+    EXPECT_EQ(enterMove({5, kTransmitColumn}, false), (CellPosition{5, kDecodeColumn}));
+    EXPECT_EQ(enterMove({5, kTransmitColumn}, true), (CellPosition{6, kReceiveColumn}));
+    EXPECT_EQ(enterMove({16, kTransmitColumn}, true), (CellPosition{16, kReceiveColumn}));
 }
 
 TEST(GridButtons, ClearChangesOnlyTheChannelsAndTheirScanBits)

@@ -20,7 +20,6 @@ namespace {
 TEST(ImageDifferences, KnownPairListsEachChangeOnce)
 {
     const RadioImage before = startUpImage(kUhfModel);
-    EXPECT_TRUE(imageDifferences(before, before, Language::English).empty());
     RadioImage after = before;
     channel::setField(after, 3, channel::kHighPower, 0);
     channel::setField(after, 3, channel::kBusyLockout, 1);

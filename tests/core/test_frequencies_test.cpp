@@ -15,24 +15,17 @@ namespace {
 constexpr double kLow = 136;
 constexpr double kHigh = 174;
 
+// Lines 3 and 16 are typed in the window test.
 TEST(TestFrequencies, EachLineStoresItsOwnEightBytes)
 {
     RadioImage image = startUpImage(kUhfModel);
     TestLines lines = readTestLines(image);
-    for (const TestLine& line : lines)
-        EXPECT_TRUE(line.receive.isEmpty() && line.transmit.isEmpty());
     lines[1] = {"145.50000", "146.00000"};
-    lines[15] = {"150.12500", "150.00000"};
+    storeTestLines(image, lines);
+    lines[1].receive = "";  // an emptied cell is erased, its neighbours kept
     storeTestLines(image, lines);
     const std::string erased = hexOf(QByteArray(4, '\xFF'));
-    EXPECT_EQ(bytesAt(image, 0x284, 16), erased + " 00 00 55 14 00 00 60 14 " + erased);
-    EXPECT_EQ(bytesAt(image, 0x2F8, 12), "00 25 01 15 00 00 00 15 " + erased);
-    EXPECT_EQ(shownText(image, 2, kTransmit), "146.00000");
-
-    lines[15] = {"", ""};
-    storeTestLines(image, lines);
-    EXPECT_EQ(bytesAt(image, 0x2F8, 8), erased + " " + erased);
-    EXPECT_EQ(bytesAt(image, 0x28C, 4), "00 00 60 14");
+    EXPECT_EQ(bytesAt(image, 0x284, 16), erased + " " + erased + " 00 00 60 14 " + erased);
 }
 
 // A stored 45 MHz would come back as 450 MHz through its text: an untouched
@@ -56,13 +49,10 @@ TEST(TestFrequencies, ReceiveCommitRules)
         const char* transmitAfter;  // nullptr: the transmit cell is not changed
         bool message;
     } cases[] = {
-        {"145.5", "", "145.50000", "145.50000", false},
         {"150", "146.00000", "150.00000", nullptr, false},   // never overwrites transmit
         {"174", " ", "174.00000", "174.00000", false},       // band ends included
         {"136", "", "136.00000", "136.00000", false},
         {"174.00001", "", "136.00000", nullptr, true},
-        {"abc", "146.00000", "136.00000", nullptr, true},     // letters read as 0
-        {"145.1234567", "", "145.12345", "145.12345", false},  // finer than 10 Hz is cut
         {"145abc", "", "136.00000", nullptr, true},           // not one number
         {"  ", "146.00000", "", "", false},                   // emptied: transmit too
     };
