@@ -204,11 +204,6 @@ QString priorityChannelText(const RadioImage& image)
 
 bool isPriorityChannelCharacter(QChar ch) { return ch >= '0' && ch <= '9'; }
 
-bool priorityChannelKeyAccepted(const QString& boxText, QChar key)
-{
-    return isPriorityChannelCharacter(key) && boxText.trimmed().size() < kPriorityChannelMaxDigits;
-}
-
 PriorityChannelEntry enterPriorityChannel(RadioImage& image, const QString& boxText)
 {
     // An emptied box is the user starting over (and the box the window empties

@@ -91,8 +91,6 @@ bool priorityChannelEditable(const RadioImage& image);
 QString priorityChannelText(const RadioImage& image);
 // The box takes digits only, however they arrive (keys, input methods, paste).
 bool isPriorityChannelCharacter(QChar ch);
-// Only digits are typed into the box, and not beyond two characters.
-bool priorityChannelKeyAccepted(const QString& boxText, QChar key);
 
 enum class PriorityChannelEntry {
     Stored,      // the cell holds the new channel
