@@ -84,9 +84,6 @@ private slots:
 
         click(2, 4);
         QVERIFY(!textEdit()->isVisible() && !comboEdit()->isVisible());
-        const RadioImage before = state_->image;
-        click(2, 0);  // leaving the locked cell writes nothing
-        QCOMPARE(state_->image, before);
     }
 
     // The message follows the language of the moment: here a switch after opening.
@@ -150,8 +147,7 @@ private slots:
         click(4, 1);
         QTest::keyClicks(textEdit(), "160");
         QTest::keyClick(textEdit(), Qt::Key_Down);
-        QCOMPARE(receiveText(4), QString("160.00000"));
-        QCOMPARE(receiveText(5), frequencyText(channel::receive(before, 5)));
+        QCOMPARE(receiveText(4), QString("160.00000"));  // not channel 5, the cell reached
     }
 
     void leavingForAButtonByTabOrClosingCommits()
