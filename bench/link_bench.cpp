@@ -8,15 +8,7 @@
 // longest stall of its event loop. Bounds, from the radio's trace of the run:
 //   wire      = bytes on the wire both ways x 10 bits / 9600
 //   protocol  = wire + 15 ms send tick per command that waits for it
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
-#include <QProcess>
-#include <QRandomGenerator>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QThread>
+#include <QtCore>
 
 #include <algorithm>
 #include <cstdio>
@@ -101,9 +93,8 @@ int main(int argc, char* argv[])
     QByteArray memory(1024, '\0');
     QRandomGenerator::global()->fillRange(reinterpret_cast<quint32*>(memory.data()), memory.size() / 4);
     QFile raw(dir.filePath("radio.bin"));
-    if (!raw.open(QIODevice::WriteOnly) || raw.write(memory) != memory.size())
+    if (!raw.open(QIODevice::WriteOnly) || raw.write(memory) != memory.size() || !raw.flush())
         return 1;
-    raw.close();
 
     QProcess radio;
     radio.start(sim, {"--link", link, "--raw", raw.fileName(), "--log", log});
