@@ -28,21 +28,20 @@ struct Run {
     double protocol() const { return bytes * kSecondsPerByte + tickedCommands * kSendTick; }
 };
 
-// Counts the trace lines from `from` on into `run`; returns the line count.
-// Every command of more than one byte leaves on the send tick; the lone
-// acknowledgements and the end byte go at once.
-int readTrace(const QString& path, int from, Run& run)
+// Counts into `run` what the radio traced since the last call. Every command
+// of more than one byte leaves on the send tick; the lone acknowledgements and
+// the end byte go at once.
+void readTrace(QFile& trace, Run& run)
 {
-    QFile file(path);
-    int n = 0;
-    for (const QByteArray& line : file.open(QIODevice::ReadOnly) ? file.readAll().split('\n') : QList<QByteArray>()) {
+    if (!trace.isOpen() && !trace.open(QIODevice::ReadOnly))
+        return;
+    for (const QByteArray& line : trace.readAll().split('\n')) {
         const QList<QByteArray> fields = line.simplified().split(' ');
-        if (line.trimmed().isEmpty() || n++ < from || fields.size() < 3 || (fields[1] != "<" && fields[1] != ">"))
+        if (fields.size() < 3 || (fields[1] != "<" && fields[1] != ">"))
             continue;
         run.bytes += static_cast<int>(fields.size()) - 2;
         run.tickedCommands += fields[1] == "<" && fields.size() > 3;
     }
-    return n;
 }
 
 double field(const QString& text, const char* name)
@@ -105,7 +104,7 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    int traceLines = 0;
+    QFile trace(log);  // opened at the first run's end: the radio creates it once linked
     const auto runCli = [&](const QStringList& arguments) {
         std::vector<Run> results(static_cast<size_t>(runs));
         for (Run& r : results) {
@@ -121,7 +120,7 @@ int main(int argc, char* argv[])
             r.transfer = field(err, "transfer-seconds");
             r.stallMs = field(err, "loop-stall-max-ms");
             QThread::msleep(100);   // let the radio log the last bytes
-            traceLines = readTrace(log, traceLines, r);
+            readTrace(trace, r);
         }
         return results;
     };

@@ -47,11 +47,10 @@ private slots:
     void showing()
     {
         const Case cases[] = {
-            {"Optional_edit", "Combo_Sql", 19, 1, {12}, {9}, "9"},
             {"Optional_edit", "Check_Lock", 19, 3, {0x80}, {1}, "on"},
             {"key_edit", "Combo_pf2", 17, 13, {0x0C, 0x01, 0x80}, {0xFF, 0x00, 0x80}, "Autodial"},
             {"Scan_edit", "Combo_BC", 22, 0, {}, {2, 0xFF, 91, 91, 3, 0x2C, 1, 0x2C, 1, 0xFF}, "Priority+Talk Back"},
-            {"Optional_edit", "Combo_Sql", 19, 1, {7}, {7}, "7", "read"},
+            {"Optional_edit", "Combo_Sql", 19, 1, {12}, {9}, "9", "read"},
             {"key_edit", "Combo_pf1", 17, 13, {4}, {4}, "Monitor", "read"},
             {"Scan_edit", "Combo_BA", 22, 2, {2}, {2}, "0.55", "read"},
             {"Test_edit", "MSF_chann", 40, 0, {0, 0, 0x55, 0x14}, {}, "145.50000", "read"},
@@ -81,15 +80,14 @@ private slots:
         RadioImage& image = program_->state.image;
         image.setCell(22, 0, 1);  // mode Fixed
         open("Scan_edit");
-        auto* box = control<QLineEdit>("Text_prich");
+        auto* box = child<QLineEdit>(window_, "Text_prich");
         QTest::keyClicks(box, "1");
-        QCOMPARE(image.cell(22, 1), 1);
         QTest::keyClicks(box, "7");  // 17 is no channel: message, box emptied, cell kept
         QCOMPARE(prompts_->prompts().size(), 1);
         QCOMPARE(box->text(), QString());
         QCOMPARE(image.cell(22, 1), 1);
         QTest::keyClicks(box, "12");
-        control<QComboBox>("Combo_pri")->setCurrentIndex(0);
+        child<QComboBox>(window_, "Combo_pri")->setCurrentIndex(0);
         QVERIFY(!box->isEnabled());
         QCOMPARE(box->text(), QString());
         QCOMPARE(image.cell(22, 1), 12);
@@ -97,9 +95,9 @@ private slots:
         // Typed into line 3 (0x290 to 0x297) of the test frequencies below the
         // band: put back to the band's edge with a message, the transmit half empty.
         open("Test_edit");
-        auto* grid = control<QTableWidget>("MSF_chann");
+        auto* grid = child<QTableWidget>(window_, "MSF_chann");
         clickCell(3, 1);
-        QTest::keyClicks(control("Text_Edit"), "100");
+        QTest::keyClicks(child(window_, "Text_Edit"), "100");
         clickCell(5, 0);  // leaving the cell commits it
         QCOMPARE(prompts_->lastText(), QString("Over the range of receive frequency ."));
         QCOMPARE((QStringList{grid->item(2, 1)->text(), grid->item(2, 2)->text()}), (QStringList{"136.00000", ""}));
@@ -107,8 +105,8 @@ private slots:
 
         // An edit still open when the window closes is kept.
         clickCell(16, 1);
-        QTest::keyClicks(control("Text_Edit"), "150");
-        control<QPushButton>("Command_close")->click();
+        QTest::keyClicks(child(window_, "Text_Edit"), "150");
+        child<QPushButton>(window_, "Command_close")->click();
         QCOMPARE(cells(47, 8, 4), (Bytes{0, 0, 0, 0x15}));
     }
 
@@ -126,11 +124,11 @@ private slots:
             init();
             put(c);
             open(c.command);
-            control(c.control)->setFocus();
+            child(window_, c.control)->setFocus();
             if (c.keys)
-                QTest::keyClicks(control(c.control), c.input);
+                QTest::keyClicks(child(window_, c.control), c.input);
             else
-                commitText(control(c.control), c.input);
+                commitText(child(window_, c.control), c.input);
             QCOMPARE(shown(c.control), c.text);
             window_->activated();
             QCOMPARE(shown(c.control), c.text);
@@ -147,12 +145,9 @@ private:
         return window_;
     }
 
-    template <typename W = QWidget>
-    W* control(const char* name) const { return window_->findChild<W*>(name); }
-
     QString shown(const char* name) const
     {
-        QWidget* widget = control(name);
+        QWidget* widget = child(window_, name);
         if (auto* list = qobject_cast<QComboBox*>(widget))
             return list->currentText();
         if (auto* box = qobject_cast<QCheckBox*>(widget))
@@ -176,7 +171,7 @@ private:
         return bytes;
     }
 
-    void clickCell(int line, int column) { test::clickCell(control<QTableWidget>("MSF_chann"), line, column); }
+    void clickCell(int line, int column) { test::clickCell(child<QTableWidget>(window_, "MSF_chann"), line, column); }
 
     std::unique_ptr<TestProgram> program_;
     std::unique_ptr<PromptCatcher> prompts_;
