@@ -69,8 +69,7 @@ run_cell() {
   mkdir "cell-$fault" && cd "cell-$fault"
   case_name="$operation $fault" work=$PWD
   trap stop_all_sims EXIT
-  local options=(--fast); [ "$fault" != paced ] || options=()
-  [ "$fault" = paced ] || options+=(--fault "$fault")
+  local options=(--fast --fault "$fault"); [ "$fault" != paced ] || options=()
   [ "$fault" = no-port ] && port=$PWD/no-device ||
     start_sim radio --raw ../radio.bin --adjust ../radio.adj --dump dump.bin --dump-adjust adjust.bin "${options[@]}"
   for output in got.chann got.bin got.adj; do echo keep >$output; done
