@@ -88,7 +88,6 @@ int main(int argc, char* argv[])
 
     QTemporaryDir dir;
     const QString link = dir.filePath("radio");
-    const QString log = dir.filePath("trace");
     QByteArray memory(1024, '\0');
     QRandomGenerator::global()->fillRange(reinterpret_cast<quint32*>(memory.data()), memory.size() / 4);
     QFile raw(dir.filePath("radio.bin"));
@@ -96,15 +95,13 @@ int main(int argc, char* argv[])
         return 1;
 
     QProcess radio;
-    radio.start(sim, {"--link", link, "--raw", raw.fileName(), "--log", log});
-    for (int i = 0; i < 100 && !QFileInfo(link).isSymLink(); ++i)
-        QThread::msleep(50);
-    if (!QFileInfo(link).isSymLink()) {
+    QFile trace(dir.filePath("trace"));  // opened at the first run's end: the radio creates it once linked
+    radio.start(sim, {"--link", link, "--raw", raw.fileName(), "--log", trace.fileName()});
+    if (!radio.waitForReadyRead(5000)) {  // it says where it is linked once it is
         std::fprintf(stderr, "link_bench: r5sim did not start (%s)\n", qPrintable(sim));
         return 1;
     }
 
-    QFile trace(log);  // opened at the first run's end: the radio creates it once linked
     const auto runCli = [&](const QStringList& arguments) {
         std::vector<Run> results(static_cast<size_t>(runs));
         for (Run& r : results) {
