@@ -8,7 +8,7 @@ operations=(read write password tuning-read tuning-write)
 # the password block is 1, a read asks for 0 twice so 18 is 0x3C0-0x3FF, write row r is r + 2; tuning write: the
 # record is 1, block b is b + 2; password: reading the record 1, writing it 2). ok: what was read or written is
 # exact; @P: but for byte P; lost: radio given up; port: no open; B: the radio confirmed and holds B blocks;
-# refused: old password refused; maybe: new password unconfirmed. Else a failure leaves radio and outputs as they were.
+# refused: old password refused; maybe: new password unconfirmed. Other failures leave radio and outputs as they were.
 rows=(
   "paced             ok      ok      ok         ok      ok"
   "noise             ok      ok      ok         ok      ok"
@@ -84,7 +84,7 @@ run_cell() {
   [ "$fault" = no-port ] || stop_sim
   [ "$status" = 0 ] || [ "$(cat got.chann got.bin got.adj)" = keep$'\n'keep$'\n'keep ] ||
     fail "a failed command replaced an output"
-  # Else a read's output holds the radio's, or the radio holds what was written (of a partial write, what it confirmed).
+  # A failure leaves the radio; else a read's output holds the radio's, or the radio what was written (or confirmed).
   local got=dump.bin expect=../radio.bin lines=1024 differs=
   [[ $operation != tuning-* ]] || got=adjust.bin expect=../radio.adj
   if [[ $status = 0 || $outcome = [0-9]* ]]; then

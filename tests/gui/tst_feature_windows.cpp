@@ -41,8 +41,8 @@ private slots:
         prompts_ = std::make_unique<PromptCatcher>();
     }
 
-    // The first showing writes odd cells back normalised (a row per window and kind
-    // of control); `input` "read" puts the cells while another window is active, as
+    // Showing writes odd cells back normalised (a row per window and kind of
+    // control); `input` "read" puts the cells while another window is active, as
     // a read does, and the window shows them when it is active again.
     void showing()
     {
