@@ -4,7 +4,6 @@
 #include "gui/program_helpers.h"
 #include "gui/prompt_helpers.h"
 #include "gui/widget_helpers.h"
-#include "model/defaults.h"
 #include "model/radio_models.h"
 
 using namespace r5;
@@ -58,7 +57,6 @@ private slots:
         };
         for (const Case& c : cases) {
             init();
-            program_->state.image = startUpImage(kVhfModel);
             if (c.input == "read") {
                 ChildWindow* window = open(c.command);
                 QMdiSubWindow* frame = program_->frame.workspace()->activeSubWindow();
