@@ -8,15 +8,7 @@
 // longest stall of its event loop. Bounds, from the radio's trace of the run:
 //   wire      = bytes on the wire both ways x 10 bits / 9600
 //   protocol  = wire + 15 ms send tick per command that waits for it
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
-#include <QProcess>
-#include <QRandomGenerator>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QThread>
+#include <QtCore>
 
 #include <algorithm>
 #include <cstdio>
@@ -36,21 +28,20 @@ struct Run {
     double protocol() const { return bytes * kSecondsPerByte + tickedCommands * kSendTick; }
 };
 
-// Counts the trace lines from `from` on into `run`; returns the line count.
-// Every command of more than one byte leaves on the send tick; the lone
-// acknowledgements and the end byte go at once.
-int readTrace(const QString& path, int from, Run& run)
+// Counts into `run` what the radio traced since the last call. Every command
+// of more than one byte leaves on the send tick; the lone acknowledgements and
+// the end byte go at once.
+void readTrace(QFile& trace, Run& run)
 {
-    QFile file(path);
-    int n = 0;
-    for (const QByteArray& line : file.open(QIODevice::ReadOnly) ? file.readAll().split('\n') : QList<QByteArray>()) {
+    if (!trace.isOpen() && !trace.open(QIODevice::ReadOnly))
+        return;
+    for (const QByteArray& line : trace.readAll().split('\n')) {
         const QList<QByteArray> fields = line.simplified().split(' ');
-        if (line.trimmed().isEmpty() || n++ < from || fields.size() < 3 || (fields[1] != "<" && fields[1] != ">"))
+        if (fields.size() < 3 || (fields[1] != "<" && fields[1] != ">"))
             continue;
         run.bytes += static_cast<int>(fields.size()) - 2;
         run.tickedCommands += fields[1] == "<" && fields.size() > 3;
     }
-    return n;
 }
 
 double field(const QString& text, const char* name)
@@ -97,24 +88,20 @@ int main(int argc, char* argv[])
 
     QTemporaryDir dir;
     const QString link = dir.filePath("radio");
-    const QString log = dir.filePath("trace");
     QByteArray memory(1024, '\0');
     QRandomGenerator::global()->fillRange(reinterpret_cast<quint32*>(memory.data()), memory.size() / 4);
     QFile raw(dir.filePath("radio.bin"));
-    if (!raw.open(QIODevice::WriteOnly) || raw.write(memory) != memory.size())
+    if (!raw.open(QIODevice::WriteOnly) || raw.write(memory) != memory.size() || !raw.flush())
         return 1;
-    raw.close();
 
     QProcess radio;
-    radio.start(sim, {"--link", link, "--raw", raw.fileName(), "--log", log});
-    for (int i = 0; i < 100 && !QFileInfo(link).isSymLink(); ++i)
-        QThread::msleep(50);
-    if (!QFileInfo(link).isSymLink()) {
+    QFile trace(dir.filePath("trace"));  // opened at the first run's end: the radio creates it once linked
+    radio.start(sim, {"--link", link, "--raw", raw.fileName(), "--log", trace.fileName()});
+    if (!radio.waitForReadyRead(5000)) {  // it says where it is linked once it is
         std::fprintf(stderr, "link_bench: r5sim did not start (%s)\n", qPrintable(sim));
         return 1;
     }
 
-    int traceLines = 0;
     const auto runCli = [&](const QStringList& arguments) {
         std::vector<Run> results(static_cast<size_t>(runs));
         for (Run& r : results) {
@@ -130,7 +117,7 @@ int main(int argc, char* argv[])
             r.transfer = field(err, "transfer-seconds");
             r.stallMs = field(err, "loop-stall-max-ms");
             QThread::msleep(100);   // let the radio log the last bytes
-            traceLines = readTrace(log, traceLines, r);
+            readTrace(trace, r);
         }
         return results;
     };

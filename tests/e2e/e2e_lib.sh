@@ -1,5 +1,4 @@
-# Shell helpers the end-to-end scripts share. The caller sets `work` (the
-# folder the links and dumps go to) and `case_name`, and has an array `sims`.
+# Shared by the end-to-end scripts; the caller sets `work` (links and dumps go there), `case_name` and `sims`.
 
 fail() { echo "FAIL ($case_name): $*" >&2; exit 1; }
 
@@ -12,8 +11,7 @@ start_sim() {
   fail "r5sim did not come up: $(cat "$work/$name.out")"
 }
 
-# Stops the last started radio, unless a pulled cable stopped it already (it
-# dumps its memory on the way out).
+# Stops the last started radio (it dumps its memory on the way out), unless a pulled cable stopped it.
 stop_sim() {
   local pid=${sims[-1]}
   kill -TERM "$pid" 2>/dev/null || true

@@ -1,26 +1,15 @@
 #!/usr/bin/env bash
-# Every misbehaviour of r5sim against every link command of r5prog-cli.
+# Every misbehaviour of r5sim against every link command of r5prog-cli; one operation's cells run side by side.
 #   R5CLI=... R5SIM=... fault_matrix.sh OPERATION      fault_matrix.sh --list
-# The cells of one operation run side by side: most of their time is the
-# program waiting out its own reply time-outs and retry pauses.
 set -euo pipefail
 
 operations=(read write password tuning-read tuning-write)
-# One row a fault (no-port: a path that is no device; paced: no fault, the
-# radio at its real pace), one cell an operation:
-# [N:]outcome, N the answer the fault hits. r5sim counts answers from 1: in a
-# read or write of the memory the password block is answer 1 and a read asks
-# for address 0 twice, so answer 18 carries 0x3C0 to 0x3FF and row r of a
-# write is answer r + 2; in a tuning write the record is answer 1 and block b
-# answer b + 2; a password change reads its record (1) and writes it (2).
-# Outcomes: ok = success, and what was read or what the radio holds is exact;
-# @P = so, but for byte P (1-based); lost = the radio was given up; port = the
-# port does not open; B = the radio confirmed B blocks of the write and holds
-# them; refused = the old password is refused; maybe = the radio did not
-# confirm the new password. A failure leaves the radio and the output files as
-# they were, unless the radio confirmed blocks or may hold the new password.
+# A row a fault (no-port: no device; paced: none, at real pace), a cell [N:]outcome, N the answer hit (from 1; memory:
+# the password block is 1, a read asks for 0 twice so 18 is 0x3C0-0x3FF, write row r is r + 2; tuning write: the
+# record is 1, block b is b + 2; password: reading the record 1, writing it 2). ok: what was read or written is
+# exact; @P: but for byte P; lost: radio given up; port: no open; B: the radio confirmed and holds B blocks;
+# refused: old password refused; maybe: new password unconfirmed. Other failures leave radio and outputs as they were.
 rows=(
-  "-                 ok      ok      ok         ok      ok"
   "paced             ok      ok      ok         ok      ok"
   "noise             ok      ok      ok         ok      ok"
   "split-reply       ok      ok      ok         ok      ok"
@@ -38,11 +27,8 @@ rows=(
   "unplug            5:port  30:28   2:maybe    3:port  20:18"
   "no-port           port    port    port       port    port"
 )
-# What the user reads (a fragment of stderr), by operation and outcome; a
-# tuning read or write not named reads as the memory's, a password change as a read.
+# What stderr says of a failure (a tuning operation not named: as the memory's; a password change: as a read).
 declare -A says=(
-  [read/ok]="Complete reading the data from transceiver." [write/ok]="Complete writing Data to the transceiver."
-  [password/ok]="PassWord Modify Success !" [tuning-write/ok]="Complete writing optional parameters to the transceiver."
   [read/lost]="Fail connect with transceiver." [write/lost]="The radio confirmed none of the blocks."
   [tuning-read/lost]="Communication fault." [password/refused]="Old PassWord Error, Writeing Stop"
   [read/port]="Communication port is error" [write/port]="Nothing was sent to the radio."
@@ -51,7 +37,7 @@ declare -A says=(
 declare -A command=(
   [read]="read --output got.chann --raw got.bin" [write]="write --input ../vhf.chann"
   [password]="password --old abc --new xyz" [tuning-read]="adjust-read --output got.adj"
-  [tuning-write]="adjust-write --input ../new.adj")
+  [tuning-write]="adjust-write --input ../after-tuning-write.adj")
 
 [ "${1:-}" != --list ] || { printf '%s\n' "${operations[@]}"; exit 0; }
 
@@ -66,31 +52,24 @@ cd "$work"
 # One byte value a line, from a binary dump or a text of numbers (.adj).
 values() { { [[ $1 = *.bin ]] && od -An -v -tu1 -w1 "$1" || cat "$1"; } | tr -s ' \r\n' '\n' | sed '/^$/d'; }
 
-# What the radio holds at the start: random memory with the password "abc",
-# a random tuning block; and what a write or password change should leave.
-head -c 1024 /dev/urandom >radio.bin
-printf 'abc   ' | dd of=radio.bin bs=1 seek=928 conv=notrunc 2>/dev/null
+# The radio at the start (random, password "abc") and what a write or password change should leave.
+{ head -c 928 /dev/urandom; printf 'abc   '; head -c 90 /dev/urandom; } >radio.bin
 head -c 512 /dev/urandom | od -An -v -tu1 -w16 >radio.adj
 head -c 512 /dev/urandom | od -An -v -tu1 -w16 >after-tuning-write.adj
-cp after-tuning-write.adj new.adj
 "$R5CLI" defaults --model Sable-VHF --output vhf.chann
 file_memory vhf.chann vhf.bin
-cp radio.bin after-write.bin
-head -c 784 vhf.bin | dd of=after-write.bin conv=notrunc 2>/dev/null
-cp radio.bin after-password.bin
-printf 'xyz   ' | dd of=after-password.bin bs=1 seek=928 conv=notrunc 2>/dev/null
+{ head -c 784 vhf.bin; tail -c +785 radio.bin; } >after-write.bin
+{ head -c 928 radio.bin; printf 'xyz   '; tail -c +935 radio.bin; } >after-password.bin
 
 run_cell() {
   local fault=$1 outcome=$2 status=1 code=0 port=$work/cell-$fault/radio
   [[ $outcome != ok && $outcome != @* ]] || status=0
-  local key=${outcome%%@*}; key=${key:-ok}
-  local message=${says[$operation/$key]:-${says[${operation#tuning-}/$key]:-${says[read/$key]:-}}}
+  local message=${says[$operation/$outcome]:-${says[${operation#tuning-}/$outcome]:-${says[read/$outcome]:-}}}
   [[ $outcome != [0-9]* ]] || message="The radio confirmed $outcome of "
   mkdir "cell-$fault" && cd "cell-$fault"
   case_name="$operation $fault" work=$PWD
   trap stop_all_sims EXIT
-  local options=(--fast); [ "$fault" != paced ] || options=()
-  [[ $fault = - || $fault = paced ]] || options+=(--fault "$fault")
+  local options=(--fast --fault "$fault"); [ "$fault" != paced ] || options=()
   [ "$fault" = no-port ] && port=$PWD/no-device ||
     start_sim radio --raw ../radio.bin --adjust ../radio.adj --dump dump.bin --dump-adjust adjust.bin "${options[@]}"
   for output in got.chann got.bin got.adj; do echo keep >$output; done
@@ -99,16 +78,13 @@ run_cell() {
   [ "$code" = "$status" ] || fail "exited $code, expected $status: $(cat stderr)"
   # A silent radio is asked four times about two seconds apart.
   [ "$operation $fault" != "read silent" ] || ((SECONDS >= 6 && SECONDS <= 12)) || fail "gave up after $SECONDS s"
-  grep -qF -- "$message" stderr || fail "no \"$message\" in: $(cat stderr)"
-  # The serial port's lock goes with an orderly close; a program that ended
-  # with the port open leaves it behind.
+  [ -z "$message" ] || grep -qF -- "$message" stderr || fail "no \"$message\" in: $(cat stderr)"
+  # A program that ended with the port open leaves its lock behind.
   ! ls {/var/lock,/run/lock,/tmp,/var/tmp}/LCK..${port//\//_} 2>/dev/null || fail "the port was left open"
   [ "$fault" = no-port ] || stop_sim
   [ "$status" = 0 ] || [ "$(cat got.chann got.bin got.adj)" = keep$'\n'keep$'\n'keep ] ||
     fail "a failed command replaced an output"
-  # A failure leaves the radio as it was (a read never changes it); else the
-  # read's output holds the radio's, or the radio holds what was written (a
-  # partial write: the blocks it confirmed).
+  # A failure leaves the radio; else a read's output holds the radio's, or the radio what was written (or confirmed).
   local got=dump.bin expect=../radio.bin lines=1024 differs=
   [[ $operation != tuning-* ]] || got=adjust.bin expect=../radio.adj
   if [[ $status = 0 || $outcome = [0-9]* ]]; then
@@ -129,8 +105,7 @@ for row in "${rows[@]}"; do
   read -r -a cell <<<"$row"
   fault=${cell[0]} outcome=${cell[column]}
   [[ $outcome != *:* ]] || fault=$fault:${outcome%%:*} outcome=${outcome#*:}
-  # Enough side by side to overlap the waiting, few enough that no program
-  # starves long enough to split its own command on the line.
+  # Enough side by side to overlap the waiting, few enough that no program starves and splits its own command.
   while [ "$(jobs -rp | wc -l)" -ge 6 ]; do wait -n || true; done
   (run_cell "$fault" "$outcome") >"log-$cells" 2>&1 &
   cells=$((cells + 1))

