@@ -90,7 +90,6 @@ private slots:
                                    {"/dev/ttyUSB0", "USB serial cable", "A1B2", true, false}};
         TestProgram program(ports, {}, TestProgram::Link::Fake, {"/dev/ttyUSB0"});
         program.startUp();
-        QCOMPARE(program.state.comPort, 2);
         ChildWindow* window = open(program, "proc_setup", "Form_setup");
         const QStringList devices = {"/dev/ttyS0", "/dev/ttyUSB0", "（无此端口）"};
         for (int n = 1; n <= 8; ++n) {
