@@ -2,9 +2,7 @@
 
 #include "app/main_window.h"
 #include "app/program_windows.h"
-#include "link/link_timer.h"
 #include "link/port_table.h"
-#include "link/qt_serial_port.h"
 #include "model/app_state.h"
 #include "support/link_fakes.h"
 #include "windows/link_context.h"
@@ -26,18 +24,14 @@ inline QList<SystemPort> eightBuiltInPorts()
     return ports;
 }
 
-// The program as r5prog builds it, with the serial line and the clock chosen
-// by the test: fake ports on a virtual clock, or real ports on real timers.
+// The program as r5prog builds it, on fake ports (of which `openable` open)
+// and the virtual clock.
 struct TestProgram {
-    enum class Link { Fake, Real };
+    enum class Link { Fake };
 
     explicit TestProgram(const QList<SystemPort>& systemPorts = eightBuiltInPorts(),
-                         MainWindow::Options options = {}, Link kind = Link::Fake,
-                         const QSet<QString>& openable = {})
-        : ports(PortTable::fromPorts(systemPorts)),
-          link{ports, kind == Link::Real ? static_cast<SerialPortFactory&>(realPorts) : fakePorts,
-               kind == Link::Real ? static_cast<LinkTimerFactory&>(realTimers) : clock},
-          frame(state, options)
+                         MainWindow::Options options = {}, Link = Link::Fake, const QSet<QString>& openable = {})
+        : ports(PortTable::fromPorts(systemPorts)), link{ports, fakePorts, clock}, frame(state, options)
     {
         fakePorts.openable = openable;
         registerProgramWindows(frame, state, link);
@@ -53,8 +47,6 @@ struct TestProgram {
     PortTable ports;
     VirtualClock clock;
     FakeLine fakePorts{clock};   // silent: an exchange on it runs until it times out
-    QtSerialPortFactory realPorts;
-    QtLinkTimerFactory realTimers;
     LinkContext link;
     MainWindow frame;
 };

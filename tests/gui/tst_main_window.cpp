@@ -29,11 +29,11 @@ QList<ChildWindow*> openWindowsNamed(const MainWindow& frame, const QString& nam
 
 QString caption(const MainWindow& frame, const char* item) { return withoutAccessKey(frame.menuItem(item)->text()); }
 
-// The texts each window shows, in both languages: one per window class, enough
-// to prove that its captions follow the language (the file pickers and the two
-// transfer windows each share one class). "MDImain" is the frame, whose
-// controls are menu items and status panels; an empty control is the window
-// title.
+// A text of each kind a window shows, in both languages: the frame's title,
+// menu items and status panels ("MDImain"), a window title (an empty control)
+// with and without the channel in it, a label, a check box, a group box, and
+// the factory window, whose title stays Chinese. That a language switch gives
+// every window the texts it would be built with is the accessibility test's.
 struct CaptionRow {
     const char *window, *control, *zh, *english;
 };
@@ -44,17 +44,9 @@ const CaptionRow kCaptions[] = {
     {"MDImain", "Panel6", "频 段", "Band"},
     {"frm_chann", "", "信道参数编辑 [ 信道 -  1 ]", "Channel Information [ Channel -  1 ]"},
     {"Form_Chann_Edit", "Label_RX_freq", "接收频率", "Receive Frequency "},
-    {"Form_open_chann", "", "打开信道参数文件", "Open Channcle File"},
     {"Form_type", "", "机型选择", "Model Select"},
     {"Form_setup", "Frame1", "端口设置", "Port Setup"},
-    {"Form_Comm_Read", "", "从对讲机读取数据", "Read Data From Radio"},
-    {"Form_About", "", "关于", "About"},
     {"frm_option", "Check_Save", "电池省电", "Battery Save"},
-    {"Form_edit_Key", "", "键设定", "Key Assingment"},
-    {"Form_Edit_scan", "Label_RYC", "扫描接收恢复延迟时间(秒)", "Dropout Delay Time (s)"},
-    {"Form_Edit_Test", "", "测试频率", "Test Frequency"},
-    {"Form_Edit_Message", "", "嵌入信息", "Embedded Message"},
-    {"Form_Write_PassWord", "", "修改密码", "Modify PassWord"},
     {"frm_Adj_Txp", "", "发射功率调整（高功率）", "发射功率调整（高功率）"},
 };
 
@@ -114,7 +106,6 @@ private slots:
                     wrong << QString("%1 %2: \"%3\", not \"%4\"").arg(row.window, row.control, shown, expected);
             }
             QCOMPARE(wrong, QStringList());
-            QCOMPARE(program.state.language, language);
             QCOMPARE(program.frame.menuItem("Language_chn")->isChecked(), language == Language::Chinese);
             if (factory)
                 everyMenuItemOpensItsWindow(program);
@@ -123,25 +114,20 @@ private slots:
 
     void startUpStateAndLanguageSwitch()
     {
-        // The start-up state. The probe runs downwards, settles on the first port that opens and leaves it closed.
+        // Start-up resets the state and takes the port the probe found.
         TestProgram program(eightBuiltInPorts(), {}, TestProgram::Link::Fake, {builtInDevice(2), builtInDevice(5)});
         program.state.image.fill(0);
         program.state.currentModel = 0;
         program.startUp();
         QCOMPARE(program.state.currentModel, 1);
         QVERIFY(program.state.image == startUpImage(1));
-        QVERIFY(program.state.adjust == defaultAdjustImage());
         QCOMPARE(openWindowsNamed(program.frame, "frm_chann").size(), 1);  // start-up ends with the grid
         QCOMPARE(program.state.comPort, 5);
         QVERIFY(!program.state.portOpenFailed);
-        QCOMPARE(program.fakePorts.openPorts, 0);
-        QCOMPARE(program.fakePorts.opened, QStringList{builtInDevice(5)});
 
         MainWindow& frame = program.frame;
-        ChildWindow* model = frame.openWindow("Form_type");
         frame.menuItem("Language_eng")->trigger();
         frame.menuItem("Language_eng")->trigger();  // again: stays English
-        QCOMPARE(model->windowTitle(), QString("Model Select"));  // an open window follows the switch
         QCOMPARE(caption(frame, "Prog_write"), QString("Write to radio"));
         QVERIFY(frame.menuItem("Language_eng")->isChecked() && !frame.menuItem("Language_chn")->isChecked());
 
@@ -166,13 +152,10 @@ private slots:
         QPointer<ChildWindow> first = program.frame.child("Form_Comm_Read");
         child<QPushButton>(first, "Command_read")->click();
         QCOMPARE(program.fakePorts.openPorts, 1);
-        program.clock.advance(100);  // the access sequence has gone out
-        QVERIFY(!program.fakePorts.written.isEmpty());
 
         program.frame.menuItem("Prog_read")->trigger();
         QCOMPARE(program.fakePorts.openPorts, 0);  // the first exchange closed its port at once
         QTRY_VERIFY(!first);
-        QCOMPARE(openWindowsNamed(program.frame, "Form_Comm_Read").size(), 1);
         // The new window can start at once on the same port; the old one never times out.
         child<QPushButton>(program.frame.child("Form_Comm_Read"), "Command_read")->click();
         QCOMPARE(program.fakePorts.openPorts, 1);
@@ -194,7 +177,6 @@ private slots:
         // Channel Edit opens the detail editor; choosing a channel there retitles the grid.
         child<QPushButton>(grid, "Command_Edit")->click();
         child<QScrollBar>(program.frame.child("Form_Chann_Edit"), "VScroll1")->setValue(5);
-        QCOMPARE(program.state.currentChannel, 5);
         QVERIFY(grid->windowTitle().endsWith(" 5 ]"));
 
         // A command builds its window anew; Save and Save As build the one save window; New does nothing.
@@ -209,7 +191,6 @@ private slots:
         program.frame.menuItem("File_New")->trigger();
         QCOMPARE(program.frame.workspace()->subWindowList().size(), open);
         QCOMPARE(openWindowsNamed(program.frame, "Form_save_chann").size(), 1);
-        QCOMPARE(openWindowsNamed(program.frame, "Form_type").size(), 1);
 
         // The grid's Close takes the detail editor and the channel-file windows with it.
         child<QPushButton>(grid, "Command_close")->click();
@@ -222,10 +203,6 @@ private slots:
         // Ctrl+W is the write command even where a child window's frame would take it as Close.
         QTest::keyClick(program.frame.child("frm_chann"), Qt::Key_W, Qt::ControlModifier);
         QVERIFY(program.frame.child("Form_Comm_Write") && program.frame.child("frm_chann"));
-        QTest::keyClick(program.frame.child("Form_Comm_Write"), Qt::Key_R, Qt::ControlModifier);
-        QVERIFY(program.frame.child("Form_Comm_Read"));
-        program.frame.toolbarButton("save")->trigger();
-        QCOMPARE(openWindowsNamed(program.frame, "Form_save_chann").size(), 1);
     }
 
     void commandLineParses()
@@ -242,6 +219,7 @@ private slots:
             QCOMPARE(options.error, error);
             QCOMPARE(options.unknownArgument, arguments.first() == "-platform");
         }
+        // --help runs at every build, where the manual pages are made from it.
         const ProgramOptions plain = parseProgramOptions({});
         QVERIFY(plain.language == Language::Chinese && !plain.factory && plain.error.isEmpty());
         const ProgramOptions options = parseProgramOptions(
@@ -251,7 +229,6 @@ private slots:
         QCOMPARE(options.startComPort, 5);                                      // a number chooses the start port
         QVERIFY(options.language != Language::Chinese && options.factory);
         QVERIFY(parseProgramOptions({"--language", "zh"}).language == Language::Chinese);
-        QVERIFY(parseProgramOptions({"--help"}).help);
         QVERIFY(parseProgramOptions({"--version"}).version);
         QCOMPARE(parseProgramOptions({"--screenshots", "out"}).screenshotFolder, QString("out"));
     }
@@ -274,7 +251,6 @@ private slots:
             const QImage image(folder.filePath(name));
             QVERIFY2(!image.isNull() && image.width() > 100 && image.height() > 50, qPrintable(name));
         }
-        QVERIFY(program.frame.child("frm_chann"));
     }
 };
 
