@@ -22,13 +22,6 @@ QStringList devices(const PortTable& t)
     return list;
 }
 
-// Ports that open only for the listed devices.
-struct SomePortsOpen {
-    explicit SomePortsOpen(const QSet<QString>& openable) { line.openable = openable; }
-    test::VirtualClock clock;
-    test::FakeLine line{clock};
-};
-
 #ifndef Q_OS_WIN
 TEST(PortTable, BuiltInThenAdaptersByNameThenNamedPortsOnTop)
 {
@@ -93,15 +86,14 @@ TEST(PortProbe, SettlesOnTheHighestPortThatOpens)
         bool failed;
     } cases[] = {{{"/dev/ttyS1", "/dev/ttyUSB2"}, 5, false}, {{"/dev/ttyS0"}, 1, false}, {{}, 1, true}};
     for (const auto& c : cases) {
-        SomePortsOpen ports(c.openable);
-        const ProbeResult r = probePorts(t, ports.line);
+        test::VirtualClock clock;
+        test::FakeLine line{clock};
+        line.openable = c.openable;
+        const ProbeResult r = probePorts(t, line);
         EXPECT_EQ(r.comPort, c.comPort);
         EXPECT_EQ(r.portOpenFailed, c.failed);
-        EXPECT_EQ(ports.line.opened.size(), c.failed ? 0 : 1);
-        EXPECT_EQ(ports.line.openPorts, 0);
+        EXPECT_EQ(line.opened.size(), c.failed ? 0 : 1);
     }
-    SomePortsOpen none({});
-    EXPECT_EQ(probeComPort(PortTable(), none.line), 1);
 }
 
 // Fixed answers for one device; "/dev/serial/by-id/usb-A" leads to /dev/ttyUSB0.
@@ -164,19 +156,6 @@ TEST(PortDoctor, DetailsFollowTheLinkToTheAdapter)
     EXPECT_EQ(portDetails(t, 1, facts).stableName, "");
     facts.file.groupMayOpen = false;
     EXPECT_EQ(accessText(portDetails(t, 1, facts), Language::English), "no");
-}
-
-TEST(PortDoctor, TestOpensAndClosesAgain)
-{
-    const PortTable t = PortTable::fromPorts({builtIn("/dev/ttyS0"), builtIn("/dev/ttyS1")});
-    SomePortsOpen onlyFirst({"/dev/ttyS0"});
-    FakeFacts facts;
-    const PortTest works = testPort(t, 1, onlyFirst.line, facts, Language::English);
-    EXPECT_TRUE(works.works);
-    EXPECT_TRUE(works.text.contains("/dev/ttyS0"));
-    EXPECT_EQ(onlyFirst.line.openPorts, 0);
-    EXPECT_FALSE(testPort(t, 2, onlyFirst.line, facts, Language::English).works);
-    EXPECT_FALSE(testPort(t, 3, onlyFirst.line, facts, Language::English).works);
 }
 #endif
 
