@@ -57,13 +57,7 @@ protected:
     LinkTest()
     {
         state.language = Language::English;
-        state.comPort = 1;
-        line.radio = [this](const QByteArray& command) {
-            const sim::Answer a = radio.answer(command);
-            if (a.hangup)
-                clock.schedule(clock.now(), [this] { line.pull(); });
-            return a.bytes;
-        };
+        line.radio = [this](const QByteArray& command) { return radio.answer(command).bytes; };
         reset();
     }
 
@@ -77,7 +71,8 @@ protected:
         state.image.fill(0x11);   // unlike the radio's memory, so a read that stores nothing shows
         state.adjust.fill(0x11);
         seen = {};
-        line.bursts.clear();
+        line.commands.clear();
+        line.sentAt.clear();
     }
 
     template <typename Exchange>
@@ -133,7 +128,7 @@ TEST_F(LinkTest, ReadSendsTheCommandsInOrderAndStoresTheWholeMemory)
     for (int block = 0; block < 16; ++block)
         expected << hex("06") << hex("06 53") + address(block * 64) + hex("40");
     expected << hex("06") << hex("45");
-    EXPECT_EQ(asHex(line.commands()), asHex(expected));
+    EXPECT_EQ(asHex(line.commands), asHex(expected));
 
     EXPECT_EQ(seen.status[1], "Reading 1 Data Block");
     EXPECT_EQ(seen.kind(), Kind::Completed);
@@ -183,13 +178,13 @@ TEST_F(LinkTest, ReadsStoreWhatTheRadioHoldsOrNothing)
         auto x = start(c.exchange);
         ASSERT_TRUE(runToEnd());
         EXPECT_EQ(seen.kind(), c.kind);
-        EXPECT_EQ(line.commands().count(kMagic), c.attempts);
+        EXPECT_EQ(line.commands.count(kMagic), c.attempts);
         const bool tuning = std::string(c.exchange) == "tuning-read";
         const QByteArray held = tuning ? radio.adjust() : radio.memory();
         EXPECT_EQ(tuning ? state.adjust.toBytes() : state.image.toBytes(),
                   c.kind == Kind::Completed ? held : QByteArray(held.size(), '\x11'));
         if (!tuning)
-            EXPECT_EQ(line.commands().last(), hex("45"));   // the radio leaves programming mode either way
+            EXPECT_EQ(line.commands.last(), hex("45"));   // the radio leaves programming mode either way
     }
 }
 
@@ -202,7 +197,7 @@ TEST_F(LinkTest, ReadCancelledAfterTheEndByteLeavesTheImage)
         reset();
         auto read = make<ReadExchange>();
         read->start();
-        ASSERT_TRUE(clock.runUntil([this] { return !line.bursts.isEmpty() && line.bursts.last().bytes == hex("45"); }));
+        ASSERT_TRUE(clock.runUntil([this] { return !line.commands.isEmpty() && line.commands.last() == hex("45"); }));
         pressAgain ? read->start() : read->abort();
         clock.advance(10);
         EXPECT_FALSE(!seen.outcomes.isEmpty() && seen.outcomes[0].completed());
@@ -224,7 +219,7 @@ TEST_F(LinkTest, WriteSendsRowsZeroToFortyEightEachAfterTheRadiosAck)
     for (int row = 0; row <= 48; ++row)
         expected << hex("06 58") + address(row * 16) + hex("10") + image.mid(row * 16, 16);
     expected << hex("45");
-    EXPECT_EQ(asHex(line.commands()), asHex(expected));
+    EXPECT_EQ(asHex(line.commands), asHex(expected));
 
     EXPECT_EQ(seen.progress.mid(0, 3), (QList<int>{0, 2, 4}));
     EXPECT_EQ(seen.progress.mid(47), (QList<int>{97, 100}));
@@ -238,7 +233,7 @@ TEST_F(LinkTest, WriteIgnoresOtherBytesAndRetriesFromRowZeroAfterAWrongAck)
     auto write = start("write");
     ASSERT_TRUE(runToEnd());
     EXPECT_EQ(seen.kind(), Kind::Completed);
-    EXPECT_EQ(line.commands().count(kMagic), 2);
+    EXPECT_EQ(line.commands.count(kMagic), 2);
     EXPECT_EQ(radio.writesStored(), 10 + 49);   // 10 rows in the first attempt, 49 in the second
 }
 
@@ -251,7 +246,7 @@ TEST_F(LinkTest, InterruptTellsWhatReachedTheRadioAndEndsProgrammingMode)
     clock.advance(50);
     ASSERT_EQ(seen.kind(), Kind::Interrupted);
     EXPECT_EQ(seen.outcomes[0].blocksDone, radio.writesStored());
-    EXPECT_EQ(line.commands().last(), hex("45"));
+    EXPECT_EQ(line.commands.last(), hex("45"));
 }
 
 // --- Handshake, time-out and retry ------------------------------------------
@@ -284,10 +279,10 @@ TEST_F(LinkTest, EachExchangeGivesASilentRadioItsOwnAttemptsThenNoAnswer)
         const qint64 started = clock.now();
         auto x = start(name);
         ASSERT_TRUE(runToEnd());
-        ASSERT_EQ(line.bursts.size(), attempts);
+        ASSERT_EQ(line.commands.size(), attempts);
         for (int i = 1; i < attempts; ++i) {
-            EXPECT_GE(line.bursts[i].at - line.bursts[i - 1].at, spacing);
-            EXPECT_LE(line.bursts[i].at - line.bursts[i - 1].at, spacing + 100);
+            EXPECT_GE(line.sentAt[i] - line.sentAt[i - 1], spacing);
+            EXPECT_LE(line.sentAt[i] - line.sentAt[i - 1], spacing + 100);
         }
         EXPECT_GE(clock.now() - started, attempts * spacing);
         ASSERT_EQ(seen.kind(), Kind::NoAnswer);
@@ -301,15 +296,15 @@ TEST_F(LinkTest, TheButtonDuringAnAttemptStartsAfreshWithFullRetries)
     read->start();
     clock.advance(400);   // inside the data phase
     ASSERT_TRUE(read->busy());
-    const int sentBefore = line.bursts.size();
+    const int sentBefore = line.commands.size();
     ASSERT_GT(sentBefore, 4);
 
     read->start();
     ASSERT_TRUE(runToEnd());
-    EXPECT_EQ(line.commands().mid(sentBefore).first(), kMagic);
+    EXPECT_EQ(line.commands.mid(sentBefore).first(), kMagic);
     // The radio may still be sending its last answer into the new attempt;
     // that attempt then times out and the retry goes through.
-    EXPECT_LE(line.commands().count(kMagic), 3);
+    EXPECT_LE(line.commands.count(kMagic), 3);
     EXPECT_EQ(seen.kind(), Kind::Completed);
     EXPECT_EQ(state.image.toBytes(), radio.memory());
 
@@ -319,7 +314,7 @@ TEST_F(LinkTest, TheButtonDuringAnAttemptStartsAfreshWithFullRetries)
     clock.advance(100);
     read->start();
     ASSERT_TRUE(runToEnd());
-    EXPECT_EQ(line.commands().count(kMagic), 5);
+    EXPECT_EQ(line.commands.count(kMagic), 5);
 }
 
 TEST_F(LinkTest, BusyExchangesRefuseASecondStart)
@@ -331,7 +326,7 @@ TEST_F(LinkTest, BusyExchangesRefuseASecondStart)
     clock.advance(50);
     tuning->startWrite();
     EXPECT_EQ(refusals, QStringList{"Read-write operating with transceiver ."});
-    EXPECT_EQ(line.commands().count(kMagic), 1);
+    EXPECT_EQ(line.commands.count(kMagic), 1);
     tuning->abort();
 
     auto password = make<PasswordExchange>();
@@ -339,7 +334,7 @@ TEST_F(LinkTest, BusyExchangesRefuseASecondStart)
     clock.advance(5);
     password->start();
     clock.advance(100);
-    EXPECT_EQ(line.commands().count(kMagic), 2);
+    EXPECT_EQ(line.commands.count(kMagic), 2);
 }
 
 // --- Password ---------------------------------------------------------------
@@ -365,7 +360,7 @@ TEST_F(LinkTest, PasswordChangeProvesTheOldOneAndWritesKeepingTheRestOfTheRecord
         password->start();
         ASSERT_TRUE(runToEnd());
 
-        EXPECT_EQ(asHex(line.commands()), asHex({kMagic, hex("06"), hex("52 03 A0 40"), hex("06"),
+        EXPECT_EQ(asHex(line.commands), asHex({kMagic, hex("06"), hex("52 03 A0 40"), hex("06"),
                                                  hex("57 03 A0 10") + "xy    " + rest}));
         EXPECT_EQ(seen.kind(), Kind::Completed);
     }
@@ -403,7 +398,7 @@ TEST_F(LinkTest, TuningReadAsksEightBlocksAndStoresOnlyAtTheEnd)
         expected << (block > 0 ? QByteArrayList{hex("06")} : QByteArrayList{})
                  << hex("06 53") + address(0x1E00 + block * 64) + hex("40");
     expected << hex("06");
-    EXPECT_EQ(asHex(line.commands()), asHex(expected));
+    EXPECT_EQ(asHex(line.commands), asHex(expected));
     EXPECT_EQ(state.adjust.toBytes(), radio.adjust());
     EXPECT_EQ(seen.progress, (QList<int>{0, 33, 44, 55, 66, 77, 88, 100, 100}));
     EXPECT_EQ(seen.kind(), Kind::Completed);
@@ -419,7 +414,7 @@ TEST_F(LinkTest, TuningWriteSendsTheFixedRecordThenThirtyTwoBlocks)
     QByteArrayList expected{kMagic, hex("06 58 1D 90 10") + record};
     for (int row = 0; row < 32; ++row)
         expected << hex("06 58") + address(0x1E00 + row * 16) + hex("10") + state.adjust.toBytes().mid(row * 16, 16);
-    EXPECT_EQ(asHex(line.commands()), asHex(expected));
+    EXPECT_EQ(asHex(line.commands), asHex(expected));
     EXPECT_EQ(seen.status[1], "Writing  -1  Data Block");
     EXPECT_EQ(seen.kind(), Kind::Completed);
 }

@@ -137,7 +137,6 @@ TEST(PortDoctor, SaysWhyAPortDoesNotOpen)
         FakeFacts facts;
         c.setUp(facts);
         const QString text = diagnoseFailedOpen("/dev/ttyUSB0", "Device %2 busy", facts, Language::English);
-        EXPECT_TRUE(text.startsWith("/dev/ttyUSB0")) << text.toStdString();
         for (const QString& part : c.says)
             EXPECT_TRUE(text.contains(part)) << text.toStdString();
     }
