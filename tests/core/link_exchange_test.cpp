@@ -337,6 +337,19 @@ TEST_F(LinkTest, BusyExchangesRefuseASecondStart)
     EXPECT_EQ(line.commands.count(kMagic), 2);
 }
 
+// The cable pulled in the middle of a read ends the attempt at once, not after
+// the reply time-out; the retry finds the device gone.
+TEST_F(LinkTest, PulledCableEndsTheAttemptAtOnce)
+{
+    auto read = start("read");
+    clock.advance(500);
+    line.openError = "No such file or directory";
+    emit line.port->errorOccurred();
+    EXPECT_FALSE(read->busy());
+    ASSERT_TRUE(runToEnd());
+    EXPECT_EQ(seen.kind(), Kind::PortCannotOpen);
+}
+
 // --- Password ---------------------------------------------------------------
 
 // Only a byte after the write has left answers it: an echo of the lone 06,

@@ -156,6 +156,18 @@ TEST(PortDoctor, DetailsFollowTheLinkToTheAdapter)
     facts.file.groupMayOpen = false;
     EXPECT_EQ(accessText(portDetails(t, 1, facts), Language::English), "no");
 }
+
+// A port that does not open fails the test, and with it the command line's.
+TEST(PortDoctor, TestWorksOnlyWhereThePortOpens)
+{
+    const PortTable t = PortTable::fromPorts({builtIn("/dev/ttyS0"), builtIn("/dev/ttyS1")});
+    test::VirtualClock clock;
+    test::FakeLine line{clock};
+    line.openable = QSet<QString>{"/dev/ttyS0"};
+    FakeFacts facts;
+    EXPECT_TRUE(testPort(t, 1, line, facts, Language::English).works);
+    EXPECT_FALSE(testPort(t, 2, line, facts, Language::English).works);
+}
 #endif
 
 } // namespace
