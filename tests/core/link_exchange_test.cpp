@@ -403,7 +403,8 @@ TEST(OldPassword, NoPasswordSetOrExactlyTheRecordsFirstSix)
 
 // --- Tuning block -----------------------------------------------------------
 
-TEST_F(LinkTest, TuningReadAsksEightBlocksAndStoresOnlyAtTheEnd)
+// What it stores, the tuning window's test and the end-to-end matrix check.
+TEST_F(LinkTest, TuningReadAsksEightBlocksWithAnAckBetween)
 {
     auto tuning = start("tuning-read");
     ASSERT_TRUE(runToEnd());
@@ -413,7 +414,6 @@ TEST_F(LinkTest, TuningReadAsksEightBlocksAndStoresOnlyAtTheEnd)
                  << hex("06 53") + address(0x1E00 + block * 64) + hex("40");
     expected << hex("06");
     EXPECT_EQ(asHex(line.commands), asHex(expected));
-    EXPECT_EQ(state.adjust.toBytes(), radio.adjust());
     EXPECT_EQ(seen.progress, (QList<int>{0, 33, 44, 55, 66, 77, 88, 100, 100}));
     EXPECT_EQ(seen.kind(), Kind::Completed);
 }
