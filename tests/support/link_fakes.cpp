@@ -149,14 +149,6 @@ std::unique_ptr<SerialPort> FakeLine::create()
     return p;
 }
 
-QByteArrayList FakeLine::commands() const
-{
-    QByteArrayList list;
-    for (const Burst& b : bursts)
-        list << b.bytes;
-    return list;
-}
-
 void FakeLine::carry(quint8 byte)
 {
     written.append(static_cast<char>(byte));
@@ -168,8 +160,9 @@ void FakeLine::carry(quint8 byte)
 void FakeLine::endBurst()
 {
     burstScheduled_ = false;
-    bursts.append({clock_.now(), std::exchange(pending_, {})});
-    const QByteArray answer = radio ? radio(bursts.last().bytes) : QByteArray();
+    commands.append(std::exchange(pending_, {}));
+    sentAt.append(clock_.now());
+    const QByteArray answer = radio ? radio(commands.last()) : QByteArray();
     qint64 at = std::max(clock_.now() + 1, replyFreeAt_);
     for (const char byte : answer)
         clock_.schedule(at++, [this, byte] {
@@ -177,13 +170,6 @@ void FakeLine::endBurst()
                 static_cast<FakePort*>(port)->receive(byte);
         });
     replyFreeAt_ = at;
-}
-
-void FakeLine::pull()
-{
-    openError = QStringLiteral("No such file or directory");
-    if (port && port->isOpen())
-        emit port->errorOccurred();
 }
 
 } // namespace r5::test

@@ -44,12 +44,6 @@ private:
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);   // for timers that outlive the clock
 };
 
-// One command the program sent (a burst ended by silence) and when it left.
-struct Burst {
-    qint64 at;
-    QByteArray bytes;
-};
-
 // The cable and the radio at its end, for the core and the window tests. The
 // program's bytes are grouped into commands by a millisecond of silence and
 // handed to `radio`; its answer comes back one byte per millisecond, about the
@@ -69,12 +63,11 @@ public:
     QStringList opened;            // the device of every successful open
     int openPorts = 0;             // ports open right now
 
-    QList<Burst> bursts;           // everything the program sent, by command
-    QByteArray written;            // everything the program sent
-    QByteArrayList commands() const;
-
-    // Pulls the cable: the open port reports an error, further opens fail.
-    void pull();
+    // Everything the program sent, a command (a burst ended by silence) an
+    // entry, and when each left.
+    QByteArrayList commands;
+    QList<qint64> sentAt;
+    QByteArray written;            // everything the program sent, as one
 
     SerialPort* port = nullptr;    // the port created last
 
