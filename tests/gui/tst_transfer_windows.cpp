@@ -43,9 +43,6 @@ struct RadioProgram : TestProgram {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (box && box->objectName() == "r5Question") {
                 questions << box->text();
-                // The window made its port when it opened, before the backup read made one; the
-                // fake line answers the port made last, so the window's own gets the line back.
-                fakePorts.port = windowPort;
                 box->button(QMessageBox::Yes)->click();
             }
         });
@@ -66,7 +63,6 @@ struct RadioProgram : TestProgram {
     ChildWindow* open(const char* command, const char* window)
     {
         frame.menuItem(command)->trigger();
-        windowPort = fakePorts.port;
         return frame.child(window);
     }
 
@@ -74,7 +70,6 @@ struct RadioProgram : TestProgram {
     QTemporaryDir folder;
     QStringList questions;
     QTimer answer;
-    SerialPort* windowPort = nullptr;
 };
 
 } // namespace

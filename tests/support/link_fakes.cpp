@@ -103,6 +103,7 @@ public:
         }
         open_ = true;
         input_.clear();
+        line_.port = this;   // the line's answers reach whoever holds the device now
         line_.opened << device;
         ++line_.openPorts;
         return true;

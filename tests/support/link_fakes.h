@@ -69,7 +69,7 @@ public:
     QList<qint64> sentAt;
     QByteArray written;            // everything the program sent, as one
 
-    SerialPort* port = nullptr;    // the port created last
+    SerialPort* port = nullptr;    // the port opened (or else created) last: it hears the radio
 
 private:
     friend class FakePort;
