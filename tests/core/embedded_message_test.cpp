@@ -23,9 +23,9 @@ TEST(EmbeddedMessage, StoresTrimmedTextAndErasesTheRestOfItsLineOnly)
         const RadioImage before = image;
         storeLine(image, line, QString(40, 'Z'));
         EXPECT_EQ(image.at(base + 31), 'Z');
-        storeLine(image, line, QString::fromUtf8(" A中B C "));  // what the radio cannot show is left out
-        EXPECT_EQ(bytesAt(image, base, 32), "41 42 20 43 " + hexOf(QByteArray(28, '\xFF')));
-        EXPECT_EQ(shownLine(image, line), "AB C");  // an inner space is shown, so the next edit keeps it
+        storeLine(image, line, QString::fromUtf8(" A中B C~ "));  // what the radio cannot show is left out
+        EXPECT_EQ(bytesAt(image, base, 32), "41 42 20 43 7e " + hexOf(QByteArray(27, '\xFF')));
+        EXPECT_EQ(shownLine(image, line), "AB C~");  // an inner space is shown, so the next edit keeps it
         for (int a = 0; a < RadioImage::kSize; a += 32)   // the other line and the rows around are kept
             if (a != base)
                 EXPECT_EQ(bytesAt(image, a, 32), bytesAt(before, a, 32)) << a;

@@ -5,6 +5,7 @@
 #include "model/key_assignment.h"
 #include "model/optional_features.h"
 #include "model/radio_models.h"
+#include "model/scan_info.h"
 #include "model/test_frequencies.h"
 
 #include <gtest/gtest.h>
@@ -27,6 +28,7 @@ TEST(ImageDifferences, KnownPairListsEachChangeOnce)
     channel::setInScan(after, 16, false);
     keys::assign(after, keys::kPf2, keys::kAutodialPosition);
     after.setCell(options::kRow, options::kSquelch, 3);
+    scan::setDelaySeconds(after, scan::kDwellCell, 200);   // its high byte is the scan window's too
     testfreq::setFrequency(after, 16, testfreq::kTransmit, {0x00, 0x00, 0x50, 0x44});
     message::storeLine(after, 2, "HELLO");
     after.setCell(7, channel::kFlagsBCell, before.cell(7, channel::kFlagsBCell) ^ 0x80);  // a bit no editor shows
@@ -40,13 +42,14 @@ TEST(ImageDifferences, KnownPairListsEachChangeOnce)
     const std::vector<std::pair<QString, QString>> expected = {
         {"Channel 3", "TX Power"}, {"Channel 3", "Busy Channel Lockout"}, {"Channel 16", "RX Frequency"},
         {"Channel 16", "Scan_Add"}, {"Optional Features", options::caption(options::kSquelch).en},
-        {"Key Assingment", "PF2"}, {"Test Frequency", "16 TX Frequency"}, {"Embedded Message", "Line 2"},
+        {"Key Assingment", "PF2"}, {"Scan Information", scan::caption(scan::kDwell).en},
+        {"Test Frequency", "16 TX Frequency"}, {"Embedded Message", "Line 2"},
         // Channel 7 shows no difference, so its byte is listed; row 30 belongs to no window.
         {"Address", "0x07d"}, {"Address", "0x1e2"}, {"File", "row 5, cell 17"},
     };
     EXPECT_EQ(names, expected);
     const auto change = [&](int i) { return differences[i].before + " -> " + differences[i].after; };
-    EXPECT_EQ(QStringList({change(0), differences[2].after, differences[7].after, change(8)}).join(" | "),
+    EXPECT_EQ(QStringList({change(0), differences[2].after, differences[8].after, change(9)}).join(" | "),
               "High -> Low | 445.00000 | HELLO | 0xb0 -> 0x30");
 }
 
