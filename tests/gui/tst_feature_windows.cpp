@@ -85,8 +85,8 @@ private slots:
         QCOMPARE(box->text(), QString());
         QCOMPARE(image.cell(22, 1), 1);
         QTest::keyClicks(box, "12");
-        child<QComboBox>(window_, "Combo_pri")->setCurrentIndex(0);
-        QVERIFY(!box->isEnabled());
+        child<QComboBox>(window_, "Combo_pri")->setCurrentIndex(0);  // no priority: no look-back either
+        QVERIFY(!box->isEnabled() && !child<QComboBox>(window_, "Combo_BA")->isEnabled());
         QCOMPARE(box->text(), QString());
         QCOMPARE(image.cell(22, 1), 12);
 
