@@ -71,6 +71,7 @@ SEEDS = {
         "whole": number_file(54, 22, lambda r, c: (r * 22 + c) % 256 if c < 16 else -c),
         "short": b"1, 2,\t3\n-4 x\n",
         "byte_out_of_range": b"\xef\xbb\xbf 300 1 2\n",
+        "control_codes": b" 1 \x1b[2J\x07 ",
     },
     "channel_csv": {
         "vhf_one_channel": channel_table(0, {3: b"3,145,,d023n,,low,Narrow,None,2,ON,DTMF,QT/DQT+ Opt.Sig,"
